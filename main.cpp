@@ -1,0 +1,6 @@
+// Wendrak: starts the application; everything else lives in the libraries.
+#include "shell/ui/uMain.h"
+
+int main(int argc, char* argv[]) {
+    return runWendrak(argc, argv);
+}

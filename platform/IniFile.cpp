@@ -1,0 +1,91 @@
+#define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
+#include <SimpleIni.h>
+
+#include "platform/IniFile.h"
+
+#include "platform/Ansi.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+
+#include <QFileInfo>
+
+namespace platform {
+
+struct IniFile::Impl {
+    QString fileName;
+    CSimpleIniCaseA ini{false, false, false};
+};
+
+namespace {
+
+std::string ansi(const QString& text) {
+    return toAnsi(text).toStdString();
+}
+
+} // namespace
+
+IniFile::IniFile(const QString& fileName) : d(std::make_unique<Impl>()) {
+    d->fileName = fileName;
+    d->ini.SetSpaces(false);
+    const QString resolved = resolvePath(fileName);
+    if (QFileInfo(resolved).isFile()) {
+        try {
+            const QByteArray bytes = readFileBytes(resolved);
+            d->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
+        } catch (const WendrakError&) {
+            // An unreadable settings file reads like a missing one: every key its default.
+        }
+    }
+}
+
+IniFile::~IniFile() = default;
+
+QString IniFile::fileName() const {
+    return d->fileName;
+}
+
+QString IniFile::readString(const QString& section, const QString& key,
+                            const QString& defaultValue) const {
+    const char* value = d->ini.GetValue(ansi(section).c_str(), ansi(key).c_str(), nullptr);
+    return value ? fromAnsi(QByteArray(value)) : defaultValue;
+}
+
+void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
+    d->ini.SetValue(ansi(section).c_str(), ansi(key).c_str(), ansi(value).c_str());
+}
+
+bool IniFile::sectionExists(const QString& section) const {
+    return d->ini.GetSectionSize(ansi(section).c_str()) >= 0;
+}
+
+QStringList IniFile::sectionKeys(const QString& section) const {
+    CSimpleIniCaseA::TNamesDepend keys;
+    d->ini.GetAllKeys(ansi(section).c_str(), keys);
+    keys.sort(CSimpleIniCaseA::Entry::LoadOrder());
+    QStringList out;
+    for (const auto& k : keys)
+        out.append(fromAnsi(QByteArray(k.pItem)));
+    return out;
+}
+
+void IniFile::updateFile() {
+    std::string text;
+    if (d->ini.Save(text) < 0)
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
+                               .arg(d->fileName));
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(text.size() + text.size() / 16));
+    for (char c : text) {
+        if (c == '\r')
+            continue;
+        if (c == '\n')
+            bytes += "\r\n";
+        else
+            bytes += c;
+    }
+    writeFileBytes(d->fileName, bytes);
+}
+
+} // namespace platform

@@ -1,0 +1,129 @@
+#include "platform/TextFile.h"
+
+#include "platform/Ansi.h"
+#include "platform/Paths.h"
+#include "platform/WendrakError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace platform {
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+bool writeAll(int fd, const char* data, qsizetype size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, static_cast<size_t>(size));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray readFileBytes(const QString& path) {
+    QFile file(resolvePath(path));
+    if (!QFileInfo(file.fileName()).isFile())
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
+    if (!file.open(QIODevice::ReadOnly))
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+    return file.readAll();
+}
+
+QByteArray readRecordFile(const QString& path, qsizetype size) {
+    QFile file(resolvePath(path));
+    if (!QFileInfo(file.fileName()).isFile())
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
+    if (!file.open(QIODevice::ReadOnly))
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+    QByteArray bytes = file.read(size);
+    if (bytes.size() < size)
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" ist zu kurz oder beschädigt: "
+                                          "sie enthält %2 statt %3 Bytes.")
+                               .arg(shown(path))
+                               .arg(bytes.size())
+                               .arg(size));
+    return bytes;
+}
+
+void writeFileBytes(const QString& path, const QByteArray& bytes) {
+    const QString target = pathForCreate(path);
+    const QByteArray targetName = QFile::encodeName(target);
+    const auto fail = [&path]() {
+        return WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(shown(path)));
+    };
+
+    struct stat existing {};
+    const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    if (exists) {
+        if (S_ISDIR(existing.st_mode))
+            throw fail();
+        if (isReadOnly(target))
+            throw WendrakError(QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.")
+                                   .arg(shown(path)));
+    }
+
+    // Write beside the target, then rename over it: a failure never leaves half a file.
+    QByteArray tmpName = targetName + ".XXXXXX";
+    const int fd = ::mkstemp(tmpName.data());
+    if (fd < 0)
+        throw fail();
+    const mode_t mode = exists ? (existing.st_mode & 07777) : [] {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        return static_cast<mode_t>(0666 & ~mask);
+    }();
+    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size());
+    if (::close(fd) != 0 || !ok || std::rename(tmpName.constData(), targetName.constData()) != 0) {
+        ::unlink(tmpName.constData());
+        throw fail();
+    }
+}
+
+QStringList readAnsiLines(const QString& path) {
+    const QString text = fromAnsi(readFileBytes(path));
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(text.mid(start, i - start));
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+            start = i + 1;
+        }
+    }
+    if (start < n)
+        lines.append(text.mid(start));
+    return lines;
+}
+
+void writeAnsiLines(const QString& path, const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += toAnsi(line);
+        bytes += "\r\n";
+    }
+    writeFileBytes(path, bytes);
+}
+
+} // namespace platform

@@ -1,0 +1,25 @@
+// Whole-file reading and writing. Files are replaced whole through a temporary file and a
+// rename, so a failed write never leaves half a file; a target without write permission
+// stays an error, and a replaced file keeps its permissions. No fsync.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+// Reads a whole file; throws WendrakError naming the file when it cannot be read.
+QByteArray readFileBytes(const QString& path);
+// Reads exactly size bytes from the start of a record file (a longer file is fine); throws
+// WendrakError naming the file when it is missing, unreadable or shorter than size.
+QByteArray readRecordFile(const QString& path, qsizetype size);
+// Replaces the file whole (see above); throws WendrakError naming the file on failure.
+void writeFileBytes(const QString& path, const QByteArray& bytes);
+
+// Text files in Windows-1252 with CR LF: lines without their line ends (CR LF, LF or CR).
+QStringList readAnsiLines(const QString& path);
+// Every line followed by CR LF.
+void writeAnsiLines(const QString& path, const QStringList& lines);
+
+} // namespace platform

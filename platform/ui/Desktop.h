@@ -1,0 +1,26 @@
+// The desktop services the program used from the shell: opening a document with the
+// program associated with it, the screen's colour depth, starting another program.
+// Tests replace the instance to see what would have been opened.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+namespace platform {
+
+class Desktop {
+public:
+    virtual ~Desktop() = default;
+    // The shell's "open": returns false when nothing could open it.
+    virtual bool openDocument(const QString& path);
+    // Bits per pixel of the primary screen.
+    virtual int colorDepth();
+    // Starts a program detached; returns false when it could not be started.
+    virtual bool startProgram(const QString& program);
+
+    static Desktop& instance();
+    // Replaces the instance (tests); nullptr restores the real one.
+    static void setInstance(std::unique_ptr<Desktop> desktop);
+};
+
+} // namespace platform

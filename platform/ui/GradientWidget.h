@@ -1,0 +1,37 @@
+// Stands where the gradient control stood: paints a horizontal gradient from StartColor to
+// EndColor in Steps bands. Colours are $BBGGRR integers as the designs write them. The form
+// look reads the widget's name and Tag to pick its colours.
+#pragma once
+
+#include <QWidget>
+
+class GradientWidget : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int StartColor READ startColor WRITE setStartColor)
+    Q_PROPERTY(int EndColor READ endColor WRITE setEndColor)
+    Q_PROPERTY(int Steps READ steps WRITE setSteps)
+    Q_PROPERTY(int Tag READ tag WRITE setTag)
+public:
+    explicit GradientWidget(QWidget* parent = nullptr);
+
+    int startColor() const { return m_start; }
+    void setStartColor(int bgr);
+    int endColor() const { return m_end; }
+    void setEndColor(int bgr);
+    int steps() const { return m_steps; }
+    void setSteps(int steps);
+    int tag() const { return m_tag; }
+    void setTag(int tag) { m_tag = tag; }
+
+    // $BBGGRR -> QColor
+    static QColor fromBgr(int bgr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int m_start = 0x000000;
+    int m_end = 0xFFFFFF;
+    int m_steps = 100;
+    int m_tag = 0;
+};
