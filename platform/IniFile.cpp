@@ -15,7 +15,7 @@ namespace platform {
 
 struct IniFile::Impl {
     QString fileName;
-    CSimpleIniCaseA ini{false, false, false};
+    CSimpleIniA ini{false, false, false};
 };
 
 namespace {
@@ -61,9 +61,9 @@ bool IniFile::sectionExists(const QString& section) const {
 }
 
 QStringList IniFile::sectionKeys(const QString& section) const {
-    CSimpleIniCaseA::TNamesDepend keys;
+    CSimpleIniA::TNamesDepend keys;
     d->ini.GetAllKeys(ansi(section).c_str(), keys);
-    keys.sort(CSimpleIniCaseA::Entry::LoadOrder());
+    keys.sort(CSimpleIniA::Entry::LoadOrder());
     QStringList out;
     for (const auto& k : keys)
         out.append(fromAnsi(QByteArray(k.pItem)));

@@ -192,7 +192,7 @@ QString formatFixed(std::int64_t numerator, std::int64_t denominator, int precis
     return fixedFromScaled(negative, q, precision, width);
 }
 
-QString formatFixed(double value, int precision, int width) {
+QString formatFixedDouble(double value, int precision, int width) {
     if (!std::isfinite(value))
         return padLeft(formatGeneral(value), width);
     char buf[400];

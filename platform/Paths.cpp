@@ -192,9 +192,8 @@ bool isReadOnly(const QString& path) {
     const QFileInfo info(resolvePath(path));
     if (!info.exists())
         return false;
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteUser |
-                           QFileDevice::WriteGroup | QFileDevice::WriteOther;
     // Root may write anything; a file without any write bit still counts as read-only.
+    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !(info.permissions() & writeBits) || !info.isWritable();
 }
 

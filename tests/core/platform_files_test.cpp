@@ -1,0 +1,164 @@
+// The file side of the platform layer: case-insensitive lookup, listing order, the
+// Windows-1252 codec, whole-file replacement and INI files.
+#include "platform/Ansi.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+#include "TempRoot.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace platform;
+
+TEST(PathsTest, SeparatorsAndNameParts) {
+    EXPECT_EQ(toSlashes("Aktuelles Spiel\\a.ply"), "Aktuelles Spiel/a.ply");
+    EXPECT_EQ(withTrailingSlash("C:\\Programme\\Wendrak"), "C:/Programme/Wendrak/");
+    EXPECT_EQ(withTrailingSlash("/x/"), "/x/");
+    EXPECT_EQ(extractFilePath("/a/b/c.ply"), "/a/b/");
+    EXPECT_EQ(extractFileName("/a/b\\c.ply"), "c.ply");
+    EXPECT_EQ(extractFileExt("/a.b/c"), "");
+    EXPECT_EQ(extractFileExt("c.PLY"), ".PLY");
+    EXPECT_EQ(changeFileExt("/a/c.ply", ".plx"), "/a/c.plx");
+}
+
+TEST(PathsTest, LookupIgnoresCaseAndPrefersTheExactEntry) {
+    TempRoot t;
+    t.write("Wendrak/Texte/EXPORT.TXT", "x");
+    t.write("Wendrak/Texte/Both.txt", "exact");
+    t.write("Wendrak/Texte/BOTH.txt", "other");
+    const QString p = t.programFolder();
+    EXPECT_EQ(resolvePath(p + "texte/export.txt"), p + "Texte/EXPORT.TXT");
+    EXPECT_EQ(resolvePath(p + "TEXTE\\Both.txt"), p + "Texte/Both.txt");
+    EXPECT_EQ(resolvePath(p + "texte/"), p + "Texte/");
+    EXPECT_TRUE(fileExists(p + "texte/Export.Txt"));
+    EXPECT_FALSE(fileExists(p + "texte"));
+    EXPECT_TRUE(folderExists(p + "TEXTE"));
+    // Missing components stay as given behind the part that was found.
+    EXPECT_EQ(resolvePath(p + "texte/neu/Datei.txt"), p + "Texte/neu/Datei.txt");
+    EXPECT_EQ(pathForCreate(p + "TEXTE/export.txt"), p + "Texte/EXPORT.TXT");
+}
+
+TEST(PathsTest, MasksIgnoreCase) {
+    struct Row { const char* name; const char* mask; bool match; };
+    const Row rows[] = {
+        {"GRAF.PLY", "*.ply", true}, {"a.ply", "*.PLY", true}, {"x.TP0", "*.tp0", true},
+        {"a.plx", "*.ply", false},   {"a.ply.bak", "*.ply", false}, {"noext", "*.*", true},
+        {"Runde_1.csv", "Runde_?.csv", true}, {"Runde_10.csv", "Runde_?.csv", false},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(matchesMask(r.name, r.mask), r.match) << r.name << " " << r.mask;
+}
+
+TEST(PathsTest, ListingIsSortedByUpperCasedNamesAndSkipsHiddenEntries) {
+    TempRoot t;
+    for (const char* name : {"graf_1.ply", "GRAFIK.PLY", "ahab.ply", "Zorro.ply", ".hidden.ply",
+                             "notes.txt", "Ärger.ply"})
+        t.write(QString("Wendrak/SpielerStamm/") + QString::fromUtf8(name), "x");
+    QDir().mkpath(t.programFolder() + "SpielerStamm/Unterordner.ply");
+    const QStringList files = listFolder(t.programFolder() + "spielerstamm", "*.PLY");
+    EXPECT_EQ(files, QStringList({"ahab.ply", "GRAFIK.PLY", "graf_1.ply", "Zorro.ply",
+                                  QString::fromUtf8("Ärger.ply")}));
+    EXPECT_EQ(listFolder(t.programFolder() + "SpielerStamm", "*", ListKind::Folders),
+              QStringList({"Unterordner.ply"}));
+    EXPECT_TRUE(listFolder(t.programFolder() + "SpielerStamm", "*.ply", ListKind::Files, true)
+                    .contains(".hidden.ply"));
+    EXPECT_TRUE(isHiddenName("/a/.keep"));
+}
+
+TEST(AnsiTest, EveryByteSurvivesARoundTripAndUnencodableTextBecomesQuestionMarks) {
+    QByteArray all;
+    for (int i = 0; i < 256; ++i)
+        all.append(char(i));
+    EXPECT_EQ(toAnsi(fromAnsi(all)), all);
+    EXPECT_EQ(fromAnsi(QByteArray("\x80\xe4\xdf")), QString::fromUtf8("€äß"));
+    EXPECT_EQ(toAnsi(QString::fromUtf8("Grüße €")), QByteArray("Gr\xfc\xdf" "e \x80"));
+    EXPECT_EQ(toAnsi(QString::fromUtf8("a\u4e2db\U0001F600c")), QByteArray("a?b?c"));
+    EXPECT_EQ(ansiUpper(QString::fromUtf8("äöü straße")), QString::fromUtf8("ÄÖÜ STRAßE"));
+}
+
+TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargets) {
+    TempRoot t;
+    const QString path = t.write("Wendrak/a.txt", "old");
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    writeFileBytes(path, "new");
+    EXPECT_EQ(t.read("Wendrak/a.txt"), "new");
+    const auto ownerGroupOther = QFileDevice::Permissions(0xF0FF);
+    EXPECT_EQ(QFileInfo(path).permissions() & ownerGroupOther,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
+    EXPECT_TRUE(isReadOnly(path));
+    EXPECT_THROW(writeFileBytes(path, "lost"), WendrakError);
+    EXPECT_EQ(t.read("Wendrak/a.txt"), "new");
+    EXPECT_FALSE(deleteFile(path));
+
+    // A file written under another case of its name replaces that entry.
+    t.write("Wendrak/EXPORT.TXT", "1");
+    writeFileBytes(t.programFolder() + "Export.Txt", "2");
+    EXPECT_EQ(t.read("Wendrak/EXPORT.TXT"), "2");
+    EXPECT_FALSE(QFileInfo::exists(t.programFolder() + "Export.Txt"));
+    // No temporary file is left behind.
+    EXPECT_EQ(listFolder(t.programFolder(), "*", ListKind::Files, true),
+              QStringList({"a.txt", "EXPORT.TXT"}));
+}
+
+TEST(TextFileTest, WriteIntoAMissingFolderFailsWithAMessageNamingTheFile) {
+    TempRoot t;
+    try {
+        writeFileBytes(t.root() + "fehlt/x.txt", "x");
+        FAIL();
+    } catch (const WendrakError& e) {
+        EXPECT_TRUE(e.message().contains("x.txt"));
+    }
+}
+
+TEST(TextFileTest, RecordFilesShorterThanTheRecordAreRefused) {
+    TempRoot t;
+    const QString path = t.write("Wendrak/kurz.ply", QByteArray(100, 'x'));
+    EXPECT_EQ(readRecordFile(path, 100).size(), 100);
+    try {
+        readRecordFile(path, 2400);
+        FAIL();
+    } catch (const WendrakError& e) {
+        EXPECT_TRUE(e.message().contains("kurz.ply"));
+        EXPECT_TRUE(e.message().contains(QString::fromUtf8("zu kurz")));
+    }
+    EXPECT_THROW(readRecordFile(t.root() + "fehlt.ply", 10), WendrakError);
+}
+
+TEST(TextFileTest, AnsiLinesUseCrLfAndReadAnyLineEnd) {
+    TempRoot t;
+    const QString path = t.root() + "group.sgp";
+    writeAnsiLines(path, {QString::fromUtf8("Müller.ply"), "b.ply"});
+    EXPECT_EQ(t.read("group.sgp"), QByteArray("M\xfcller.ply\r\nb.ply\r\n"));
+    t.write("mixed.txt", "a\r\nb\nc\rd");
+    EXPECT_EQ(readAnsiLines(t.root() + "mixed.txt"), QStringList({"a", "b", "c", "d"}));
+}
+
+TEST(IniFileTest, KeysIgnoreCaseValuesStayRawAndCommentsSurvive) {
+    TempRoot t;
+    t.write("Kemra.ini", "; Einstellungen\r\n[Path]\r\nRootPath=C:\\Programme\\Wendrak\\\r\n"
+                         "[Settings]\r\nMatrixDK=5;0\r\nListe=a,b\r\nUsername=J\xfcrgen\r\n");
+    {
+        IniFile ini(t.root() + "kemra.ini");
+        EXPECT_EQ(ini.readString("path", "ROOTPATH", "-"), "C:\\Programme\\Wendrak\\");
+        EXPECT_EQ(ini.readString("Settings", "matrixdk", "-"), "5;0");
+        EXPECT_EQ(ini.readString("Settings", "Liste", "-"), "a,b");
+        EXPECT_EQ(ini.readString("Settings", "Username", "-"), QString::fromUtf8("Jürgen"));
+        EXPECT_EQ(ini.readString("Settings", "Fehlt", "Vorgabe"), "Vorgabe");
+        ini.writeString("Path", "Rootpath", "D:\\Neu\\");
+        ini.writeString("Group", "Name", "x");
+        ini.updateFile();
+    }
+    QByteArray text = t.read("Kemra.ini");
+    EXPECT_TRUE(text.contains("; Einstellungen\r\n"));
+    EXPECT_TRUE(text.contains("RootPath=D:\\Neu\\\r\n"));
+    EXPECT_TRUE(text.contains("MatrixDK=5;0\r\n"));
+    EXPECT_TRUE(text.contains("Username=J\xfcrgen\r\n"));
+    EXPECT_FALSE(text.contains("\n\n") || text.replace("\r\n", "").contains('\n'));
+    IniFile missing(t.root() + "nicht-da.ini");
+    EXPECT_EQ(missing.readString("A", "B", "C"), "C");
+}

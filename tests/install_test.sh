@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installing twice into one root: program files are replaced, files the user made or
+# changed stay as they are, missing shipped files are added.
+set -euo pipefail
+src=$1; build=$2
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+"$src/tools/install-root.sh" "$build" "$root" >/dev/null
+prog="$root/Wendrak"
+for d in SpielerStamm SpielerStammImport "Eigene Gruppen" ImportierteGruppen Standardexperimente \
+         "Aktuelles Spiel" Temp Texte PelkamSpieler; do
+  [ -d "$prog/$d" ] || { echo "missing folder $d"; exit 1; }
+done
+[ -x "$prog/wendrak" ] || { echo "no executable"; exit 1; }
+[ -d "$root/Debug" ] || { echo "no Debug folder"; exit 1; }
+[ ! -e "$prog/SpielerStamm/.keep" ] || { echo ".keep installed"; exit 1; }
+
+echo "mine" > "$prog/Eigene Gruppen/group.sgp"
+shipped=$(cd "$src/data/Wendrak" && find . -type f ! -name .keep ! -path './Texte/*' | head -n 1)
+if [ -n "$shipped" ]; then
+  echo "changed" > "$prog/$shipped"
+fi
+echo "[Path]" > "$root/Kemra.ini"
+"$src/tools/install-root.sh" "$build" "$root" >/dev/null
+[ "$(cat "$prog/Eigene Gruppen/group.sgp")" = mine ] || { echo "user group overwritten"; exit 1; }
+[ "$(cat "$root/Kemra.ini")" = "[Path]" ] || { echo "settings overwritten"; exit 1; }
+if [ -n "$shipped" ]; then
+  [ "$(cat "$prog/$shipped")" = changed ] || { echo "changed shipped file overwritten"; exit 1; }
+  rm "$prog/$shipped"
+  "$src/tools/install-root.sh" "$build" "$root" >/dev/null
+  cmp -s "$src/data/Wendrak/$shipped" "$prog/$shipped" || { echo "missing file not added"; exit 1; }
+fi
+echo "install: 1 passed, 0 failed"

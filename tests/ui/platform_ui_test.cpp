@@ -1,0 +1,84 @@
+// The window side of the platform layer: the error report, the gradient colours and the
+// German standard buttons.
+#include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GradientWidget.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+
+class PlatformUiTest : public QObject {
+    Q_OBJECT
+private slots:
+    void gradientColoursAreBlueGreenRed() {
+        QCOMPARE(GradientWidget::fromBgr(0x0000FF), QColor(255, 0, 0));
+        QCOMPARE(GradientWidget::fromBgr(0x800000), QColor(0, 0, 128));
+        GradientWidget w;
+        w.resize(200, 10);
+        w.setStartColor(0x000000);
+        w.setEndColor(0xFFFFFF);
+        const QImage img = w.grab().toImage();
+        QVERIFY(img.pixelColor(0, 5).lightness() < 10);
+        QVERIFY(img.pixelColor(199, 5).lightness() > 245);
+    }
+
+    void guardedShowsTheGermanMessageAndReportsFailure() {
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            shown = box->text();
+            box->accept();
+        });
+        const bool ok = platform::guarded(nullptr, [] {
+            throw WendrakError(QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
+        });
+        QVERIFY(!ok);
+        QCOMPARE(shown, QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
+        QVERIFY(platform::guarded(nullptr, [] {}));
+    }
+
+    void standardButtonsSpeakGerman() {
+        QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
+                             QDialogButtonBox::Cancel);
+        QCOMPARE(box.button(QDialogButtonBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
+        QCOMPARE(box.button(QDialogButtonBox::No)->text().remove('&'), QStringLiteral("Nein"));
+        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
+                 QStringLiteral("Abbrechen"));
+    }
+
+    void desktopCanBeReplacedForTests() {
+        struct Fake : platform::Desktop {
+            int colorDepth() override { return 8; }
+        };
+        platform::Desktop::setInstance(std::make_unique<Fake>());
+        QCOMPARE(platform::Desktop::instance().colorDepth(), 8);
+        platform::Desktop::setInstance(nullptr);
+        QVERIFY(platform::Desktop::instance().colorDepth() != 8 ||
+                QGuiApplication::primaryScreen()->depth() == 8);
+    }
+
+    void programPathCanBeSetAndGivesTheProgramFolder() {
+        const QString old = platform::programPath();
+        QVERIFY(old.endsWith("platform_ui_test"));
+        platform::setProgramPath("C:\\Wurzel\\Wendrak\\wendrak.exe");
+        QCOMPARE(platform::programFolder(), QStringLiteral("C:/Wurzel/Wendrak/"));
+        platform::setProgramPath(old);
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    platform::setUpApplication(app);
+    PlatformUiTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "platform_ui_test.moc"
