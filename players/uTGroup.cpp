@@ -1,0 +1,306 @@
+// Group files, store listings, the player index and loading a group into a game folder.
+#include "players/uTGroup.h"
+
+#include "platform/Ansi.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+
+namespace {
+
+const QString kGroupFile = QStringLiteral("group.sgp");
+const QString kFolderMarker = QStringLiteral("1");
+
+// Old member names of the stored groups and the names the players carry today.
+QString mapMemberName(QString line) {
+    const bool numbered = line.contains(QLatin1String("_1")) ||
+                          line.contains(QLatin1String("_2")) ||
+                          line.contains(QLatin1String("_3")) || line.contains(QLatin1String("_4"));
+    if (numbered && line.toLower().contains(QLatin1String("typ")))
+        line = line.left(line.indexOf(QLatin1Char('_'))) + QStringLiteral(".ply");
+    line.remove(QLatin1Char('_'));
+    if (platform::ansiUpper(line).contains(QLatin1String("YOKA")))
+        line = QStringLiteral("TYP5YOKA.PLY");
+    if (platform::ansiUpper(line).contains(QLatin1String("TIT4TAT")))
+        line = QStringLiteral("TYP5TIT4TAT.PLY");
+    return line;
+}
+
+bool containsIgnoringCase(const QString& haystack, const QString& needle) {
+    if (needle.isEmpty())
+        return false;
+    return platform::ansiUpper(haystack).contains(platform::ansiUpper(needle));
+}
+
+// The copies in a game folder get the tournament's results written into them, and a
+// read-only file left there must not survive emptying the folder.
+void makeWritable(const QString& path) {
+    if (!platform::isReadOnly(path))
+        return;
+    QFile file(platform::resolvePath(path));
+    file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
+}
+
+bool entryExists(const QString& path) {
+    return platform::fileExists(path) || platform::folderExists(path);
+}
+
+void walk(const QString& folder, const QString& fileMask, QStringList& list,
+          QSet<QString>& visited) {
+    const QString resolved = platform::resolvePath(folder);
+    // A folder reached twice (a link back to a parent) would make the walk endless.
+    const QString canonical = QFileInfo(resolved).canonicalFilePath();
+    if (!canonical.isEmpty()) {
+        if (visited.contains(canonical))
+            return;
+        visited.insert(canonical);
+    }
+    const QStringList files =
+        platform::listFolder(resolved, fileMask, platform::ListKind::Files, true);
+    for (const QString& name : files)
+        list.append(folder + name);
+    const QStringList folders =
+        platform::listFolder(resolved, QStringLiteral("*.*"), platform::ListKind::Folders, false);
+    for (const QString& name : folders) {
+        if (name.startsWith(QLatin1Char('.')))
+            continue;
+        list.append(kFolderMarker + folder + name);
+        walk(folder + name + QLatin1Char('/'), fileMask, list, visited);
+    }
+}
+
+} // namespace
+
+QString PlayerNotFoundText(const QString& fileName) {
+    return QStringLiteral("Warnung !!!\r\nDer Spieler: ") + fileName + QStringLiteral("\r\n") +
+           QStringLiteral("wurde nicht im Spielerstamm gefunden.");
+}
+
+QStringList TGroup::ReadGroupFile(const QString& folder) const {
+    const QString path = platform::withTrailingSlash(folder) + kGroupFile;
+    if (!platform::fileExists(path))
+        return {};
+    QStringList lines = platform::readAnsiLines(platform::resolvePath(path));
+    for (QString& line : lines)
+        line = mapMemberName(line);
+    return lines;
+}
+
+void TGroup::SaveGroupFile(const QString& path, const QStringList& lines) const {
+    const QString file = platform::toSlashes(path);
+    const QString folder = platform::extractFilePath(file);
+    if (!folder.isEmpty() && !platform::folderExists(folder) &&
+        !platform::forceFolders(platform::resolvePath(folder)))
+        throw WendrakError(
+            QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(folder));
+    platform::writeAnsiLines(platform::pathForCreate(file), lines);
+}
+
+QStringList TGroup::ListOwnGroups(const QString& dataFolder) const {
+    const QString folder =
+        platform::withTrailingSlash(dataFolder) + QStringLiteral("Eigene Gruppen/");
+    if (!platform::folderExists(folder) && !platform::forceFolders(platform::resolvePath(folder)))
+        throw WendrakError(
+            QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(folder));
+    return platform::listFolder(platform::resolvePath(folder), QStringLiteral("*"),
+                                platform::ListKind::All, false);
+}
+
+void TGroup::RenewGroupFiles(const QString& folder) const {
+    const QString dir = platform::withTrailingSlash(folder);
+    platform::deleteFile(platform::resolvePath(dir + kGroupFile));
+    RebuildGroupFiles(dir + QStringLiteral("*.ply"));
+}
+
+void TGroup::RebuildGroupFiles(const QString& mask) const {
+    const QString normalized = platform::toSlashes(mask);
+    QStringList entries;
+    ListFilesRecursive(normalized, entries);
+
+    const QString top = platform::extractFilePath(normalized) + kGroupFile;
+    if (platform::fileExists(top))
+        platform::deleteFile(platform::resolvePath(top));
+
+    // Lines are appended to each folder's group file after what it already holds; the
+    // files are gathered per folder and written once each.
+    QStringList order;
+    QHash<QString, QByteArray> added;
+    for (const QString& entry : entries) {
+        if (entry.startsWith(kFolderMarker))
+            continue;
+        const QString groupFile = platform::extractFilePath(entry) + kGroupFile;
+        if (!added.contains(groupFile))
+            order.append(groupFile);
+        added[groupFile] += platform::toAnsi(platform::extractFileName(entry)) + "\r\n";
+    }
+    for (const QString& groupFile : order) {
+        QByteArray bytes;
+        if (platform::fileExists(groupFile))
+            bytes = platform::readFileBytes(platform::resolvePath(groupFile));
+        platform::writeFileBytes(platform::pathForCreate(groupFile),
+                                 bytes + added.value(groupFile));
+    }
+}
+
+void TGroup::ListFilesRecursive(const QString& mask, QStringList& list) const {
+    const QString normalized = platform::toSlashes(mask);
+    QSet<QString> visited;
+    walk(platform::extractFilePath(normalized), platform::extractFileName(normalized), list,
+         visited);
+}
+
+QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
+    static const char* const special[] = {"UJoch1T", "UJochVT",    "UJoch2T",    "YOKA",
+                                          "BAAL",    "Pawlow",     "Graf",       "Ritter",
+                                          "Typ5",    "InitStrat1", "InitStrat2", "Fuerst"};
+    static const char* const trial[] = {"Typ1", "Typ2", "Typ3", "Typ4", "Typ6"};
+    static const char* const dominant[] = {"angr", "**DASDASDASD@"};
+    static const char* const corner[] = {"Eck", "**DASDASDASD@"};
+
+    QString subject = player.Name.get();
+    const qsizetype cut =
+        std::max(subject.lastIndexOf(QLatin1Char('\\')), subject.lastIndexOf(QLatin1Char(':')));
+    if (cut >= 0)
+        subject = subject.mid(cut + 1);
+
+    QString code;
+    for (const char* entry : special)
+        if (containsIgnoringCase(QLatin1String(entry), subject)) {
+            code = QStringLiteral("1");
+            break;
+        }
+    const QString head = subject.left(4);
+    bool trialHit = false;
+    for (const char* entry : trial)
+        if (containsIgnoringCase(QLatin1String(entry), head)) {
+            trialHit = true;
+            break;
+        }
+    if (trialHit || player.Spielertyp == 5)
+        code = QStringLiteral("2");
+    for (const char* entry : dominant)
+        if (containsIgnoringCase(subject, QLatin1String(entry))) {
+            code = QStringLiteral("0");
+            break;
+        }
+    for (const char* entry : corner)
+        if (containsIgnoringCase(subject, QLatin1String(entry))) {
+            code = QStringLiteral("4");
+            break;
+        }
+    if (containsIgnoringCase(player.Dateiname.get(), QStringLiteral(".plx")))
+        code = QStringLiteral("9");
+    if (code.isEmpty())
+        code = QStringLiteral("3");
+    return code;
+}
+
+QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress& progress) const {
+    const QString dir = platform::withTrailingSlash(folder);
+    QStringList entries;
+    ListFilesRecursive(dir + QStringLiteral("*.ply"), entries);
+
+    QStringList result;
+    const auto save = [&] {
+        platform::writeAnsiLines(platform::pathForCreate(dir + QStringLiteral("x.txt")), result);
+    };
+    const int total = static_cast<int>(entries.size());
+    try {
+        if (progress)
+            progress(0, total);
+        int done = 0;
+        for (const QString& entry : entries) {
+            ++done;
+            if (entry.startsWith(kFolderMarker) || !platform::fileExists(entry))
+                continue;
+            const SpielerTyp player = readPlayerFile(platform::resolvePath(entry));
+            result.append(GetPlayerCategory(player) + platform::extractFileName(entry));
+            if (progress)
+                progress(done, total);
+        }
+    } catch (...) {
+        try {
+            save();
+        } catch (const WendrakError&) {
+            // The read error is the one the user needs to see.
+        }
+        throw;
+    }
+    save();
+    return result;
+}
+
+QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupFile,
+                                     const QString& target) const {
+    const QString storeDir = platform::withTrailingSlash(store);
+    const QString targetDir = platform::withTrailingSlash(target);
+
+    if (platform::folderExists(targetDir)) {
+        const QString resolved = platform::withTrailingSlash(platform::resolvePath(targetDir));
+        const QStringList old = platform::listFolder(resolved, QStringLiteral("*.ply"),
+                                                     platform::ListKind::Files, true);
+        for (const QString& name : old)
+            DeletePlayerFile(resolved + name);
+    } else {
+        platform::forceFolders(platform::resolvePath(targetDir));
+    }
+
+    QStringList missing;
+    const QStringList members =
+        ReadGroupFile(platform::extractFilePath(platform::toSlashes(groupFile)));
+    for (const QString& line : members) {
+        const QString source = storeDir + platform::toSlashes(line);
+        if (IsUnsafeMemberName(line) || !platform::fileExists(source)) {
+            missing.append(line);
+            continue;
+        }
+        CopyToFreeName(platform::resolvePath(source), targetDir,
+                       platform::extractFileName(platform::toSlashes(line)));
+    }
+    return missing;
+}
+
+QString TGroup::CopyToFreeName(const QString& source, const QString& targetFolder,
+                               const QString& fileName) {
+    const QString dir = platform::withTrailingSlash(targetFolder);
+    QString destination = dir + fileName;
+    if (entryExists(destination)) {
+        const QString stem = platform::changeFileExt(fileName, QString());
+        for (int n = 1;; ++n) {
+            destination =
+                dir + stem + QLatin1Char('_') + QString::number(n) + QStringLiteral(".ply");
+            if (!entryExists(destination))
+                break;
+        }
+    }
+    const QString path = platform::pathForCreate(destination);
+    if (!platform::copyFile(source, path, true))
+        return QString();
+    makeWritable(path);
+    return path;
+}
+
+bool TGroup::DeletePlayerFile(const QString& path) {
+    const QString resolved = platform::resolvePath(path);
+    if (!platform::fileExists(resolved))
+        return true;
+    makeWritable(resolved);
+    platform::deleteFile(resolved);
+    return !platform::fileExists(resolved);
+}
+
+bool TGroup::IsUnsafeMemberName(const QString& line) {
+    const QString path = platform::toSlashes(line);
+    if (path.startsWith(QLatin1Char('/')))
+        return true;
+    if (path.size() >= 2 && path.at(1) == QLatin1Char(':'))
+        return true;
+    const QStringList parts = path.split(QLatin1Char('/'));
+    return parts.contains(QStringLiteral(".."));
+}

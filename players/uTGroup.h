@@ -1,0 +1,59 @@
+// Group folders, group files ("group.sgp"), listings of the player store and the player
+// index ("x.txt"). TGroup holds no state; every window keeps an instance of its own.
+// Folders are passed in by the caller (program folder or WendrakPath, as the caller needs),
+// with "/" or "\" as separator and a trailing separator.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+struct SpielerTyp;
+
+// The text of the box that names a group member not found in the store.
+QString PlayerNotFoundText(const QString& fileName);
+
+class TGroup {
+public:
+    // Called by BuildPlayerIndex once before the scan with (0, total) and after each file
+    // with (done, total), so a window can show that the store is being read.
+    using IndexProgress = std::function<void(int done, int total)>;
+
+    // The member lines of folder + "group.sgp" after mapping old member names; an empty
+    // list when the file does not exist. Empty lines are kept.
+    QStringList ReadGroupFile(const QString& folder) const;
+    // Creates the missing folders of path and writes the lines (CR LF, Windows-1252),
+    // replacing the file.
+    void SaveGroupFile(const QString& path, const QStringList& lines) const;
+    // Creates dataFolder + "Eigene Gruppen/" when missing and returns the names of all its
+    // entries, folders and files alike, in listing order.
+    QStringList ListOwnGroups(const QString& dataFolder) const;
+    // Writes the group files of folder and its sub-folders anew from their player files.
+    void RenewGroupFiles(const QString& folder) const;
+    // The walk of RenewGroupFiles over mask ("folder/*.ply").
+    void RebuildGroupFiles(const QString& mask) const;
+    // Appends the files matching mask (folder + file mask) and, after them, for every
+    // sub-folder a marker "1" + folder + name followed by that sub-folder's content.
+    void ListFilesRecursive(const QString& mask, QStringList& list) const;
+    // The category character of a player ("0", "1", "2", "3", "4" or "9").
+    QString GetPlayerCategory(const SpielerTyp& player) const;
+    // The player list of the store (category + file name, in walk order); saved to
+    // folder + "x.txt" also when a player file cannot be read (the error then passes on).
+    QStringList BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
+    // Empties target of its player files and copies the group's members from store into
+    // it. Returns the members that were not found (in order), for the caller to report.
+    QStringList LoadGroupPlayers(const QString& store, const QString& groupFile,
+                                 const QString& target) const;
+
+    // Copies source into targetFolder under fileName, or, when that is taken, under the
+    // stem of fileName + "_" + the smallest free number from 1 + ".ply". Never replaces a
+    // file. Returns the path written, or "" when the copy failed.
+    static QString CopyToFreeName(const QString& source, const QString& targetFolder,
+                                  const QString& fileName);
+    // Deletes a player file, read-only or not (a game folder must be emptied completely).
+    // Returns false when the file is still there afterwards.
+    static bool DeletePlayerFile(const QString& path);
+    // A member line that must not be looked up: an absolute path or one that climbs out
+    // of its folder with "..".
+    static bool IsUnsafeMemberName(const QString& line);
+};

@@ -1,0 +1,17 @@
+// The warning boxes of the group functions (see GroupMessages.h).
+#include "players/ui/GroupMessages.h"
+
+#include "players/uTGroup.h"
+
+#include <QMessageBox>
+
+void ShowPlayerNotFound(QWidget* parent, const QString& fileName) {
+    QString text = PlayerNotFoundText(fileName);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox::information(parent, QStringLiteral("Information"), text, QMessageBox::Ok);
+}
+
+void ShowPlayersNotFound(QWidget* parent, const QStringList& fileNames) {
+    for (const QString& name : fileNames)
+        ShowPlayerNotFound(parent, name);
+}

@@ -1,0 +1,139 @@
+// The group chooser (see ufrmChooseGroup.h).
+#include "players/ui/ufrmChooseGroup.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "ui_ufrmChooseGroup.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QSet>
+#include <QShowEvent>
+#include <QTreeWidgetItem>
+
+namespace {
+
+const char* const kRoots[] = {"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"};
+
+// Folders reached twice through links would make the tree endless.
+void addNodes(const QString& folder, QTreeWidgetItem* parent, QSet<QString>& visited);
+
+} // namespace
+
+TfrmChooseGroup::TfrmChooseGroup(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmChooseGroup) {
+    ui->setupUi(this);
+    QFont font = ui->trvMain->font();
+    font.setPixelSize(13);
+    ui->trvMain->setFont(font);
+    QPalette pal = ui->trvMain->palette();
+    pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    ui->trvMain->setPalette(pal);
+    setFixedSize(695, 562);
+
+    connect(ui->trvMain, &QTreeWidget::itemClicked, this, [this] { trvMainClick(); });
+    // Moving through the tree with the keys selects a folder just as a click does, so Ok
+    // never takes a folder other than the one shown selected.
+    connect(ui->trvMain, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* now) {
+        if (now != nullptr && !m_filling)
+            trvMainClick();
+    });
+    connect(ui->btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+}
+
+TfrmChooseGroup::~TfrmChooseGroup() {
+    delete ui;
+}
+
+void TfrmChooseGroup::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TfrmChooseGroup::FormActivate() {
+    ui->btnOk->setEnabled(false);
+    if (ui->trvMain->topLevelItemCount() == 0)
+        FillGroupTree();
+    GruppenDatei.clear();
+}
+
+void TfrmChooseGroup::FillGroupTree() {
+    setCursor(Qt::WaitCursor);
+    m_filling = true;
+    ui->trvMain->clear();
+    for (const char* root : kRoots) {
+        auto* node = new QTreeWidgetItem(ui->trvMain, QStringList(QString::fromUtf8(root)));
+        AddFolderNodes(platform::programFolder() + QString::fromUtf8(root) + QLatin1Char('/'),
+                       node);
+    }
+    m_filling = false;
+    unsetCursor();
+}
+
+void TfrmChooseGroup::AddFolderNodes(const QString& folder, QTreeWidgetItem* parent) {
+    QSet<QString> visited;
+    addNodes(folder, parent, visited);
+}
+
+namespace {
+
+void addNodes(const QString& folder, QTreeWidgetItem* parent, QSet<QString>& visited) {
+    const QString dir = platform::withTrailingSlash(folder);
+    if (!platform::folderExists(dir))
+        return;
+    const QString resolved = platform::withTrailingSlash(platform::resolvePath(dir));
+    const QString canonical = QFileInfo(resolved).canonicalFilePath();
+    if (visited.contains(canonical))
+        return;
+    visited.insert(canonical);
+    const QStringList names =
+        platform::listFolder(resolved, QStringLiteral("*.*"), platform::ListKind::Folders, false);
+    for (const QString& name : names) {
+        if (name.startsWith(QLatin1Char('.')))
+            continue;
+        auto* node = new QTreeWidgetItem(parent, QStringList(name));
+        addNodes(resolved + name, node, visited);
+    }
+}
+
+} // namespace
+
+QString TfrmChooseGroup::GetNodePath(const QTreeWidgetItem* node) const {
+    QString path;
+    for (const QTreeWidgetItem* n = node; n != nullptr; n = n->parent())
+        path.prepend(n->text(0) + QLatin1Char('/'));
+    return path;
+}
+
+void TfrmChooseGroup::trvMainClick() {
+    const QTreeWidgetItem* node = ui->trvMain->currentItem();
+    if (node == nullptr)
+        return;
+    const QString file =
+        platform::programFolder() + GetNodePath(node) + QStringLiteral("group.sgp");
+    if (platform::fileExists(file)) {
+        GruppenDatei = platform::resolvePath(file);
+        ui->btnOk->setEnabled(true);
+    } else {
+        GruppenDatei.clear();
+        ui->btnOk->setEnabled(false);
+    }
+}
+
+void TfrmChooseGroup::btnRefreshClick() {
+    FillGroupTree();
+}
+
+void TfrmChooseGroup::btnOkClick() {
+    done(1);
+}
+
+void TfrmChooseGroup::btnCancelClick() {
+    done(2);
+}
+
+void TfrmChooseGroup::reject() {
+    done(2);
+}
