@@ -5,13 +5,11 @@
 
 #include <algorithm>
 
-template <int N>
-QString ShortStr<N>::get() const {
+template <int N> QString ShortStr<N>::get() const {
     return platform::fromAnsi(data, std::min<int>(len, N));
 }
 
-template <int N>
-void ShortStr<N>::set(const QString& text) {
+template <int N> void ShortStr<N>::set(const QString& text) {
     const QByteArray bytes = platform::toAnsi(text).left(N);
     len = static_cast<std::uint8_t>(bytes.size());
     std::memcpy(data, bytes.constData(), static_cast<size_t>(bytes.size()));
@@ -38,8 +36,8 @@ SpielerTyp readPlayerFile(const QString& path) {
 }
 
 void writePlayerFile(const QString& path, const SpielerTyp& player) {
-    platform::writeFileBytes(
-        path, QByteArray(reinterpret_cast<const char*>(&player), sizeof player));
+    platform::writeFileBytes(path,
+                             QByteArray(reinterpret_cast<const char*>(&player), sizeof player));
 }
 
 const char* situationCode(int index) {

@@ -13,8 +13,7 @@
 #pragma pack(push, 1)
 
 // A length-prefixed string of fixed capacity N in Windows-1252 (string[N]).
-template <int N>
-struct ShortStr {
+template <int N> struct ShortStr {
     std::uint8_t len;
     char data[N];
 
@@ -31,9 +30,18 @@ struct ShortStr {
 // Situation order of both tables.
 enum Situation : int {
     SitErsterTag = 0, // "1. Tag", the first move
-    SitMDD, SitMDK, SitMKD, SitMKK,
-    SitNDD, SitNDK, SitNKD, SitNKK,
-    SitPDD, SitPDK, SitPKD, SitPKK,
+    SitMDD,
+    SitMDK,
+    SitMKD,
+    SitMKK,
+    SitNDD,
+    SitNDK,
+    SitNKD,
+    SitNKK,
+    SitPDD,
+    SitPDK,
+    SitPKD,
+    SitPKK,
     SituationCount
 };
 
@@ -55,36 +63,36 @@ struct AutomatTyp {
 };
 
 struct SpielerTyp {
-    std::int32_t Herkunft;                       //    0
-    ShortStr<50> Dateiname;                      //    4
-    ShortStr<50> Name;                           //   55
-    ShortStr<1> Geschlecht;                      //  106
-    ShortStr<3> Alter;                           //  108
-    ShortStr<10> Nationalitaet;                  //  112
-    std::uint8_t IstAutomat;                     //  123
-    SituationTyp Situationen[SituationCount];    //  124
+    std::int32_t Herkunft;                     //    0
+    ShortStr<50> Dateiname;                    //    4
+    ShortStr<50> Name;                         //   55
+    ShortStr<1> Geschlecht;                    //  106
+    ShortStr<3> Alter;                         //  108
+    ShortStr<10> Nationalitaet;                //  112
+    std::uint8_t IstAutomat;                   //  123
+    SituationTyp Situationen[SituationCount];  //  124
     AutomatTyp Automat[SituationCount];        //  280
-    ShortStr<255> Motto;                         //  488
-    ShortStr<4> IstFriedlich;                    //  744
-    ShortStr<4> GreiftNichtAn;                   //  749
-    ShortStr<4> VerteidigtSicher;                //  754
-    ShortStr<4> NeigtZumAngreifen;               //  759
-    ShortStr<4> NeigtZumAusbeuten;               //  764
-    ShortStr<4> NeigtZuUeberreaktionen;          //  769
-    ShortStr<50> Bilddatei;                      //  774
-    std::uint8_t reserved1[3];                   //  825
-    std::int32_t Spielertyp;                     //  828
-    std::int32_t ErgebnisGegenK;                 //  832
-    std::int32_t ErgebnisNachEntgegenkommen;     //  836
-    std::int32_t ErgebnisGegenD;                 //  840
-    std::int32_t Friedfertigkeit;                //  844
-    std::uint8_t reserved2[8];                   //  848
-    ShortStr<255> IstKonsensorientiert;          //  856
-    ShortStr<255> Beruf;                         // 1112
-    ShortStr<255> GeschaeftsmaessigAusbeutbar;   // 1368
-    std::uint8_t reserved3[768];                 // 1624
-    std::uint8_t MasseGueltig;                   // 2392
-    std::uint8_t reserved4[7];                   // 2393
+    ShortStr<255> Motto;                       //  488
+    ShortStr<4> IstFriedlich;                  //  744
+    ShortStr<4> GreiftNichtAn;                 //  749
+    ShortStr<4> VerteidigtSicher;              //  754
+    ShortStr<4> NeigtZumAngreifen;             //  759
+    ShortStr<4> NeigtZumAusbeuten;             //  764
+    ShortStr<4> NeigtZuUeberreaktionen;        //  769
+    ShortStr<50> Bilddatei;                    //  774
+    std::uint8_t reserved1[3];                 //  825
+    std::int32_t Spielertyp;                   //  828
+    std::int32_t ErgebnisGegenK;               //  832
+    std::int32_t ErgebnisNachEntgegenkommen;   //  836
+    std::int32_t ErgebnisGegenD;               //  840
+    std::int32_t Friedfertigkeit;              //  844
+    std::uint8_t reserved2[8];                 //  848
+    ShortStr<255> IstKonsensorientiert;        //  856
+    ShortStr<255> Beruf;                       // 1112
+    ShortStr<255> GeschaeftsmaessigAusbeutbar; // 1368
+    std::uint8_t reserved3[768];               // 1624
+    std::uint8_t MasseGueltig;                 // 2392
+    std::uint8_t reserved4[7];                 // 2393
 };
 
 #pragma pack(pop)
