@@ -1,0 +1,122 @@
+// The tournament run on a full group of 125 players: pairing order, file sizes and the
+// notation of the tiny fractions a big group produces; and what a failure after play
+// leaves behind.
+#include "engine/Tournament.h"
+#include "platform/NumberFormat.h"
+#include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
+
+#include "TempRoot.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+SpielerTyp holder() {
+    SpielerTyp p = zeroedPlayer();
+    for (auto& s : p.Situationen)
+        s = {10, 0, 10};
+    p.VerteidigtSicher.set(QStringLiteral("Ja"));
+    return p;
+}
+
+// Gives way on its first move only, then always holds out.
+SpielerTyp opener() {
+    SpielerTyp p = holder();
+    p.Situationen[SitErsterTag] = {10, 10, 0};
+    return p;
+}
+
+class TournamentGroup : public ::testing::Test {
+protected:
+    void SetUp() override { platform::setDecimalSeparator(u','); }
+    QString game() const { return root.programFolder() + "Aktuelles Spiel/"; }
+    int run(TournamentObserver& observer) {
+        state.WendrakPath = root.programFolder();
+        state.RootPath = root.root();
+        state.OutFolder = root.programFolder();
+        TournamentOptions options;
+        options.debug = false;
+        options.seed = 7;
+        return PlayDravolenz_new(state, observer, nullptr, options);
+    }
+    QStringList lines(const QString& name) const {
+        QStringList all = QString::fromLatin1(root.read("Wendrak/" + name)).split("\r\n");
+        if (!all.isEmpty() && all.last().isEmpty())
+            all.removeLast();
+        return all;
+    }
+    QStringList groupValues(const QString& id) const {
+        for (const QString& line : lines("Gruppenergebnisse.Txt"))
+            if (line.startsWith(id + ";"))
+                return line.split(';').mid(4);
+        return {};
+    }
+
+    TempRoot root;
+    TournamentState state;
+    TournamentObserver quiet;
+};
+
+TEST_F(TournamentGroup, HundredTwentyFivePlayersPairInOrderAndTinySharesTakeScientificNotation) {
+    // 123 holders P001..P123, then X and Y, who give way once per game: X and Y meet in one
+    // round of mutual K per game, and each of them is exploited once by every holder.
+    for (int i = 1; i <= 123; ++i)
+        writePlayerFile(game() + QStringLiteral("P%1.ply").arg(i, 3, 10, QLatin1Char('0')),
+                        holder());
+    writePlayerFile(game() + "X.ply", opener());
+    writePlayerFile(game() + "Y.ply", opener());
+    ASSERT_EQ(run(quiet), RunFinished);
+
+    ASSERT_EQ(state.participants(), 125);
+    ASSERT_EQ(state.pairings(), 7750);
+    const auto pair = [this](int k) {
+        const PaarungTyp& p = state.Paarungen[std::size_t(k)];
+        return std::make_pair(p.Nr1, p.Nr2);
+    };
+    EXPECT_EQ(pair(0), std::make_pair(1, 2));
+    EXPECT_EQ(pair(123), std::make_pair(1, 125));
+    EXPECT_EQ(pair(124), std::make_pair(2, 3));
+    EXPECT_EQ(pair(7749), std::make_pair(124, 125));
+    EXPECT_EQ(state.Paarungen[7749].Name1, "X");
+
+    const QStringList exported = lines("Export.Txt");
+    ASSERT_EQ(exported.size(), 15500);
+    EXPECT_TRUE(exported[15498].startsWith("7750;X;0;502;"));
+    EXPECT_TRUE(exported[15499].startsWith("7750;Y;0;502;"));
+
+    EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
+    const std::vector<std::pair<QString, QString>> expected = {{"11", "3875000"},
+                                                               {"12", "1"},
+                                                               {"13", "2,58064516129032E-7"},
+                                                               {"14", "246"},
+                                                               {"16", "3874753"},
+                                                               {"21", "7750742"},
+                                                               {"22", "23250000"},
+                                                               {"23", "7750000"},
+                                                               {"24", "742"},
+                                                               {"25", "0,0000478709677419355"},
+                                                               {"33", "0,000032"},
+                                                               {"41", "2,58064516129032E-7"}};
+    for (const auto& [id, value] : expected)
+        EXPECT_EQ(groupValues(id), QStringList(9, value)) << id.toStdString();
+    EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 12);
+}
+
+TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGameResults) {
+    writePlayerFile(game() + "A.ply", holder());
+    writePlayerFile(game() + "B.ply", opener());
+    // The property evaluation rewrites every player file; this one refuses.
+    ASSERT_EQ(::chmod(QFile::encodeName(game() + "B.ply").constData(), 0444), 0);
+    EXPECT_THROW(run(quiet), WendrakError);
+    EXPECT_EQ(lines("Export.Txt").size(), 2);
+    EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
+    EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 0);
+    EXPECT_FALSE(state.Export.isOpen() || state.Gruppenergebnisse.isOpen() ||
+                 state.Zusammensetzung.isOpen());
+    EXPECT_EQ(root.read("Debug/Spiel_Gesamt.csv").count("\r\n"), 10);
+}
+
+} // namespace

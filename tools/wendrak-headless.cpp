@@ -1,0 +1,313 @@
+// The program's engine without windows: runs a tournament on an installation folder and
+// prints what the result window would show, plays single games, runs the test runs on a
+// player file and derives its traits. Tests use it, and anyone can script it.
+//
+//   wendrak-headless run --root DIR [--out DIR] [--seed N] [--debug] [--decimal C]
+//                        [--cancel-at PAIRING:GAME]
+//   wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]
+//   wendrak-headless test FILE
+//   wendrak-headless traits FILE
+#include "engine/ResultDisplay.h"
+#include "engine/StyledLine.h"
+#include "engine/Tournament.h"
+#include "engine/WendrakCalc.h"
+#include "engine/uTApplicationEnviroment.h"
+#include "platform/NumberFormat.h"
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
+#include "players/uPelkam2Wendrak.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QString>
+#include <QStringList>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+void out(const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
+}
+
+void err(const QString& line) {
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    std::fputc('\n', stderr);
+}
+
+int usage() {
+    err(QStringLiteral(
+        "Aufruf:\n"
+        "  wendrak-headless run --root DIR [--out DIR] [--seed N] [--debug] [--decimal C]\n"
+        "                       [--cancel-at PAARUNG:SPIEL]\n"
+        "  wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]\n"
+        "  wendrak-headless test DATEI\n"
+        "  wendrak-headless traits DATEI"));
+    return 64;
+}
+
+// Command line: options with values, flags and positional arguments.
+struct Args {
+    QStringList positional;
+    QString root, outFolder, decimal, cancelAt;
+    std::optional<std::uint64_t> seed;
+    std::optional<int> rounds;
+    bool debug = false;
+};
+
+std::optional<Args> parse(int argc, char** argv) {
+    Args a;
+    for (int i = 2; i < argc; ++i) {
+        const QString arg = QString::fromLocal8Bit(argv[i]);
+        const auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= argc)
+                return std::nullopt;
+            return QString::fromLocal8Bit(argv[++i]);
+        };
+        if (arg == QLatin1String("--debug")) {
+            a.debug = true;
+        } else if (arg == QLatin1String("--root") || arg == QLatin1String("--out") ||
+                   arg == QLatin1String("--decimal") || arg == QLatin1String("--cancel-at") ||
+                   arg == QLatin1String("--seed") || arg == QLatin1String("--rounds")) {
+            const auto v = value();
+            if (!v)
+                return std::nullopt;
+            bool ok = true;
+            if (arg == QLatin1String("--root"))
+                a.root = *v;
+            else if (arg == QLatin1String("--out"))
+                a.outFolder = *v;
+            else if (arg == QLatin1String("--decimal"))
+                a.decimal = *v;
+            else if (arg == QLatin1String("--cancel-at"))
+                a.cancelAt = *v;
+            else if (arg == QLatin1String("--seed"))
+                a.seed = v->toULongLong(&ok);
+            else
+                a.rounds = v->toInt(&ok);
+            if (!ok)
+                return std::nullopt;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return std::nullopt;
+        } else {
+            a.positional << arg;
+        }
+    }
+    return a;
+}
+
+// Settings of the installation below root, as the program there would see them.
+TApplicationEnviroment settingsOf(const QString& root) {
+    const QString absRoot = QDir(root).absolutePath();
+    platform::setProgramPath(absRoot + QStringLiteral("/Wendrak/wendrak"));
+    return TApplicationEnviroment(platform::programPath());
+}
+
+QString folderSetting(const QString& value) {
+    return platform::withTrailingSlash(platform::toSlashes(value));
+}
+
+// The result window as text: everything is collected and printed after the result code.
+class TextDisplay : public ResultDisplay {
+public:
+    void SetCounts(int anzDurchlaeufe, int anzTeilnehmerHigh) override {
+        m_runs = anzDurchlaeufe;
+        m_high = anzTeilnehmerHigh;
+    }
+    void ShowStyledLine(const QString& placeholder, const QString& lineText) override {
+        QString text;
+        for (const StyledPiece& piece : ParseStyledLine(lineText))
+            text += piece.Text;
+        m_lines << QStringLiteral("[%1] %2").arg(placeholder, text);
+    }
+    void AddRankingRow(const QString& platz, const QString& name, const QString& punkte,
+                       const QString& spielertyp, int, int) override {
+        m_lines << QStringLiteral("Platz: %1;%2;%3;%4").arg(platz, name, punkte, spielertyp);
+    }
+    void SetPlayerList(const QStringList& names) override { m_players = names; }
+    void SetRunTables(const QStringList& participants,
+                      const QList<ResultPairing>& pairings) override {
+        m_participants = participants;
+        m_pairings = pairings;
+    }
+
+    void print() const {
+        for (const QString& line : m_lines)
+            out(line);
+        for (const QString& player : m_players) {
+            out(QStringLiteral("Partien von %1:").arg(player));
+            for (const ResultGameRow& row : GamesOfPlayer(m_pairings, player))
+                out(QStringLiteral("  %1;%2;%3;%4")
+                        .arg(row.Spieler1, row.Spieler2)
+                        .arg(row.Punkte1)
+                        .arg(row.Punkte2));
+        }
+        for (const ResultServicesRow& row :
+             ServicesRows(m_participants, m_pairings, m_runs, m_high))
+            out(QStringLiteral("Dienste: %1;%2;%3;%4")
+                    .arg(row.Name)
+                    .arg(row.Received)
+                    .arg(row.Granted)
+                    .arg(row.Maximum));
+    }
+
+private:
+    int m_runs = AnzDurchlaeufe;
+    int m_high = 0;
+    QStringList m_lines;
+    QStringList m_players;
+    QStringList m_participants;
+    QList<ResultPairing> m_pairings;
+};
+
+// Answers the cancel question with Yes after the chosen game (pairing and game from 1).
+class CommandLineObserver : public TournamentObserver {
+public:
+    explicit CommandLineObserver(std::optional<std::pair<int, int>> cancelAt)
+        : m_cancelAt(cancelAt) {}
+    void processEvents() override { ++m_games; }
+    bool abortRequested() override {
+        if (!m_cancelAt)
+            return false;
+        const int pairing = (m_games - 1) / AnzDurchlaeufe + 1;
+        const int game = (m_games - 1) % AnzDurchlaeufe + 1;
+        return pairing == m_cancelAt->first && game == m_cancelAt->second;
+    }
+    bool confirmAbort(const QString&) override { return true; }
+    void showMessage(const QString& text) override { m_messages << text; }
+
+    QStringList m_messages;
+
+private:
+    std::optional<std::pair<int, int>> m_cancelAt;
+    int m_games = 0;
+};
+
+int runCommand(const Args& a) {
+    if (a.root.isEmpty() || !a.positional.isEmpty())
+        return usage();
+    std::optional<std::pair<int, int>> cancelAt;
+    if (!a.cancelAt.isEmpty()) {
+        const QStringList parts = a.cancelAt.split(u':');
+        bool ok1 = false, ok2 = false;
+        if (parts.size() == 2)
+            cancelAt = std::make_pair(parts[0].toInt(&ok1), parts[1].toInt(&ok2));
+        if (!ok1 || !ok2)
+            return usage();
+    }
+    if (!a.decimal.isEmpty())
+        platform::setDecimalSeparator(a.decimal.at(0));
+    // The output folder is taken before the settings object moves the current directory.
+    const QString outFolder =
+        a.outFolder.isEmpty() ? QString() : folderSetting(QDir(a.outFolder).absolutePath());
+    const TApplicationEnviroment env = settingsOf(a.root);
+
+    TournamentState state;
+    state.WendrakPath = folderSetting(env.WendrakPath());
+    state.RootPath = folderSetting(env.RootPath());
+    state.OutFolder = outFolder.isEmpty() ? state.WendrakPath : outFolder;
+    TournamentOptions options;
+    options.debug = a.debug;
+    options.seed = a.seed;
+
+    TextDisplay display;
+    CommandLineObserver observer(cancelAt);
+    const int result = PlayDravolenz_new(state, observer, &display, options);
+    out(QStringLiteral("Ergebnis: %1").arg(result));
+    for (const QString& message : observer.m_messages)
+        out(QStringLiteral("Meldung: %1").arg(message));
+    if (result != RunCancelled && state.pairings() > 0)
+        display.print();
+    return 0;
+}
+
+int playCommand(const Args& a) {
+    if (a.root.isEmpty() || a.positional.size() != 2)
+        return usage();
+    settingsOf(a.root);
+    const GameResult g = PlayGame(a.positional[0], a.positional[1], a.rounds.value_or(500),
+                                  QStringLiteral("Aktuelles Spiel"), a.debug, 1, a.seed);
+    const std::pair<const char*, std::int32_t> outputs[] = {
+        {"Punkte1", g.Punkte1},
+        {"Punkte2", g.Punkte2},
+        {"AnzKCounter", g.AnzK},
+        {"anzKK", g.AnzKK},
+        {"anzDD", g.AnzDD},
+        {"anzDK", g.AnzDK},
+        {"anzKD", g.AnzKD},
+        {"AnzNKK", g.AnzNKK},
+        {"intSozEffQualTmp", g.AnzKK2},
+        {"ErhalteneDienste1", g.ErhalteneDienste1},
+        {"ErwieseneDienste1", g.ErwieseneDienste1},
+        {"ErhalteneDienste2", g.ErhalteneDienste2},
+        {"ErwieseneDienste2", g.ErwieseneDienste2},
+    };
+    for (const auto& [name, value] : outputs)
+        out(QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value));
+    return 0;
+}
+
+int testCommand(const Args& a) {
+    if (a.positional.size() != 1)
+        return usage();
+    const QString file = QFileInfo(a.positional[0]).absoluteFilePath();
+    TestAgainstDefector(file, true);
+    TestRepeatedExploitation(file, true);
+    TestAgainstCooperator(file, true);
+    ComputePeacefulness(file, true);
+    const SpielerTyp p = readPlayerFile(file);
+    out(QStringLiteral("ErgebnisGegenD=%1").arg(p.ErgebnisGegenD));
+    out(QStringLiteral("ErgebnisNachEntgegenkommen=%1").arg(p.ErgebnisNachEntgegenkommen));
+    out(QStringLiteral("ErgebnisGegenK=%1").arg(p.ErgebnisGegenK));
+    out(QStringLiteral("Friedfertigkeit=%1").arg(p.Friedfertigkeit));
+    out(QStringLiteral("GeschaeftsmaessigAusbeutbar=%1").arg(p.GeschaeftsmaessigAusbeutbar.get()));
+    return 0;
+}
+
+int traitsCommand(const Args& a) {
+    if (a.positional.size() != 1)
+        return usage();
+    const QString file = QFileInfo(a.positional[0]).absoluteFilePath();
+    DerivePlayerTraits(file);
+    const SpielerTyp p = readPlayerFile(file);
+    out(QStringLiteral("IstFriedlich=%1").arg(p.IstFriedlich.get()));
+    out(QStringLiteral("GreiftNichtAn=%1").arg(p.GreiftNichtAn.get()));
+    out(QStringLiteral("VerteidigtSicher=%1").arg(p.VerteidigtSicher.get()));
+    out(QStringLiteral("NeigtZumAngreifen=%1").arg(p.NeigtZumAngreifen.get()));
+    out(QStringLiteral("NeigtZumAusbeuten=%1").arg(p.NeigtZumAusbeuten.get()));
+    out(QStringLiteral("NeigtZuUeberreaktionen=%1").arg(p.NeigtZuUeberreaktionen.get()));
+    out(QStringLiteral("IstKonsensorientiert=%1").arg(p.IstKonsensorientiert.get()));
+    out(QStringLiteral("GeschaeftsmaessigAusbeutbar=%1").arg(p.GeschaeftsmaessigAusbeutbar.get()));
+    out(QStringLiteral("Spielertyp=%1").arg(p.Spielertyp));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return usage();
+    const QString command = QString::fromLocal8Bit(argv[1]);
+    const std::optional<Args> args = parse(argc, argv);
+    if (!args)
+        return usage();
+    try {
+        if (command == QLatin1String("run"))
+            return runCommand(*args);
+        if (command == QLatin1String("play"))
+            return playCommand(*args);
+        if (command == QLatin1String("test"))
+            return testCommand(*args);
+        if (command == QLatin1String("traits"))
+            return traitsCommand(*args);
+    } catch (const WendrakError& e) {
+        err(QStringLiteral("Fehler: %1").arg(e.message()));
+        return 1;
+    }
+    return usage();
+}
