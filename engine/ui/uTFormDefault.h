@@ -1,0 +1,22 @@
+// The look every window of the program shares: gradient backgrounds in the colours of the
+// window's family, Arial 8 fonts, 24-pixel buttons, silver edit and list fields, and the
+// window's help context. Windows call ApplyFormDefaults when they are created or shown.
+#pragma once
+
+class QSize;
+class QWidget;
+
+// Bits per pixel of the screen (platform::Desktop, so tests can pretend an 8-bit screen).
+int GetColorDepth();
+
+// Gives form the common look. color1 and color2 are $BBGGRR colours. The help context is
+// kept in the window's dynamic int property "helpContext" (the F1 handler reads it); a
+// window that already has a non-zero context keeps it. A label named "lblHelp<context>"
+// on the window is hidden.
+void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext);
+
+// Lays a window out the way every window of the program sits on the screen: covering the
+// whole screen, black and borderless, with panel centred and frame grown by 5 pixels on each
+// side behind it. The overload without a size takes the primary screen's.
+void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen);
+void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame);

@@ -1,0 +1,64 @@
+// The progress window that covers the screen while a tournament run plays its pairings: a
+// gauge with the share of pairings played and a cancel button. The run drives it: it shows
+// the window, sets the gauge after each game, lets pending events be handled and reads
+// Abbruch.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class QPushButton;
+class QFrame;
+class QProgressBar;
+class GradientWidget;
+
+namespace Ui {
+class TForm10;
+}
+
+class TForm10 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm10(QWidget* parent = nullptr);
+    ~TForm10() override;
+
+    // The user has asked to cancel. The button sets it; the run reads and clears it.
+    bool Abbruch = false;
+
+    // Sets the gauge to percent (0..100) and repaints at once, but only when the value
+    // changes, so a run of many short games repaints at most 101 times.
+    void setGaugeValue(int percent);
+    int gaugeValue() const;
+
+    // Lets pending events be handled (the cancel button's click among them) and returns
+    // Abbruch. The run calls it after each game.
+    bool processEventsAndCheckAbbruch();
+
+    // Clears Abbruch, as every showing of the window does.
+    void reset();
+
+    // Places the panels for a screen of the given size (FormCreate does it for the real
+    // screen).
+    void layOutFor(const QSize& screen);
+
+    QFrame* pnlRahmen() const;
+    QFrame* pnlWarten() const;
+    QProgressBar* Gauge1() const;
+    QPushButton* btnCancel() const;
+    GradientWidget* JvGradient1() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormActivate();
+    void btnCancelClick();
+    void paintGauge();
+
+    std::unique_ptr<Ui::TForm10> ui;
+};
+
+// The one progress window of the program; created at start-up, lives until the end.
+extern TForm10* Form10;
