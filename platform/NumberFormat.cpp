@@ -151,8 +151,13 @@ u128 pow10(int n) {
 QChar decimalSeparator() {
     char16_t sep = g_separator.load();
     if (sep == 0) {
-        const QString point = QLocale::system().decimalPoint();
-        sep = point.isEmpty() ? u'.' : point.at(0).unicode();
+        // A desktop without a locale of its own ("C") gets the German separator: the
+        // program and its users are German.
+        const QLocale system = QLocale::system();
+        const QString point = system.language() == QLocale::C
+                                  ? QStringLiteral(",")
+                                  : system.decimalPoint();
+        sep = point.isEmpty() ? u',' : point.at(0).unicode();
         g_separator.store(sep);
     }
     return QChar(sep);

@@ -2,7 +2,8 @@
 // quotients and sums of integers, so they are formatted from their exact value (numerator
 // and denominator) and binary rounding never changes a digit. Decimal digits are rounded
 // half away from zero (6.25 -> "6,3", 0.125 -> "0,13"). The decimal separator comes from
-// the user's locale, read once; tests and tools can set it.
+// the user's locale, read once ("," where the desktop has no locale); tests and tools
+// can set it.
 #pragma once
 
 #include <QChar>

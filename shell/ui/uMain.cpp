@@ -1,17 +1,508 @@
+// Start-up and the main window (see uMain.h).
 #include "shell/ui/uMain.h"
 
+#include "ui_uMain.h"
+
+#include "engine/ResultDisplay.h"
+#include "engine/Tournament.h"
+#include "engine/WendrakCalc.h"
+#include "engine/uTApplicationEnviroment.h"
+#include "engine/ui/uTFormDefault.h"
+#include "engine/ui/uWarten.h"
+#include "engine/ui/ufrmDravolenzMain_New.h"
+#include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Desktop.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GradientWidget.h"
+#include "players/ui/ufrmChooseGroup.h"
+#include "players/ui/ufrmCreateGame.h"
+#include "players/ui/ufrmInit.h"
+#include "shell/uTCreateHTML.h"
+#include "shell/ui/HelpViewer.h"
+#include "shell/ui/uAutor.h"
+#include "shell/ui/uDirectory.h"
+#include "shell/ui/uFrmExperimenteMenu.h"
+#include "shell/ui/uIntroMain.h"
+#include "shell/ui/uStart.h"
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QToolButton>
+
+// The window library is static, so its resources must be registered by hand.
+void InitWendrakResources() {
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(resources);
+        done = true;
+    }
+}
+
+bool glbNeuBerechnen = false;
+
+namespace {
+
+// Colours, $BBGGRR.
+constexpr int clBlack = 0x000000;
+constexpr int clMaroon = 0x000080;
+constexpr int clRed = 0x0000E7;
+constexpr int clNavy = 0x800000;
+constexpr int clProgressFrame = 0x6C6C00;
+
+const char* const kMessageTitle = "Wendrak";
+
+QSize screenSize() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return QSize(1024, 768);
+}
+
+// Restores the main menu on every way out of the challenge.
+class MenuHidden {
+public:
+    MenuHidden(QWidget* logo, QWidget* menu) : m_logo(logo), m_menu(menu) {
+        m_logo->hide();
+        m_menu->hide();
+    }
+    ~MenuHidden() {
+        m_logo->show();
+        m_menu->show();
+    }
+    MenuHidden(const MenuHidden&) = delete;
+    MenuHidden& operator=(const MenuHidden&) = delete;
+
+private:
+    QWidget* m_logo;
+    QWidget* m_menu;
+};
+
+// The tournament run as the main window drives it: the progress window with its gauge and
+// cancel button, the cancel question, the run's messages and the filled result window.
+class ProgressObserver : public TournamentObserver {
+public:
+    ProgressObserver(QWidget* owner, TfrmDravolenzMain_New* results)
+        : m_owner(owner), m_results(results) {}
+
+    void showProgress() override {
+        TForm10* form = Form10;
+        if (form == nullptr)
+            return;
+        QPalette palette = form->pnlRahmen()->palette();
+        palette.setColor(QPalette::Window, GradientWidget::fromBgr(clProgressFrame));
+        form->pnlRahmen()->setPalette(palette);
+        form->show();
+        form->raise();
+        form->activateWindow();
+        form->reset();
+        ApplyFormDefaults(clBlack, clNavy, form, 30100);
+        QCoreApplication::processEvents();
+    }
+    void processEvents() override {
+        if (Form10 != nullptr)
+            Form10->processEventsAndCheckAbbruch();
+        else
+            QCoreApplication::processEvents();
+    }
+    bool abortRequested() override { return Form10 != nullptr && Form10->Abbruch; }
+    bool confirmAbort(const QString& question) override {
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), question,
+                        QMessageBox::Yes | QMessageBox::No, Form10);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+    void clearAbort() override {
+        if (Form10 != nullptr)
+            Form10->Abbruch = false;
+    }
+    void progress(int gauge) override {
+        if (Form10 != nullptr)
+            Form10->setGaugeValue(gauge);
+    }
+    void hideProgress() override {
+        if (Form10 != nullptr)
+            Form10->hide();
+    }
+    void showMessage(const QString& text) override {
+        QMessageBox::information(m_owner, QString::fromLatin1(kMessageTitle), text);
+    }
+    int showResults() override { return m_results != nullptr ? m_results->exec() : 2; }
+
+private:
+    QWidget* m_owner;
+    TfrmDravolenzMain_New* m_results;
+};
+
+StartupForms g_forms;
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------
+// The main window
+
+TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmMain>()) {
+    InitWendrakResources();
+    ui->setupUi(this);
+
+    // Present in the window for their filters; no command opens them.
+    OpenDialog1 = new QFileDialog(this, QString(), QString(), QStringLiteral("Pelkam (*.tp0)"));
+    OpenDialog2 = new QFileDialog(this, QString(), QString(), QStringLiteral("winDat (*.PLY)"));
+
+    const struct {
+        const char* name;
+        void (TfrmMain::*handler)();
+    } commands[] = {
+        {"btnGruppen", &TfrmMain::btnGruppenClick},
+        {"btnAnzeigen", &TfrmMain::btnAnzeigenClick},
+        {"btnImport", &TfrmMain::btnImportClick},
+        {"btnNeuerSpieler", &TfrmMain::btnNeuerSpielerClick},
+        {"btnGruppenverwaltung", &TfrmMain::btnGruppenverwaltungClick},
+        {"btnExport", &TfrmMain::btnExportClick},
+        {"btnPelkam", &TfrmMain::btnPelkamClick},
+        {"btnEigenes", &TfrmMain::btnEigenesClick},
+        {"btnOekologie", &TfrmMain::btnOekologieClick},
+        {"btnGlossar", &TfrmMain::btnGlossarClick},
+        {"btnErfolg", &TfrmMain::btnErfolgClick},
+        {"btnExperimente", &TfrmMain::btnExperimenteClick},
+        {"btnmAuswertung", &TfrmMain::btnmAuswertungClick},
+        {"btnInfo", &TfrmMain::btnInfoClick},
+        {"BitBtn1", &TfrmMain::BitBtn1Click},
+        {"btnBeenden", &TfrmMain::btnBeendenClick},
+    };
+    for (const auto& c : commands) {
+        QToolButton* b = button(QString::fromLatin1(c.name));
+        connect(b, &QToolButton::clicked, this, c.handler);
+    }
+    connect(ui->btnHelp, &QPushButton::clicked, this, &TfrmMain::btnHelpClick);
+
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+QFrame* TfrmMain::pnlMNUHauptmenue() const {
+    return ui->pnlMNUHauptmenue;
+}
+GradientWidget* TfrmMain::pnlRahmen() const {
+    return ui->pnlRahmen;
+}
+QLabel* TfrmMain::imgLogo() const {
+    return ui->imgLogo;
+}
+QLabel* TfrmMain::LblDebug() const {
+    return ui->LblDebug;
+}
+QPushButton* TfrmMain::btnHelp() const {
+    return ui->btnHelp;
+}
+
+QToolButton* TfrmMain::button(const QString& name) const {
+    return findChild<QToolButton*>(name);
+}
+
+QString TfrmMain::textPath() const {
+    return platform::withTrailingSlash(Umgebung->WendrakTextPath());
+}
+
+QString TfrmMain::wendrakPath() const {
+    return platform::withTrailingSlash(Umgebung->WendrakPath());
+}
+
+void TfrmMain::layOut(const QSize& screen) {
+    setWindowFlag(Qt::FramelessWindowHint, true);
+    setGeometry(0, 0, screen.width(), screen.height());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    QFrame* menu = ui->pnlMNUHauptmenue;
+    QPalette menuPalette = menu->palette();
+    menuPalette.setColor(QPalette::Window, GradientWidget::fromBgr(13553092));
+    menu->setPalette(menuPalette);
+    const int left = screen.width() / 2 - menu->width() / 2;
+    const int top = screen.height() / 2 - menu->height() / 2;
+    menu->move(left, top);
+    ui->pnlRahmen->setGeometry(left - 15, top - 15, menu->width() + 30, menu->height() + 30);
+    ui->pnlRahmen->stackUnder(menu);
+    ui->imgLogo->move(screen.width() - ui->imgLogo->width(),
+                      screen.height() - ui->imgLogo->height());
+    ui->LblDebug->move(0, 0);
+    ui->LblDebug->raise();
+}
+
+void TfrmMain::FormCreate() {
+    Modus = 0;
+    layOut(screenSize());
+    ErsteAktivierung = true;
+    glbNeuBerechnen = true;
+
+    // A store that cannot be read completely must not keep the program from starting:
+    // the user is told and works with an empty list until the next rebuild.
+    try {
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
+                                                            QStringLiteral("SpielerStamm/"));
+    } catch (const WendrakError& e) {
+        SpielerListe.clear();
+        platform::showError(nullptr, e.message());
+    }
+
+    Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
+    HTMLBuilder = std::make_unique<THTMLBuilder>();
+
+    const QString help = wendrakPath() + QStringLiteral("Kemrafeld.chm");
+    setHelpFile(platform::fileExists(help) ? platform::resolvePath(help) : QString());
+}
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        // Dialogs shown from here run their own event loops: let the activation end first.
+        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+    }
+    return QWidget::event(event);
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (ErsteAktivierung)
+        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
+}
+
+void TfrmMain::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Only the bare background counts, not the menu, its frame or the logo.
+    if (childAt(event->position().toPoint()) == nullptr)
+        FormDblClick();
+    else
+        QWidget::mouseDoubleClickEvent(event);
+}
+
+void TfrmMain::FormActivate() {
+    platform::guarded(this, [this] { ApplyFormDefaults(clNavy, clBlack, this, 11000); });
+    if (ErsteAktivierung) {
+        // Cleared first: the dialogs below activate this window again when they close.
+        ErsteAktivierung = false;
+        FirstActivation();
+    }
+    const bool enabled = Modus != 3;
+    button(QStringLiteral("btnGruppen"))->setEnabled(enabled);
+    button(QStringLiteral("btnGruppenverwaltung"))->setEnabled(enabled);
+    button(QStringLiteral("btnEigenes"))->setEnabled(enabled);
+    setFocus();
+}
+
+void TfrmMain::FirstActivation() {
+    ui->pnlMNUHauptmenue->hide();
+    ui->pnlRahmen->hide();
+    if (frmIntroMain != nullptr)
+        frmIntroMain->exec();
+    ShowHtmlPage(textPath() + QStringLiteral("StartText.html"), clNavy, clBlack, 420,
+                 QStringLiteral("&Ok"), false, 0);
+    ui->pnlRahmen->show();
+    ui->pnlMNUHauptmenue->show();
+}
+
+int TfrmMain::ShowHtmlPage(const QString& FileName, int ColorA, int ColorB, int Height,
+                           const QString& ButtonCaption, bool CloseMode, int HelpContext) {
+    int result = 2;
+    platform::guarded(this, [&] {
+        result =
+            ::ShowHtmlPage(FileName, ColorA, ColorB, Height, ButtonCaption, CloseMode, HelpContext);
+    });
+    return result;
+}
+
+void TfrmMain::FormDblClick() {
+    const bool on = ui->LblDebug->isHidden();
+    ui->LblDebug->setVisible(on);
+    SetDebugMode(on);
+}
+
+// Commands whose dialogs are not part of the program yet: they stay in the menu.
+void TfrmMain::btnGruppenClick() {}
+void TfrmMain::btnAnzeigenClick() {}
+void TfrmMain::btnImportClick() {}
+void TfrmMain::btnNeuerSpielerClick() {}
+void TfrmMain::btnGruppenverwaltungClick() {}
+void TfrmMain::btnExportClick() {}
+void TfrmMain::BitBtn1Click() {}
+
+void TfrmMain::btnOekologieClick() {}
+
+void TfrmMain::btnPelkamClick() {
+    // The sibling program is on its own: a failure to start it is not reported.
+    platform::Desktop::instance().startProgram(
+        platform::toSlashes(Umgebung->PelkamPath() + Umgebung->PelkamExeName()));
+}
+
+void TfrmMain::btnGlossarClick() {
+    ShowHtmlPage(textPath() + QStringLiteral("Glossar_Dravolenz.html"), clRed, clMaroon, -1,
+                 QStringLiteral("B&eenden"), false, 40000);
+}
+
+void TfrmMain::btnErfolgClick() {
+    ShowHtmlPage(textPath() + QStringLiteral("texte/Inhaltsverzeichnis.html"), clRed, clMaroon, -1,
+                 QStringLiteral("B&eenden"), true, 40100);
+}
+
+void TfrmMain::btnmAuswertungClick() {
+    ShowHtmlPage(textPath() + QStringLiteral("DE_Friedlich-evolutionäresVerhalten.html"), clRed,
+                 clMaroon, -1, QStringLiteral("&Ok"), false, 40300);
+}
+
+void TfrmMain::btnInfoClick() {
+    platform::guarded(this, [] { ApplyFormDefaults(clNavy, clBlack, textWindow(), 50200); });
+    ShowHtmlPage(textPath() + QStringLiteral("DE_SoftwareWillkommen.html"), clNavy, clBlack, 560,
+                 QStringLiteral("&Ok"), false, 50200);
+}
+
+void TfrmMain::btnHelpClick() {
+    showHelpContents();
+}
+
+void TfrmMain::btnBeendenClick() {
+    if (TfrmIntroMain* intro = frmIntroMain) {
+        intro->lblHead()->setText(QStringLiteral(
+            "Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich Ihres Lebens erfreuen."));
+        intro->lblHead()->move(intro->lblHead()->x() + 20, intro->lblHead()->y() + 60);
+        intro->lblSubHead()->hide();
+        intro->btnStart()->setText(QStringLiteral("B&eenden"));
+        intro->exec();
+    }
+    close();
+}
+
+// The challenge: the page, then game setup and run again and again while the result window
+// asks for a new group.
+void TfrmMain::btnEigenesClick() {
+    MenuHidden hidden(ui->imgLogo, ui->pnlMNUHauptmenue);
+    platform::guarded(this, [this] {
+        ApplyFormDefaults(clBlack, clNavy, textWindow(), 50200);
+        const int page = ShowHtmlPage(textPath() + QStringLiteral("DE_Dravolenz.html"), clBlack,
+                                      clNavy, -1, QStringLiteral("&Ok"), false, 0);
+        if (page != 1)
+            return;
+        TfrmCreateGame* setup = g_forms.frmCreateGame;
+        if (setup == nullptr)
+            return;
+        for (;;) {
+            setup->ZielOrdner = QStringLiteral("Aktuelles Spiel/");
+            setup->SpielerListe = SpielerListe;
+            ApplyFormDefaults(clBlack, clNavy, setup, 30200);
+            setup->MaxSpieler = 125;
+            if (setup->exec() != 1)
+                break;
+            if (PlayDravolenz_new(wendrakPath()) != RunNewGroup)
+                break;
+        }
+    });
+}
+
+void TfrmMain::btnExperimenteClick() {
+    TfrmExperimenteMenu* menu = g_forms.frmExperimenteMenu;
+    if (menu == nullptr)
+        return;
+    platform::guarded(this, [&] { ApplyFormDefaults(clRed, clMaroon, menu, 40200); });
+    menu->lblCurrentPath()->setText(platform::programFolder() +
+                                    QStringLiteral("Standardpräsentation"));
+    if (menu->exec() == TfrmExperimenteMenu::ResultGroup)
+        PlayDravolenz_new(menu->lblCurrentPath()->text());
+}
+
+int TfrmMain::PlayDravolenz_new(const QString& OutFolder) {
+    int result = RunFinished;
+    platform::guarded(this, [&] {
+        TournamentState state;
+        state.WendrakPath = wendrakPath();
+        state.RootPath = platform::withTrailingSlash(Umgebung->RootPath());
+        state.OutFolder = platform::toSlashes(OutFolder);
+
+        std::unique_ptr<TfrmDravolenzMain_New> window(new TfrmDravolenzMain_New(this));
+        ApplyFormDefaults(clBlack, clNavy, window.get(), 31100);
+        ProgressObserver observer(this, window.get());
+
+        TournamentOptions options;
+        options.debug = DebugMode();
+        result = ::PlayDravolenz_new(state, observer, window.get(), options);
+    });
+    return result;
+}
+
+// ---------------------------------------------------------------------------------------
+// Start-up
+
+StartupForms& startupForms() {
+    return g_forms;
+}
+
+void CreateStartupForms() {
+    StartupForms& f = g_forms;
+    f.frmMain = new TfrmMain;
+    f.frmTXTAusgabeHTML = new TfrmTXTAusgabeHTML;
+    f.Form10 = new TForm10;
+    f.others << new TfrmStart << new TfrmAutor << new TfrmDirectory;
+    f.frmDravolenzMain_New = new TfrmDravolenzMain_New;
+    f.frmIntroMain = new TfrmIntroMain;
+    f.frmExperimenteMenu = new TfrmExperimenteMenu;
+    f.frmCreateGame = new TfrmCreateGame;
+    f.frmChooseGroup = new TfrmChooseGroup;
+    f.frmCreateGame->ChooseGroup = f.frmChooseGroup;
+}
+
+void DestroyStartupForms() {
+    StartupForms& f = g_forms;
+    if (f.frmCreateGame != nullptr)
+        f.frmCreateGame->ChooseGroup = nullptr;
+    delete f.frmChooseGroup;
+    delete f.frmCreateGame;
+    delete f.frmExperimenteMenu;
+    delete f.frmIntroMain;
+    delete f.frmDravolenzMain_New;
+    while (!f.others.isEmpty())
+        delete f.others.takeLast();
+    delete f.Form10;
+    delete f.frmTXTAusgabeHTML;
+    delete f.frmMain;
+    f = StartupForms();
+}
 
 int runWendrak(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::setProgramPath(QCoreApplication::applicationFilePath());
     platform::setUpApplication(app);
-    app.setApplicationName(QStringLiteral("Wendrak"));
-    QLabel placeholder(QStringLiteral("Wendrak"));
-    placeholder.showMaximized();
-    return app.exec();
+    QCoreApplication::setApplicationName(QStringLiteral("Wendrak"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Wendrak"));
+    installHelpHandler();
+
+    try {
+        CreateStartupForms();
+    } catch (const std::exception& e) {
+        const auto* error = dynamic_cast<const WendrakError*>(&e);
+        platform::showError(nullptr,
+                            error != nullptr ? error->message() : QString::fromLocal8Bit(e.what()));
+        DestroyStartupForms();
+        return 1;
+    }
+
+    QObject::connect(g_forms.frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit);
+    g_forms.frmMain->show();
+    const int code = app.exec();
+    DestroyStartupForms();
+    return code;
 }

@@ -1,5 +1,140 @@
-// Start-up and the main window.
+// Start-up and the main window: the forms that live for the whole run, the full-screen
+// main menu with its commands, the debug switch, the help file, the start of the sibling
+// program, the farewell, the challenge loop and the standard experiments, and the
+// tournament run as the main window drives it (progress window, cancel question, result
+// window).
 #pragma once
 
-// The program body: application object, start-up forms, message loop.
+#include "players/uTGroup.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+#include <memory>
+
+class QLabel;
+class QFrame;
+class QToolButton;
+class QPushButton;
+class QFileDialog;
+class GradientWidget;
+class TApplicationEnviroment;
+class THTMLBuilder;
+class TForm10;
+class TfrmTXTAusgabeHTML;
+class TfrmDravolenzMain_New;
+class TfrmIntroMain;
+class TfrmExperimenteMenu;
+class TfrmCreateGame;
+class TfrmChooseGroup;
+
+namespace Ui {
+class TfrmMain;
+}
+
+// The program body: application object, title, start-up forms, message loop.
 int runWendrak(int argc, char* argv[]);
+
+// The force flag of the player test runs: set at start, never cleared.
+extern bool glbNeuBerechnen;
+
+class TfrmMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit TfrmMain(QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // The main window's own objects, kept for its lifetime.
+    TGroup Gruppe;
+    std::unique_ptr<TApplicationEnviroment> Umgebung;
+    std::unique_ptr<THTMLBuilder> HTMLBuilder;
+    QStringList SpielerListe;
+    // 0 after creation; nothing in the program changes it.
+    int Modus = 0;
+
+    // The first activation (intro and start page) is still to come.
+    bool ErsteAktivierung = true;
+
+    // Menu commands.
+    void btnGruppenClick();
+    void btnAnzeigenClick();
+    void btnImportClick();
+    void btnNeuerSpielerClick();
+    void btnGruppenverwaltungClick();
+    void btnExportClick();
+    void btnPelkamClick();
+    void btnEigenesClick();
+    void btnOekologieClick();
+    void btnGlossarClick();
+    void btnErfolgClick();
+    void btnExperimenteClick();
+    void btnmAuswertungClick();
+    void btnInfoClick();
+    void BitBtn1Click();
+    void btnBeendenClick();
+    void btnHelpClick();
+    // A double-click on the background: the debug switch.
+    void FormDblClick();
+
+    // Every activation: look, first-time intro and start page, the three Modus buttons.
+    void FormActivate();
+
+    // The tournament run over the current game with the result files in OutFolder:
+    // 0 cancelled, 1 a new group was asked for, 2 any other end. Errors are shown here.
+    int PlayDravolenz_new(const QString& OutFolder);
+
+    // The text window's page dialog on the start-up instance.
+    int ShowHtmlPage(const QString& FileName, int ColorA, int ColorB, int Height,
+                     const QString& ButtonCaption, bool CloseMode, int HelpContext);
+
+    // The window's components under their layout names.
+    QFrame* pnlMNUHauptmenue() const;
+    GradientWidget* pnlRahmen() const;
+    QLabel* imgLogo() const;
+    QLabel* LblDebug() const;
+    QToolButton* button(const QString& name) const;
+    QPushButton* btnHelp() const;
+
+signals:
+    // The window was closed: the program ends.
+    void closed();
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FirstActivation();
+    void layOut(const QSize& screen);
+    QString textPath() const;
+    QString wendrakPath() const;
+
+    std::unique_ptr<Ui::TfrmMain> ui;
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* OpenDialog2 = nullptr;
+    bool m_firstActivationRunning = false;
+};
+
+// The forms that start-up creates, in start-up order; each lives until the program ends.
+struct StartupForms {
+    TfrmMain* frmMain = nullptr;
+    TfrmTXTAusgabeHTML* frmTXTAusgabeHTML = nullptr;
+    TForm10* Form10 = nullptr;
+    TfrmDravolenzMain_New* frmDravolenzMain_New = nullptr;
+    TfrmIntroMain* frmIntroMain = nullptr;
+    TfrmExperimenteMenu* frmExperimenteMenu = nullptr;
+    TfrmCreateGame* frmCreateGame = nullptr;
+    TfrmChooseGroup* frmChooseGroup = nullptr;
+    QList<QWidget*> others; // created at start-up, never shown by a command
+};
+
+// The start-up instances (empty before CreateStartupForms).
+StartupForms& startupForms();
+// Creates the start-up forms in their order; the main window first.
+void CreateStartupForms();
+// Frees them, last created first.
+void DestroyStartupForms();
