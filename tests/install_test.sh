@@ -16,7 +16,7 @@ done
 [ ! -e "$prog/SpielerStamm/.keep" ] || { echo ".keep installed"; exit 1; }
 
 echo "mine" > "$prog/Eigene Gruppen/group.sgp"
-shipped=$(cd "$src/data/Wendrak" && find . -type f ! -name .keep ! -path './Texte/*' | head -n 1)
+shipped=$(cd "$src/data/Wendrak" && find . -type f ! -name .keep ! -path './Texte/*' -print -quit)
 if [ -n "$shipped" ]; then
   echo "changed" > "$prog/$shipped"
 fi
