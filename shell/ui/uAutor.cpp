@@ -1,0 +1,72 @@
+// The author page (see uAutor.h).
+#include "shell/ui/uAutor.h"
+
+#include "ui_uAutor.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+
+TfrmAutor* frmAutor = nullptr;
+
+TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
+    ui->setupUi(this);
+    if (frmAutor == nullptr)
+        frmAutor = this;
+    connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { done(1); });
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(area);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    const QPixmap logo(
+        platform::resolvePath(platform::programFolder() + QStringLiteral("AutorLogo.png")));
+    if (!logo.isNull()) {
+        ui->imgLogo->setPixmap(logo);
+        ui->imgLogo->resize(logo.size());
+    }
+    ui->imgLogo->move(area.width() - ui->imgLogo->width(), area.height() - ui->imgLogo->height());
+    ui->btnWeiter->move(0, 0);
+
+    QFont hallo(QStringLiteral("Arial"));
+    hallo.setPixelSize(28);
+    ui->lblHallo->setFont(hallo);
+    ui->lblHallo->setStyleSheet(QStringLiteral("color: silver;"));
+    QFont name(QStringLiteral("Arial"));
+    name.setPixelSize(64);
+    name.setBold(true);
+    name.setCapitalization(QFont::AllUppercase);
+    ui->lblWendrak->setFont(name);
+    ui->lblWendrak->setStyleSheet(QStringLiteral("color: white;"));
+    for (QLabel* label : {ui->lblHallo, ui->lblWendrak})
+        label->setFixedWidth(qMax(label->width(), label->sizeHint().width()));
+    ui->lblHallo->move(area.width() / 2 - ui->lblHallo->width() / 2, 150);
+    ui->lblWendrak->move(area.width() / 2 - ui->lblWendrak->width() / 2, 300);
+}
+
+TfrmAutor::~TfrmAutor() {
+    if (frmAutor == this)
+        frmAutor = nullptr;
+    delete ui;
+}
+
+QLabel* TfrmAutor::imgLogo() const {
+    return ui->imgLogo;
+}
+QLabel* TfrmAutor::lblHallo() const {
+    return ui->lblHallo;
+}
+QLabel* TfrmAutor::lblWendrak() const {
+    return ui->lblWendrak;
+}
+QPushButton* TfrmAutor::btnWeiter() const {
+    return ui->btnWeiter;
+}

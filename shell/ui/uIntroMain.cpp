@@ -1,0 +1,117 @@
+// The intro and farewell window (see uIntroMain.h).
+#include "shell/ui/uIntroMain.h"
+
+#include "ui_uIntroMain.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/ui/GradientWidget.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+
+TfrmIntroMain* frmIntroMain = nullptr;
+
+namespace {
+
+constexpr int kFrame = 5;
+
+QFont headingFont(int pixels) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    return font;
+}
+
+} // namespace
+
+TfrmIntroMain::TfrmIntroMain(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmIntroMain) {
+    ui->setupUi(this);
+    if (frmIntroMain == nullptr)
+        frmIntroMain = this;
+    connect(ui->btnStart, &QPushButton::clicked, this, [this] { done(1); });
+    FormCreate();
+}
+
+TfrmIntroMain::~TfrmIntroMain() {
+    if (frmIntroMain == this)
+        frmIntroMain = nullptr;
+    delete ui;
+}
+
+QFrame* TfrmIntroMain::pnlSpieler() const {
+    return ui->pnlSpieler;
+}
+GradientWidget* TfrmIntroMain::pnlRahmen() const {
+    return ui->pnlRahmen;
+}
+GradientWidget* TfrmIntroMain::pnlRight() const {
+    return ui->pnlRight;
+}
+QLabel* TfrmIntroMain::Image1() const {
+    return ui->Image1;
+}
+QLabel* TfrmIntroMain::Label2() const {
+    return ui->Label2;
+}
+QLabel* TfrmIntroMain::lblHead() const {
+    return ui->lblHead;
+}
+QLabel* TfrmIntroMain::lblSubHead() const {
+    return ui->lblSubHead;
+}
+QPushButton* TfrmIntroMain::btnStart() const {
+    return ui->btnStart;
+}
+
+QString TfrmIntroMain::pictureFile() {
+    return platform::programFolder() + QStringLiteral("Intro.jpg");
+}
+
+void TfrmIntroMain::FormCreate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(area);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    QFrame* panel = ui->pnlSpieler;
+    panel->move(area.width() / 2 - panel->width() / 2, area.height() / 2 - panel->height() / 2);
+    ui->pnlRahmen->setGeometry(panel->geometry().adjusted(-kFrame, -kFrame, kFrame, kFrame));
+    ui->pnlRahmen->lower();
+
+    ui->lblHead->setFont(headingFont(24));
+    ui->lblHead->setStyleSheet(QStringLiteral("color: rgb(136, 0, 0);"));
+    ui->lblSubHead->setFont(headingFont(19));
+    ui->lblSubHead->setStyleSheet(QStringLiteral("color: rgb(225, 0, 0);"));
+
+    // A missing or unreadable picture leaves the place empty; the window works without it.
+    const QImage picture(platform::resolvePath(pictureFile()));
+    if (!picture.isNull())
+        ui->Image1->setPixmap(QPixmap::fromImage(
+            picture.scaled(ui->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+void TfrmIntroMain::keyPressEvent(QKeyEvent* event) {
+    // Any key that reaches the window closes it, as "&Weiter" does; a modifier alone is
+    // not a key press yet.
+    switch (event->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        QDialog::keyPressEvent(event);
+        return;
+    default:
+        event->accept();
+        done(1);
+    }
+}

@@ -1,0 +1,45 @@
+// The intro window: shown at the first start as a title page and reused by the main
+// window as the farewell screen. "&Weiter" or any key closes it with modal result 1.
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class GradientWidget;
+
+namespace Ui {
+class TfrmIntroMain;
+}
+
+class TfrmIntroMain : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmIntroMain(QWidget* parent = nullptr);
+    ~TfrmIntroMain() override;
+
+    // The parts the farewell changes, under their layout names.
+    QFrame* pnlSpieler() const;
+    GradientWidget* pnlRahmen() const;
+    GradientWidget* pnlRight() const;
+    QLabel* Image1() const;
+    QLabel* Label2() const;
+    QLabel* lblHead() const;
+    QLabel* lblSubHead() const;
+    QPushButton* btnStart() const;
+
+    // The picture file on the left (in the program folder).
+    static QString pictureFile();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void FormCreate();
+
+    Ui::TfrmIntroMain* ui;
+};
+
+// The start-up instance, or nullptr before it is created.
+extern TfrmIntroMain* frmIntroMain;

@@ -1,0 +1,58 @@
+// The start picture (see uStart.h).
+#include "shell/ui/uStart.h"
+
+#include "ui_uStart.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPixmap>
+#include <QScreen>
+
+TfrmStart* frmStart = nullptr;
+
+TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmStart) {
+    ui->setupUi(this);
+    if (frmStart == nullptr)
+        frmStart = this;
+
+    // FormCreate: the window and the picture cover the screen, the title sits in the middle.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(area);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    ui->imgBack->setGeometry(0, 0, area.width(), area.height());
+    ui->imgBack->setPixmap(
+        QPixmap(platform::resolvePath(platform::programFolder() + QStringLiteral("Start.jpg"))));
+
+    QFont title(QStringLiteral("Arial"));
+    title.setPixelSize(48);
+    title.setBold(true);
+    ui->lbl1->setFont(title);
+    ui->lbl1->setStyleSheet(QStringLiteral("color: red;"));
+    ui->lbl1->move(area.width() / 2 - ui->lbl1->width() / 2, area.height() / 2 - 50);
+}
+
+TfrmStart::~TfrmStart() {
+    if (frmStart == this)
+        frmStart = nullptr;
+    delete ui;
+}
+
+QLabel* TfrmStart::imgBack() const {
+    return ui->imgBack;
+}
+QLabel* TfrmStart::lbl1() const {
+    return ui->lbl1;
+}
+
+void TfrmStart::keyPressEvent(QKeyEvent* event) {
+    event->accept();
+    done(1);
+}

@@ -1,0 +1,29 @@
+// The start picture: a full-screen picture with the program's title; a key closes it
+// with modal result 1. Start-up creates it; no command shows it.
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+
+namespace Ui {
+class TfrmStart;
+}
+
+class TfrmStart : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmStart(QWidget* parent = nullptr);
+    ~TfrmStart() override;
+
+    QLabel* imgBack() const;
+    QLabel* lbl1() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    Ui::TfrmStart* ui;
+};
+
+extern TfrmStart* frmStart;

@@ -1,0 +1,107 @@
+// The background-material menu (see ufrmDravolHintergundmaterial.h).
+#include "shell/ui/ufrmDravolHintergundmaterial.h"
+
+#include "ui_ufrmDravolHintergundmaterial.h"
+
+#include "engine/uTApplicationEnviroment.h"
+#include "engine/ui/uTFormDefault.h"
+#include "platform/Paths.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GradientWidget.h"
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+
+namespace {
+constexpr int kFrame = 5;
+}
+
+TfrmDravolHintergundmaterial::TfrmDravolHintergundmaterial(QWidget* parent)
+    : QDialog(parent), ui(new Ui::TfrmDravolHintergundmaterial) {
+    ui->setupUi(this);
+    for (QPushButton* button :
+         {ui->btnDE_ErsteInformationen, ui->btnDE_WieGruppenberechnetwerden,
+          ui->btnDE_ZurAnalysevonGruppen, ui->btnDE_DaskollektiveResultat,
+          ui->btnDE_DieVersuchsspieler, ui->btnDE_DiesechsTypenvonVerhaltensweisen})
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { btnDE_ErsteInformationenClick(button); });
+    connect(ui->btnInhaltsverzeichnis_Dravolenz, &QPushButton::clicked, this,
+            &TfrmDravolHintergundmaterial::btnInhaltsverzeichnis_DravolenzClick);
+    connect(ui->btnBesondereSpieler, &QPushButton::clicked, this,
+            &TfrmDravolHintergundmaterial::btnBesondereSpielerClick);
+    connect(ui->btnBack, &QPushButton::clicked, this, [this] { done(1); });
+    FormCreate();
+}
+
+TfrmDravolHintergundmaterial::~TfrmDravolHintergundmaterial() {
+    delete ui;
+}
+
+void TfrmDravolHintergundmaterial::FormCreate() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(area);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    QFrame* panel = ui->pnlMain;
+    panel->move(width() / 2 - panel->width() / 2, height() / 2 - panel->height() / 2);
+    ui->pnlRahmen->setGeometry(area.width() / 2 - panel->width() / 2 - kFrame,
+                               area.height() / 2 - panel->height() / 2 - kFrame,
+                               panel->width() + 2 * kFrame, panel->height() + 2 * kFrame);
+    ui->pnlRahmen->setVisible(true);
+    ui->pnlRahmen->lower();
+
+    QFont head(QStringLiteral("Arial"));
+    head.setPixelSize(22);
+    head.setBold(true);
+    ui->lblHead->setFont(head);
+    ui->lblHead->setStyleSheet(QStringLiteral("color: yellow;"));
+
+    platform::guarded(this, [this] { m_umgebung = std::make_unique<TApplicationEnviroment>(); });
+    ApplyFormDefaults(0x000000, 0x800000, this, 31400);
+}
+
+QString TfrmDravolHintergundmaterial::textFolder() const {
+    return m_umgebung ? platform::withTrailingSlash(m_umgebung->WendrakTextPath()) : QString();
+}
+
+QString TfrmDravolHintergundmaterial::PageOfButton(const QPushButton* button) const {
+    QString caption = button->text();
+    caption.remove(QLatin1Char(' '));
+    return textFolder() + QStringLiteral("DE_") + caption + QStringLiteral(".html");
+}
+
+void TfrmDravolHintergundmaterial::btnDE_ErsteInformationenClick(const QPushButton* sender) {
+    ShowPage(PageOfButton(sender));
+}
+
+void TfrmDravolHintergundmaterial::btnInhaltsverzeichnis_DravolenzClick() {
+    ShowPage(textFolder() + QStringLiteral("Glossar_Dravolenz.html"));
+}
+
+void TfrmDravolHintergundmaterial::btnBesondereSpielerClick() {
+    ShowPage(textFolder() + QStringLiteral("DE_BesondereSpieler.html"));
+}
+
+void TfrmDravolHintergundmaterial::ShowPage(const QString& FileName) {
+    TfrmTXTAusgabeHTML* window = textWindow();
+    ApplyFormDefaults(0x000000, 0x800000, window, 0);
+    if (!platform::fileExists(FileName))
+        return;
+    // Unlike ShowHtmlPage the page is taken as named, and the panel height, the history
+    // mode and the navigation bar stay as the last showing left them.
+    QTextBrowser* browser = window->brwHTML();
+    browser->setVisible(false);
+    browser->setSource(QUrl::fromLocalFile(platform::resolvePath(FileName)));
+    browser->setVisible(true);
+    window->btnClose()->setText(QStringLiteral("Zur&ück"));
+    window->exec();
+    window->ForgetHelpContext();
+}

@@ -1,0 +1,282 @@
+// The text window (see ufrmTXTAusgabeHTML.h).
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
+
+#include "ui_ufrmTXTAusgabeHTML.h"
+
+#include "engine/uTApplicationEnviroment.h"
+#include "engine/ui/uTFormDefault.h"
+#include "platform/Paths.h"
+#include "platform/WendrakError.h"
+#include "platform/ui/GradientWidget.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QUrl>
+
+TfrmTXTAusgabeHTML* frmTXTAusgabeHTML = nullptr;
+
+namespace {
+
+constexpr int kDefaultPanelHeight = 550;
+constexpr int kFrame = 5;
+
+// The navigation bar's picture buttons, drawn here so the window needs no picture files.
+QIcon arrowIcon(bool forward) {
+    QPixmap pix(20, 20);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    if (forward) {
+        path.moveTo(4, 6);
+        path.lineTo(11, 6);
+        path.lineTo(11, 2);
+        path.lineTo(18, 10);
+        path.lineTo(11, 18);
+        path.lineTo(11, 14);
+        path.lineTo(4, 14);
+    } else {
+        path.moveTo(16, 6);
+        path.lineTo(9, 6);
+        path.lineTo(9, 2);
+        path.lineTo(2, 10);
+        path.lineTo(9, 18);
+        path.lineTo(9, 14);
+        path.lineTo(16, 14);
+    }
+    path.closeSubpath();
+    p.setPen(QPen(QColor(0, 0, 90), 1));
+    p.setBrush(QColor(40, 90, 200));
+    p.drawPath(path);
+    return QIcon(pix);
+}
+
+QIcon printerIcon() {
+    QPixmap pix(20, 20);
+    pix.fill(Qt::transparent);
+    QPainter p(&pix);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(5.5, 1.5, 9, 7)); // paper in
+    p.setBrush(QColor(150, 150, 160));
+    p.drawRoundedRect(QRectF(1.5, 7.5, 17, 7), 1.5, 1.5); // body
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(5.5, 12.5, 9, 6)); // paper out
+    p.setPen(QPen(QColor(120, 120, 120), 1));
+    p.drawLine(QPointF(7, 15), QPointF(13, 15));
+    p.drawLine(QPointF(7, 17), QPointF(12, 17));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 170, 40));
+    p.drawEllipse(QPointF(16, 10), 1, 1);
+    return QIcon(pix);
+}
+
+QRect screenRect(const QWidget* w) {
+    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+} // namespace
+
+TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
+    : QDialog(parent), ui(new Ui::TfrmTXTAusgabeHTML) {
+    ui->setupUi(this);
+    if (frmTXTAusgabeHTML == nullptr)
+        frmTXTAusgabeHTML = this;
+
+    // FormCreate: the window covers the screen, black, without a border.
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setGeometry(screenRect(this));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::black);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    ui->btnPrint->setIcon(printerIcon());
+    ui->btnPrev->setIcon(arrowIcon(false));
+    ui->btnNext->setIcon(arrowIcon(true));
+    ui->btnPrev->setVisible(false);
+    ui->btnNext->setVisible(false);
+    ui->btnJa->setVisible(false);
+    ui->btnNein->setVisible(false);
+    ui->pnlMain->installEventFilter(this);
+    // The window's own settings object. The main window reports a settings folder that
+    // cannot be entered; this window does not need the values, so it stays quiet about it.
+    try {
+        m_umgebung = new TApplicationEnviroment();
+    } catch (const WendrakError&) {
+        m_umgebung = nullptr;
+    }
+
+    connect(ui->btnClose, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnJa, &QPushButton::clicked, this, [this] { done(6); });
+    connect(ui->btnNein, &QPushButton::clicked, this, [this] { done(7); });
+    connect(ui->btnPrint, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnPrintClick);
+    connect(ui->btnPrev, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnPrevClick);
+    connect(ui->btnNext, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnNextClick);
+    connect(ui->brwHTML, &QTextBrowser::forwardAvailable, this,
+            [this](bool enable) { brwHTMLCommandStateChange(1, enable); });
+    connect(ui->brwHTML, &QTextBrowser::backwardAvailable, this,
+            [this](bool enable) { brwHTMLCommandStateChange(2, enable); });
+    layoutPanel();
+}
+
+TfrmTXTAusgabeHTML::~TfrmTXTAusgabeHTML() {
+    if (frmTXTAusgabeHTML == this)
+        frmTXTAusgabeHTML = nullptr;
+    delete m_umgebung;
+    delete ui;
+}
+
+GradientWidget* TfrmTXTAusgabeHTML::pnlRahmen() const {
+    return ui->pnlRahmen;
+}
+QFrame* TfrmTXTAusgabeHTML::pnlMain() const {
+    return ui->pnlMain;
+}
+QPushButton* TfrmTXTAusgabeHTML::btnClose() const {
+    return ui->btnClose;
+}
+QFrame* TfrmTXTAusgabeHTML::pnlBrowser() const {
+    return ui->pnlBrowser;
+}
+QFrame* TfrmTXTAusgabeHTML::pnlNavigate() const {
+    return ui->pnlNavigate;
+}
+QToolButton* TfrmTXTAusgabeHTML::btnPrint() const {
+    return ui->btnPrint;
+}
+QToolButton* TfrmTXTAusgabeHTML::btnPrev() const {
+    return ui->btnPrev;
+}
+QToolButton* TfrmTXTAusgabeHTML::btnNext() const {
+    return ui->btnNext;
+}
+QTextBrowser* TfrmTXTAusgabeHTML::brwHTML() const {
+    return ui->brwHTML;
+}
+QPushButton* TfrmTXTAusgabeHTML::btnJa() const {
+    return ui->btnJa;
+}
+QPushButton* TfrmTXTAusgabeHTML::btnNein() const {
+    return ui->btnNein;
+}
+
+QString TfrmTXTAusgabeHTML::FindPageCandidate(const QString& FileName) {
+    const QString path = platform::toSlashes(FileName);
+    const QString name =
+        platform::changeFileExt(platform::extractFileName(path), QStringLiteral(".HTML"));
+    const QString folder = platform::extractFilePath(path);
+    QString candidate = folder + QStringLiteral("DE_") + name;
+    if (!platform::fileExists(candidate))
+        candidate = folder + name;
+    return platform::fileExists(candidate) ? platform::resolvePath(candidate) : QString();
+}
+
+int TfrmTXTAusgabeHTML::ShowHtmlPage(const QString& FileName, int ColorA, int ColorB, int Height,
+                                     const QString& ButtonCaption, bool CloseMode,
+                                     int HelpContext) {
+    int result = 2;
+    ApplyFormDefaults(ColorA, ColorB, this, HelpContext);
+    const QString candidate = FindPageCandidate(FileName);
+    if (!candidate.isEmpty()) {
+        ui->pnlMain->resize(ui->pnlMain->width(), Height == -1 ? kDefaultPanelHeight : Height);
+        ui->brwHTML->setSource(QUrl::fromLocalFile(candidate));
+        ui->pnlNavigate->setVisible(true);
+        MitNavigation = CloseMode;
+        ui->btnClose->setText(ButtonCaption);
+        result = exec();
+        ForgetHelpContext();
+    }
+    return result;
+}
+
+// The form look keeps a help context once set, and this one window shows every page; so
+// after each showing it forgets the context, and the next page gets its own for F1.
+void TfrmTXTAusgabeHTML::ForgetHelpContext() {
+    setProperty("helpContext", 0);
+}
+
+void TfrmTXTAusgabeHTML::brwHTMLCommandStateChange(int Command, bool Enable) {
+    if (!MitNavigation) {
+        ui->btnPrev->setVisible(false);
+        ui->btnNext->setVisible(false);
+        return;
+    }
+    if (Command == 1)
+        ui->btnNext->setVisible(Enable);
+    else if (Command == 2)
+        ui->btnPrev->setVisible(Enable);
+}
+
+bool TfrmTXTAusgabeHTML::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->pnlMain && event->type() == QEvent::Resize)
+        layoutPanel();
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmTXTAusgabeHTML::showEvent(QShowEvent* event) {
+    FormActivate();
+    QDialog::showEvent(event);
+}
+
+void TfrmTXTAusgabeHTML::resizeEvent(QResizeEvent* event) {
+    FormActivate();
+    QDialog::resizeEvent(event);
+}
+
+void TfrmTXTAusgabeHTML::FormActivate() {
+    QFrame* panel = ui->pnlMain;
+    panel->move(width() / 2 - panel->width() / 2, height() / 2 - panel->height() / 2);
+    const QRect screen = screenRect(this);
+    ui->pnlRahmen->setGeometry(screen.width() / 2 - panel->width() / 2 - kFrame,
+                               screen.height() / 2 - panel->height() / 2 - kFrame,
+                               panel->width() + 2 * kFrame, panel->height() + 2 * kFrame);
+    ui->pnlRahmen->lower();
+}
+
+// The page panel's parts keep their distance to its edges, whatever height a page gives it.
+void TfrmTXTAusgabeHTML::layoutPanel() {
+    const QRect r = ui->pnlMain->rect();
+    constexpr int margin = 8;
+    const int buttonTop = r.height() - margin - ui->btnClose->height();
+    findChild<GradientWidget*>(QStringLiteral("JvGradient1_1"))->setGeometry(r);
+    ui->pnlBrowser->setGeometry(margin, margin, r.width() - 2 * margin, buttonTop - 2 * margin + 4);
+    ui->btnClose->move(r.width() - margin - ui->btnClose->width(), buttonTop);
+    ui->btnJa->move(margin, buttonTop);
+    ui->btnNein->move(margin + ui->btnJa->width() + 6, buttonTop);
+}
+
+void TfrmTXTAusgabeHTML::btnPrintClick() {
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        ui->brwHTML->print(&printer);
+}
+
+void TfrmTXTAusgabeHTML::btnPrevClick() {
+    ui->brwHTML->backward();
+}
+
+void TfrmTXTAusgabeHTML::btnNextClick() {
+    ui->brwHTML->forward();
+}
+
+TfrmTXTAusgabeHTML* textWindow() {
+    if (frmTXTAusgabeHTML == nullptr)
+        new TfrmTXTAusgabeHTML();
+    return frmTXTAusgabeHTML;
+}
+
+int ShowHtmlPage(const QString& FileName, int ColorA, int ColorB, int Height,
+                 const QString& ButtonCaption, bool CloseMode, int HelpContext) {
+    return textWindow()->ShowHtmlPage(FileName, ColorA, ColorB, Height, ButtonCaption, CloseMode,
+                                      HelpContext);
+}
