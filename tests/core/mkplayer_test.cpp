@@ -4,9 +4,11 @@
 #include "players/PlayerDescription.h"
 
 #include "TempRoot.h"
+#include "engine/Ranking.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
 #include "platform/WendrakError.h"
+#include "players/uPelkam2Wendrak.h"
 #include "players/uTGroup.h"
 
 #include <QDir>
@@ -16,6 +18,7 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <map>
 #include <set>
@@ -307,4 +310,47 @@ TEST(ShippedStore, CoversEveryCategoryTypeAndTheKnownAutomata) {
         EXPECT_EQ(p.Name.get(), k.name) << k.file;
         EXPECT_EQ(p.Spielertyp, k.type) << k.file;
     }
+}
+
+// Teachers show the six types with the trial players, so the type a trial player's name
+// promises must be what the ranking shows and what its traits say. The ranking judges the
+// file as it lies in the current game, once as shipped and again after a run has derived
+// its traits and rewritten it; the two rules weigh some situations differently.
+TEST(ShippedStore, TrialPlayersAreTheirNamedTypeInTheRankingAndInTheirTraits) {
+    const TempRoot root;
+    TournamentState state;
+    state.WendrakPath = root.programFolder();
+    const QString game = CurrentGameFolder(state);
+    std::vector<int> promised;
+    for (const QString& file : platform::listFolder(storeFolder(), "*.ply")) {
+        const QString name = readPlayerFile(storeFolder() + file).Name.get();
+        const int type = name.size() >= 4 && name.startsWith("Typ") ? name.mid(3, 1).toInt() : 0;
+        if (type < 1 || type > 6)
+            continue;
+        ASSERT_TRUE(QFile::copy(storeFolder() + file, game + file)) << qPrintable(file);
+        TeilnehmerTyp t;
+        t.Name = name;
+        t.Datei = file;
+        state.Teilnehmer.push_back(t);
+        promised.push_back(type);
+    }
+    ASSERT_GE(promised.size(), 6u * 21u);
+    state.AnzTeilnehmerHigh = static_cast<std::int32_t>(promised.size()) - 1;
+
+    TypeTallies shipped, derived;
+    std::array<std::int64_t, 7> expected{};
+    for (std::size_t i = 0; i < promised.size(); ++i) {
+        const TeilnehmerTyp& t = state.Teilnehmer[i];
+        const int want = promised[i];
+        ++expected[std::size_t(want)];
+        EXPECT_EQ(ClassifyPlayerType(state, int(i), shipped), want)
+            << qPrintable(t.Name) << ": ranking of the shipped file";
+        DerivePlayerTraits(game + t.Datei);
+        EXPECT_EQ(readPlayerFile(game + t.Datei).Spielertyp, want)
+            << qPrintable(t.Name) << ": type number from the traits";
+        EXPECT_EQ(ClassifyPlayerType(state, int(i), derived), want)
+            << qPrintable(t.Name) << ": ranking after the traits were derived";
+    }
+    EXPECT_EQ(shipped.AnzTyp, expected);
+    EXPECT_EQ(derived.AnzTyp, expected);
 }
