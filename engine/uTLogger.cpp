@@ -1,0 +1,105 @@
+// The CSV row logger of the debug files.
+#include "engine/uTLogger.h"
+
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+
+#include "platform/Ansi.h"
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// True when the file at exactly this path already holds these bytes. The engine saves the
+// same short debug file after every game; leaving an unchanged file alone spares the
+// file system a replace per game.
+bool holdsExactly(const QString& path, const QByteArray& bytes) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == bytes.size();
+    if (same) {
+        QByteArray content(bytes.size(), Qt::Uninitialized);
+        qsizetype got = 0;
+        while (got < content.size()) {
+            const ssize_t n = ::read(fd, content.data() + got, size_t(content.size() - got));
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        same = got == content.size() && content == bytes;
+    }
+    ::close(fd);
+    return same;
+}
+
+} // namespace
+
+TLogger::TLogger() : FLines{QStringLiteral("HEADER")} {}
+
+void TLogger::AddLine(const QString& text) {
+    FLines.append(text);
+}
+
+int TLogger::ColumnIndex(const QString& key) {
+    const QString upper = key.toUpper();
+    for (int i = 0; i < FCount; ++i)
+        if (FColumns[i].Key.toUpper() == upper)
+            return i;
+    FColumns.append(RValue{key, QString()});
+    FHeader += key + QLatin1Char(',');
+    return FCount++;
+}
+
+void TLogger::SetValue(const QString& key, const QString& value) {
+    const int i = ColumnIndex(key);
+    FColumns[i].Value = value;
+}
+
+void TLogger::WriteRow() {
+    QString line;
+    for (int i = 0; i < FCount; ++i)
+        line += FColumns[i].Value + QLatin1Char(',');
+    FColumns.clear();
+    FCount = 0;
+    FLines.append(line);
+}
+
+void TLogger::ClearValues() {
+    for (RValue& column : FColumns)
+        column.Value.clear();
+    FHeader.clear();
+}
+
+void TLogger::SaveToFile(const QString& path) {
+    const QString file = platform::toSlashes(path);
+    const QString folder = platform::extractFilePath(file);
+
+    QString text;
+    for (const QString& line : FLines)
+        text += line + QStringLiteral("\r\n");
+    text.replace(QStringLiteral("HEADER"), FHeader, Qt::CaseInsensitive);
+
+    // The replaced text becomes the lines, so a later save keeps this header line.
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.split(lineBreak);
+    lines.removeLast(); // the text ends with a line break
+    FLines = lines;
+
+    QByteArray bytes;
+    for (const QString& line : FLines)
+        bytes += platform::toAnsi(line) + "\r\n";
+    if (holdsExactly(file, bytes))
+        return;
+    if (!folder.isEmpty() && !platform::folderExists(folder) && !platform::forceFolders(folder))
+        throw WendrakError(
+            QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(folder));
+    platform::writeFileBytes(platform::pathForCreate(file), bytes);
+}
