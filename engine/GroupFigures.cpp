@@ -9,6 +9,7 @@
 #include "players/uPelkam2Wendrak.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -239,13 +240,20 @@ PropertyCounts EvaluatePlayerProperties(const TournamentState& state, bool force
     PropertyCounts counts;
     const QString folder = CurrentGameFolder(state);
     for (int i = 0; i <= state.AnzTeilnehmerHigh && i < int(state.Teilnehmer.size()); ++i) {
+        // Traits and the four measures change the record in memory; the file is read and
+        // written once instead of once per step.
         const QString path = folder + state.Teilnehmer[std::size_t(i)].Datei;
-        DerivePlayerTraits(path);
-        TestAgainstDefector(path, force);
-        TestRepeatedExploitation(path, force);
-        TestAgainstCooperator(path, force);
-        ComputePeacefulness(path, force);
-        CountProperties(readPlayerFile(path), counts);
+        SpielerTyp player = readPlayerFile(path);
+        const SpielerTyp before = player;
+        if (!IsReadOnlyPlayerName(path))
+            DeriveRecordTraits(player);
+        TestAgainstDefector(player, force);
+        TestRepeatedExploitation(player, force);
+        TestAgainstCooperator(player, force);
+        ComputePeacefulness(player, force);
+        if (std::memcmp(&before, &player, sizeof player) != 0)
+            writePlayerFile(path, player);
+        CountProperties(player, counts);
     }
     return counts;
 }

@@ -684,12 +684,9 @@ bool skipRecord(const SpielerTyp& player, bool force) {
 
 } // namespace
 
-void TestAgainstDefector(const QString& fileName, bool force,
-                         const TApplicationEnviroment* settings) {
-    SpielerTyp player = readPlayerFile(fileName);
+void TestAgainstDefector(SpielerTyp& player, bool force, const PayoffTable& pay) {
     if (skipRecord(player, force))
         return;
-    const PayoffTable pay = PayoffTable::fromSettings(settings);
     WendrakEngine& e = SharedEngine();
     playFixedOpponent(e, player, MoveD, 1000, SharedRandom(), pay);
     const std::int32_t points = pointsOfPlayer(e, 1, 1000);
@@ -702,15 +699,11 @@ void TestAgainstDefector(const QString& fileName, bool force,
         else
             player.GeschaeftsmaessigAusbeutbar.set(QStringLiteral("k.A."));
     }
-    writePlayerFile(fileName, player);
 }
 
-void TestRepeatedExploitation(const QString& fileName, bool force,
-                              const TApplicationEnviroment* settings) {
-    SpielerTyp player = readPlayerFile(fileName);
+void TestRepeatedExploitation(SpielerTyp& player, bool force, const PayoffTable& pay) {
     if (skipRecord(player, force))
         return;
-    const PayoffTable pay = PayoffTable::fromSettings(settings);
     WendrakEngine& e = SharedEngine();
     playFixedOpponent(e, player, MoveD, 2000, SharedRandom(), pay);
     std::int32_t result = -1;
@@ -721,19 +714,55 @@ void TestRepeatedExploitation(const QString& fileName, bool force,
         }
     }
     player.ErgebnisNachEntgegenkommen = result;
+}
+
+void TestAgainstCooperator(SpielerTyp& player, bool force, const PayoffTable& pay) {
+    if (skipRecord(player, force))
+        return;
+    WendrakEngine& e = SharedEngine();
+    playFixedOpponent(e, player, MoveK, 1000, SharedRandom(), pay);
+    player.ErgebnisGegenK = pointsOfPlayer(e, 1, 1000);
+}
+
+void ComputePeacefulness(SpielerTyp& player, bool force) {
+    if (!skipRecord(player, force))
+        player.Friedfertigkeit = PeacefulnessScore(player);
+}
+
+namespace {
+
+// The file form of a test run: read, measure (unless the stored measures count and force
+// is off), write the whole record back.
+template <typename Measure>
+void measureFile(const QString& fileName, bool force, Measure measure) {
+    SpielerTyp player = readPlayerFile(fileName);
+    if (skipRecord(player, force))
+        return;
+    measure(player);
     writePlayerFile(fileName, player);
+}
+
+} // namespace
+
+void TestAgainstDefector(const QString& fileName, bool force,
+                         const TApplicationEnviroment* settings) {
+    measureFile(fileName, force, [&](SpielerTyp& p) {
+        TestAgainstDefector(p, force, PayoffTable::fromSettings(settings));
+    });
+}
+
+void TestRepeatedExploitation(const QString& fileName, bool force,
+                              const TApplicationEnviroment* settings) {
+    measureFile(fileName, force, [&](SpielerTyp& p) {
+        TestRepeatedExploitation(p, force, PayoffTable::fromSettings(settings));
+    });
 }
 
 void TestAgainstCooperator(const QString& fileName, bool force,
                            const TApplicationEnviroment* settings) {
-    SpielerTyp player = readPlayerFile(fileName);
-    if (skipRecord(player, force))
-        return;
-    const PayoffTable pay = PayoffTable::fromSettings(settings);
-    WendrakEngine& e = SharedEngine();
-    playFixedOpponent(e, player, MoveK, 1000, SharedRandom(), pay);
-    player.ErgebnisGegenK = pointsOfPlayer(e, 1, 1000);
-    writePlayerFile(fileName, player);
+    measureFile(fileName, force, [&](SpielerTyp& p) {
+        TestAgainstCooperator(p, force, PayoffTable::fromSettings(settings));
+    });
 }
 
 std::int32_t PeacefulnessScore(const SpielerTyp& player) {
@@ -772,9 +801,5 @@ std::int32_t PeacefulnessScore(const SpielerTyp& player) {
 }
 
 void ComputePeacefulness(const QString& fileName, bool force) {
-    SpielerTyp player = readPlayerFile(fileName);
-    if (skipRecord(player, force))
-        return;
-    player.Friedfertigkeit = PeacefulnessScore(player);
-    writePlayerFile(fileName, player);
+    measureFile(fileName, force, [&](SpielerTyp& p) { ComputePeacefulness(p, force); });
 }

@@ -149,6 +149,15 @@ void TestRepeatedExploitation(const QString& fileName, bool force,
 void TestAgainstCooperator(const QString& fileName, bool force,
                            const TApplicationEnviroment* settings = nullptr);
 void ComputePeacefulness(const QString& fileName, bool force);
+// The same four measures on a record in memory (what the file forms do between reading and
+// writing), so a caller that runs all of them writes the file once.
+void TestAgainstDefector(SpielerTyp& player, bool force,
+                         const PayoffTable& pay = PayoffTable::builtIn());
+void TestRepeatedExploitation(SpielerTyp& player, bool force,
+                              const PayoffTable& pay = PayoffTable::builtIn());
+void TestAgainstCooperator(SpielerTyp& player, bool force,
+                           const PayoffTable& pay = PayoffTable::builtIn());
+void ComputePeacefulness(SpielerTyp& player, bool force);
 // The peacefulness score of a record (what ComputePeacefulness stores); an automaton whose
 // name matches none of the known prefixes keeps its stored score.
 std::int32_t PeacefulnessScore(const SpielerTyp& player);

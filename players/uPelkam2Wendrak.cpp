@@ -103,6 +103,11 @@ void deriveProfile(SpielerTyp& p) {
 
 } // namespace
 
+bool IsReadOnlyPlayerName(const QString& fileName) {
+    // A ".plx" player is read-only: it is shown with what it holds and never rewritten.
+    return fileName.toLower().contains(QLatin1String(".plx"));
+}
+
 void DeriveRecordTraits(SpielerTyp& player) {
     if (player.IstAutomat != 0)
         deriveAutomaton(player);
@@ -112,8 +117,7 @@ void DeriveRecordTraits(SpielerTyp& player) {
 
 void DerivePlayerTraits(const QString& fileName) {
     SpielerTyp player = readPlayerFile(fileName);
-    // A ".plx" player is read-only: it is shown with what it holds and never rewritten.
-    if (fileName.toLower().contains(QLatin1String(".plx")))
+    if (IsReadOnlyPlayerName(fileName))
         return;
     DeriveRecordTraits(player);
     writePlayerFile(fileName, player);

@@ -11,6 +11,8 @@
 // fields, IstKonsensorientiert, GeschaeftsmaessigAusbeutbar (named automata only) and
 // Spielertyp change; every other byte stays as it is.
 void DeriveRecordTraits(SpielerTyp& player);
+// Whether a player file name is of a read-only player (".plx"), whose traits are not stored.
+bool IsReadOnlyPlayerName(const QString& fileName);
 
 // Reads the player file (full path of a .ply or .plx), derives its traits and writes the
 // file back whole. Throws WendrakError naming the file when it cannot be read or written.
