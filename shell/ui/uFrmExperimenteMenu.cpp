@@ -10,12 +10,11 @@
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "players/ui/GroupMessages.h"
+#include "shell/ui/ScreenLayout.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -28,12 +27,6 @@ namespace {
 const QString kTopNode = QStringLiteral("Standardexperimente");
 const QString kGroupNode = QStringLiteral("Selbst Experimentieren");
 const QString kGroupFile = QStringLiteral("group.sgp");
-
-QSize screenSize() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->geometry().size();
-    return QSize(1024, 768);
-}
 
 } // namespace
 
@@ -89,28 +82,12 @@ QLabel* TfrmExperimenteMenu::imgLogo() const {
 }
 
 void TfrmExperimenteMenu::layOut(const QSize& screen) {
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    setGeometry(0, 0, screen.width(), screen.height());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    ui->imgLogo->move(screen.width() - ui->imgLogo->width(),
-                      screen.height() - ui->imgLogo->height());
-    QFrame* panel = ui->pnlMain;
-    QPalette panelPalette = panel->palette();
-    panelPalette.setColor(QPalette::Window, GradientWidget::fromBgr(0x800000));
-    panel->setPalette(panelPalette);
-    const int left = screen.width() / 2 - panel->width() / 2;
-    const int top = screen.height() / 2 - panel->height() / 2;
-    panel->move(left, top);
-    ui->pnlRahmen->setGeometry(left - 5, top - 5, panel->width() + 10, panel->height() + 10);
-    ui->pnlRahmen->stackUnder(panel);
+    LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(0x800000), ui->pnlRahmen, 5,
+                      ui->imgLogo, screen);
 }
 
 void TfrmExperimenteMenu::FormCreate() {
-    layOut(screenSize());
+    layOut(primaryScreenSize());
     Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
     m_timer->stop();
 }

@@ -77,16 +77,17 @@ public:
     QLabel* imgLogo() const;
     QTimer* TimerDummy() const { return m_timer; }
 
-public slots:
+    // Escape and closing the window leave it as "&Zurück" does.
     void reject() override;
 
 protected:
+    // Every activation and every showing restart the timer that rebuilds the tree.
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    void FormCreate();
     void FormActivate();
+    void FormCreate();
     void layOut(const QSize& screen);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parentNode, const QString& text, int image,
                              int selectedImage);

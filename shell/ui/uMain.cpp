@@ -22,6 +22,7 @@
 #include "players/ui/ufrmInit.h"
 #include "shell/uTCreateHTML.h"
 #include "shell/ui/HelpViewer.h"
+#include "shell/ui/ScreenLayout.h"
 #include "shell/ui/uAutor.h"
 #include "shell/ui/uDirectory.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
@@ -37,7 +38,6 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QToolButton>
 
@@ -62,12 +62,6 @@ constexpr int clNavy = 0x800000;
 constexpr int clProgressFrame = 0x6C6C00;
 
 const char* const kMessageTitle = "Wendrak";
-
-QSize screenSize() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        return screen->geometry().size();
-    return QSize(1024, 768);
-}
 
 // Restores the main menu on every way out of the challenge.
 class MenuHidden {
@@ -220,31 +214,15 @@ QString TfrmMain::wendrakPath() const {
 }
 
 void TfrmMain::layOut(const QSize& screen) {
-    setWindowFlag(Qt::FramelessWindowHint, true);
-    setGeometry(0, 0, screen.width(), screen.height());
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
-
-    QFrame* menu = ui->pnlMNUHauptmenue;
-    QPalette menuPalette = menu->palette();
-    menuPalette.setColor(QPalette::Window, GradientWidget::fromBgr(13553092));
-    menu->setPalette(menuPalette);
-    const int left = screen.width() / 2 - menu->width() / 2;
-    const int top = screen.height() / 2 - menu->height() / 2;
-    menu->move(left, top);
-    ui->pnlRahmen->setGeometry(left - 15, top - 15, menu->width() + 30, menu->height() + 30);
-    ui->pnlRahmen->stackUnder(menu);
-    ui->imgLogo->move(screen.width() - ui->imgLogo->width(),
-                      screen.height() - ui->imgLogo->height());
+    LayOutScreenPanel(this, ui->pnlMNUHauptmenue, GradientWidget::fromBgr(13553092), ui->pnlRahmen,
+                      15, ui->imgLogo, screen);
     ui->LblDebug->move(0, 0);
     ui->LblDebug->raise();
 }
 
 void TfrmMain::FormCreate() {
     Modus = 0;
-    layOut(screenSize());
+    layOut(primaryScreenSize());
     ErsteAktivierung = true;
     glbNeuBerechnen = true;
 

@@ -1,16 +1,19 @@
 // Helpers for the window tests of the main window, the experiments menu and the whole
 // challenge: answering modal windows from a timer, clicking tree items, a desktop that
-// records what would have been opened or started, and filling a temporary root.
+// records what would have been opened or started, filling a temporary root and starting
+// the program's forms on it.
 #pragma once
 
 #include "TempRoot.h"
 #include "platform/ui/Desktop.h"
+#include "shell/ui/uMain.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMessageBox>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -37,6 +40,37 @@ inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeou
     timer->start();
 }
 
+// Runs act once target is the active modal window (act must close it).
+inline void whenModal(QWidget* target, const std::function<void()>& act) {
+    answerModal([target, act](QWidget* modal) {
+        if (modal != target)
+            return false;
+        act();
+        return true;
+    });
+}
+
+// Runs act on the next modal window of type T (act must close it).
+template <class T>
+void whenModalOf(const std::function<void(T*)>& act) {
+    answerModal([act](QWidget* modal) {
+        auto* window = qobject_cast<T*>(modal);
+        if (window != nullptr)
+            act(window);
+        return window != nullptr;
+    });
+}
+
+// Accepts the next message box and hands back its text (empty until it has come).
+inline std::shared_ptr<QString> acceptNextMessage() {
+    auto text = std::make_shared<QString>();
+    whenModalOf<QMessageBox>([text](QMessageBox* box) {
+        *text = box->text();
+        box->accept();
+    });
+    return text;
+}
+
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
     tree->scrollToItem(item);
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
@@ -52,6 +86,20 @@ inline void doubleClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
 inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {
     const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
     return found.isEmpty() ? nullptr : found.first();
+}
+
+// Clicks the group node below folder in an experiments tree; false while the tree is
+// not filled yet.
+inline bool clickGroupOf(QTreeWidget* tree, const QString& folder) {
+    QTreeWidgetItem* parent = findNode(tree, folder);
+    for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
+        if (parent->child(i)->text(0) == "Selbst Experimentieren") {
+            parent->setExpanded(true);
+            clickItem(tree, parent->child(i));
+            return true;
+        }
+    }
+    return false;
 }
 
 inline QStringList childTexts(const QTreeWidgetItem* node) {
@@ -116,5 +164,25 @@ inline void copyPlayers(const TempRoot& root, const QStringList& names) {
 inline QStringList filesIn(const QString& folder) {
     return QDir(folder).entryList(QDir::Files, QDir::Name);
 }
+
+// A temporary installation with the shipped text pages and the start-up forms.
+struct Program {
+    TempRoot root;
+    explicit Program(const std::function<void(TempRoot&)>& prepare = {}) {
+        copySourceFolder(root, "Wendrak/Texte/", "Wendrak/Texte/");
+        if (prepare)
+            prepare(root);
+        CreateStartupForms();
+    }
+    ~Program() { DestroyStartupForms(); }
+    TfrmMain* main() const { return startupForms().frmMain; }
+    QString data() const { return root.programFolder(); }
+    // Shows the main window as after its first activation.
+    void showMenu() const {
+        main()->ErsteAktivierung = false;
+        main()->show();
+        main()->FormActivate();
+    }
+};
 
 } // namespace shelltest

@@ -31,33 +31,21 @@ namespace {
 
 const QStringList kPlayers = {"ANNA.PLY", "BRUNO.PLY", "DORIS.PLY", "EMIL.PLY"};
 
-struct Program {
-    TempRoot root;
-    explicit Program(const QStringList& players) {
-        copySourceFolder(root, "Wendrak/Texte/", "Wendrak/Texte/");
-        copyPlayers(root, players);
-        CreateStartupForms();
-        main()->ErsteAktivierung = false;
-        main()->show();
-        main()->FormActivate();
-    }
-    ~Program() { DestroyStartupForms(); }
-    TfrmMain* main() const { return startupForms().frmMain; }
-    QString data() const { return root.programFolder(); }
-    int lines(const QString& file) const { return platform::readAnsiLines(file).size(); }
+// A started program with kPlayers in its store and the menu showing.
+struct Started : Program {
+    Started() : Program([](TempRoot& root) { copyPlayers(root, kPlayers); }) { showMenu(); }
+    // Files are named below the program folder.
+    int lines(const QString& file) const { return platform::readAnsiLines(data() + file).size(); }
     // The ids of the first and the last line of a group results file.
     QString groupResultIds(const QString& file) const {
-        const QStringList l = platform::readAnsiLines(file);
+        const QStringList l = platform::readAnsiLines(data() + file);
         return l.isEmpty() ? QString()
                            : l.first().section(';', 0, 0) + "-" + l.last().section(';', 0, 0);
     }
 };
 
-QStringList treeTexts(const QTreeWidget* list) {
-    QStringList out;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        out << list->topLevelItem(i)->text(0);
-    return out;
+QStringList gameList(QWidget* setup) {
+    return childTexts(setup->findChild<QTreeWidget*>("lstPlayer")->invisibleRootItem());
 }
 
 // The game setup: every personal player of the store into the game, then Ok.
@@ -77,30 +65,21 @@ private slots:
     void init() { SetDebugMode(false); }
 
     void challengePlaysTheGameShowsTheResultsAndOffersANewGroup() {
-        Program program(kPlayers);
+        Started program;
         TfrmMain* w = program.main();
-        QString page;
+        QString page, groupIds;
         QStringList gameAfterSetup, gameOnReturn, tabs, ranking;
         int comboItems = 0, games = 0, exportLines = 0, compositionLines = 0;
-        QString groupLines;
         bool menuHiddenDuringRun = false;
 
-        answerModal([&](QWidget* modal) {
-            if (modal != textWindow())
-                return false;
+        whenModal(textWindow(), [&] {
             page = textWindow()->brwHTML()->source().toLocalFile();
             textWindow()->btnClose()->click();
-            answerModal([&](QWidget* modal) {
-                auto* setup = qobject_cast<TfrmCreateGame*>(modal);
-                if (setup == nullptr)
-                    return false;
+            whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* setup) {
                 fillGameWithPersonalPlayers(setup);
-                gameAfterSetup = treeTexts(setup->findChild<QTreeWidget*>("lstPlayer"));
+                gameAfterSetup = gameList(setup);
                 menuHiddenDuringRun = !w->pnlMNUHauptmenue()->isVisible();
-                answerModal([&](QWidget* modal) {
-                    auto* result = qobject_cast<TfrmDravolenzMain_New*>(modal);
-                    if (result == nullptr)
-                        return false;
+                whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
                     auto* pages = result->findChild<QTabWidget*>("PageControlMain");
                     for (int i = 0; i < pages->count(); ++i)
                         tabs << pages->tabText(i);
@@ -109,23 +88,16 @@ private slots:
                     for (QLabel* l : result->findChild<QScrollArea*>("ScrollBoxEndplatzierung")
                                          ->findChildren<QLabel*>())
                         ranking << l->text();
-                    exportLines = program.lines(program.data() + "Export.Txt");
-                    groupLines = program.groupResultIds(program.data() + "Gruppenergebnisse.Txt");
-                    compositionLines = program.lines(program.data() + "Zusammensetzung.Txt");
+                    exportLines = program.lines("Export.Txt");
+                    groupIds = program.groupResultIds("Gruppenergebnisse.Txt");
+                    compositionLines = program.lines("Zusammensetzung.Txt");
                     result->findChild<QPushButton*>("btnRetry")->click();
-                    answerModal([&](QWidget* modal) {
-                        auto* again = qobject_cast<TfrmCreateGame*>(modal);
-                        if (again == nullptr)
-                            return false;
-                        gameOnReturn = treeTexts(again->findChild<QTreeWidget*>("lstPlayer"));
+                    whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* again) {
+                        gameOnReturn = gameList(again);
                         again->findChild<QPushButton*>("btnCancel")->click();
-                        return true;
                     });
-                    return true;
                 });
-                return true;
             });
-            return true;
         });
         w->button("btnEigenes")->click();
 
@@ -140,16 +112,15 @@ private slots:
         for (const char* name : {"ANNA", "BRUNO", "DORIS", "EMIL"})
             QVERIFY2(ranking.join('|').contains(name), qPrintable(ranking.join('|')));
         QCOMPARE(exportLines, 12);
-        QCOMPARE(groupLines, QString("10-41"));
+        QCOMPARE(groupIds, QString("10-41"));
         QCOMPARE(compositionLines, 12);
         QCOMPARE(gameOnReturn, kPlayers);
         QVERIFY(!Form10->isVisible());
-        QVERIFY(w->pnlMNUHauptmenue()->isVisible());
-        QVERIFY(w->imgLogo()->isVisible());
+        QVERIFY(w->pnlMNUHauptmenue()->isVisible() && w->imgLogo()->isVisible());
     }
 
     void cancellingTheRunEndsTheChallenge() {
-        Program program(kPlayers);
+        Started program;
         TfrmMain* w = program.main();
         int setups = 0;
         QString question;
@@ -187,9 +158,8 @@ private slots:
         QVERIFY(!resultShown);
         QCOMPARE(setups, 1);
         QVERIFY(!Form10->isVisible());
-        QVERIFY(program.lines(program.data() + "Export.Txt") < 12);
-        QCOMPARE(program.lines(program.data() + "Gruppenergebnisse.Txt"), 0);
-        QCOMPARE(program.lines(program.data() + "Zusammensetzung.Txt"), 0);
+        QVERIFY(program.lines("Export.Txt") < 12);
+        QCOMPARE(program.lines("Gruppenergebnisse.Txt") + program.lines("Zusammensetzung.Txt"), 0);
         const QStringList log =
             platform::readAnsiLines(program.root.root() + "Debug/Spiel_Gesamt.csv");
         QCOMPARE(log.value(log.size() - 1), QString("Abbruch durch Benutzer"));
@@ -197,28 +167,21 @@ private slots:
     }
 
     void experimentRunsItsGroupIntoItsOwnFolder() {
-        Program program(kPlayers);
+        Started program;
         program.root.write("Wendrak/Standardexperimente/Versuch/Text.rtf", "{\\rtf1 t}");
         program.root.write("Wendrak/Standardexperimente/Versuch/group.sgp",
                            "ANNA.PLY\r\nBRUNO.PLY\r\nDORIS.PLY\r\n");
         TfrmMain* w = program.main();
-        int helpContext = 0;
-        int results = 0;
+        int helpContext = 0, results = 0;
         answerModal([&](QWidget* modal) {
             auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            if (menu == nullptr || findNode(menu->trvMain(), "Selbst Experimentieren") == nullptr)
+            if (menu == nullptr || !clickGroupOf(menu->trvMain(), "Versuch"))
                 return false;
             helpContext = menu->property("helpContext").toInt();
-            findNode(menu->trvMain(), "Versuch")->setExpanded(true);
-            clickItem(menu->trvMain(), findNode(menu->trvMain(), "Selbst Experimentieren"));
             menu->btnOk()->click();
-            answerModal([&](QWidget* modal) {
-                auto* result = qobject_cast<TfrmDravolenzMain_New*>(modal);
-                if (result == nullptr)
-                    return false;
+            whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
                 ++results;
                 result->findChild<QPushButton*>("btnRetry")->click();
-                return true;
             });
             return true;
         });
@@ -229,7 +192,7 @@ private slots:
         QCOMPARE(results, 1);
         QTest::qWait(50);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        const QString folder = program.data() + "Standardexperimente/Versuch/";
+        const QString folder = "Standardexperimente/Versuch/";
         QCOMPARE(program.lines(folder + "Export.Txt"), 6);
         QCOMPARE(program.groupResultIds(folder + "Gruppenergebnisse.Txt"), QString("10-41"));
         QCOMPARE(program.lines(folder + "Zusammensetzung.Txt"), 12);
@@ -239,32 +202,20 @@ private slots:
     }
 
     void aGroupOfFewerThanTwoPlayersEndsWithTheRunsMessage() {
-        Program program(kPlayers);
+        Started program;
         program.root.write("Wendrak/Standardexperimente/Allein/group.sgp", "ANNA.PLY\r\n");
-        QString message;
-        bool resultShown = false;
+        std::shared_ptr<QString> message;
         answerModal([&](QWidget* modal) {
             auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            if (menu == nullptr || findNode(menu->trvMain(), "Selbst Experimentieren") == nullptr)
+            if (menu == nullptr || !clickGroupOf(menu->trvMain(), "Allein"))
                 return false;
-            findNode(menu->trvMain(), "Allein")->setExpanded(true);
-            clickItem(menu->trvMain(), findNode(menu->trvMain(), "Selbst Experimentieren"));
+            message = acceptNextMessage();
             menu->btnOk()->click();
-            answerModal([&](QWidget* modal) {
-                if (qobject_cast<TfrmDravolenzMain_New*>(modal) != nullptr)
-                    resultShown = true;
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                if (box == nullptr)
-                    return false;
-                message = box->text();
-                box->accept();
-                return true;
-            });
             return true;
         });
         program.main()->button("btnExperimente")->click();
-        QVERIFY2(message.contains("zwei Spieler"), qPrintable(message));
-        QVERIFY(!resultShown);
+        // No run: no result window was waited for and nothing was written.
+        QVERIFY2(message && message->contains("zwei Spieler"), qPrintable(message ? *message : ""));
         QVERIFY(!QFile::exists(program.data() + "Standardexperimente/Allein/Export.Txt"));
     }
 };

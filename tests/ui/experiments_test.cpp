@@ -36,7 +36,7 @@ private:
         copyPlayers(*m_root, {"ANNA.PLY", "BRUNO.PLY"});
     }
 
-    QTreeWidgetItem* node(TfrmExperimenteMenu& menu, const QString& text) {
+    static QTreeWidgetItem* node(TfrmExperimenteMenu& menu, const QString& text) {
         return findNode(menu.trvMain(), text);
     }
 
@@ -54,37 +54,29 @@ private slots:
         buildExperiments();
         TfrmExperimenteMenu menu;
         menu.FillTree();
-        QTreeWidget* tree = menu.trvMain();
-        QCOMPARE(tree->topLevelItemCount(), 1);
-        QTreeWidgetItem* top = tree->topLevelItem(0);
+        QCOMPARE(menu.trvMain()->topLevelItemCount(), 1);
+        QTreeWidgetItem* top = menu.trvMain()->topLevelItem(0);
         QCOMPARE(top->text(0), QString("Standardexperimente"));
         QVERIFY(top->isExpanded());
         QCOMPARE(childTexts(top), QStringList{"Versuch"});
-
-        QTreeWidgetItem* versuch = node(menu, "Versuch");
-        QCOMPARE(childTexts(versuch),
+        QCOMPARE(childTexts(node(menu, "Versuch")),
                  (QStringList{"Alpha", "Beta", "Selbst Experimentieren", "Unter"}));
         QCOMPARE(childTexts(node(menu, "Unter")), QStringList{"Gamma"});
 
+        // Picture and selected picture of each kind of node.
         const struct {
             const char* text;
-            int image;
-            int selected;
-        } pictures[] = {{"Versuch", 1, 0},
-                        {"Alpha", 2, 2},
-                        {"Beta", 4, 4},
-                        {"Selbst Experimentieren", 3, 3},
-                        {"Gamma", 2, 2}};
+            int image, selected;
+        } pictures[] = {
+            {"Versuch", 1, 0}, {"Alpha", 2, 2}, {"Beta", 4, 4}, {"Selbst Experimentieren", 3, 3}};
         for (const auto& p : pictures) {
             QTreeWidgetItem* n = node(menu, p.text);
-            QVERIFY2(n != nullptr, p.text);
+            QVERIFY2(n != nullptr && !n->icon(0).isNull(), p.text);
             QCOMPARE(n->data(0, TfrmExperimenteMenu::ImageIndexRole).toInt(), p.image);
             QCOMPARE(n->data(0, TfrmExperimenteMenu::SelectedIndexRole).toInt(), p.selected);
-            QVERIFY(!n->icon(0).isNull());
         }
-        QVERIFY(node(menu, "Delta") == nullptr);
-        QVERIFY(node(menu, "Geheim") == nullptr);
-        QVERIFY(node(menu, ".versteckt") == nullptr);
+        for (const char* absent : {"Delta", "Geheim", ".versteckt"})
+            QVERIFY2(node(menu, absent) == nullptr, absent);
     }
 
     void treeIsRebuiltAboutASecondAfterEachShowing() {
@@ -107,52 +99,33 @@ private slots:
         TfrmExperimenteMenu menu;
         menu.FillTree();
         QCOMPARE(menu.trvMain()->topLevelItemCount(), 1);
-        QCOMPARE(menu.trvMain()->topLevelItem(0)->childCount(), 0);
+        QVERIFY(childTexts(menu.trvMain()->topLevelItem(0)).isEmpty());
         menu.btnOk()->click();
         QVERIFY(m_desktop->opened.isEmpty());
         QCOMPARE(menu.result(), 0);
     }
 
-    void clickingANodeChoosesItsFileOrNothing() {
+    void clickingANodeChoosesItsFileAndOpeningATextPrefersItsRtf() {
         buildExperiments();
         TfrmExperimenteMenu menu;
         menu.show();
         menu.FillTree();
         QTreeWidget* tree = menu.trvMain();
-        node(menu, "Versuch")->setExpanded(true);
-        node(menu, "Unter")->setExpanded(true);
+        tree->expandAll();
+        // Texts choose their HTML version where there is one; folders choose nothing.
+        const char* rows[][2] = {{"Alpha", "Versuch/Alpha.html"},
+                                 {"Versuch", ""},
+                                 {"Beta", "Versuch/Beta.rtf"},
+                                 {"Selbst Experimentieren", "Versuch/group.sgp"},
+                                 {"Gamma", "Versuch/Unter/Gamma.html"},
+                                 {"Standardexperimente", ""}};
+        for (const auto& [text, file] : rows) {
+            clickItem(tree, node(menu, text));
+            QCOMPARE(menu.AuswahlDatei, *file ? experiments() + file : QString());
+            QCOMPARE(menu.btnOk()->isEnabled(), *file != 0);
+        }
 
-        clickItem(tree, node(menu, "Alpha"));
-        QCOMPARE(menu.AuswahlDatei, experiments() + "Versuch/Alpha.html");
-        QVERIFY(menu.btnOk()->isEnabled());
-
-        clickItem(tree, node(menu, "Versuch"));
-        QVERIFY(menu.AuswahlDatei.isEmpty());
-        QVERIFY(!menu.btnOk()->isEnabled());
-
-        clickItem(tree, node(menu, "Beta"));
-        QCOMPARE(menu.AuswahlDatei, experiments() + "Versuch/Beta.rtf");
-
-        clickItem(tree, node(menu, "Selbst Experimentieren"));
-        QCOMPARE(menu.AuswahlDatei, experiments() + "Versuch/group.sgp");
-        QVERIFY(menu.btnOk()->isEnabled());
-
-        clickItem(tree, node(menu, "Gamma"));
-        QCOMPARE(menu.AuswahlDatei, experiments() + "Versuch/Unter/Gamma.html");
-
-        clickItem(tree, tree->topLevelItem(0));
-        QVERIFY(!menu.btnOk()->isEnabled());
-        menu.hide();
-    }
-
-    void openingATextPrefersItsRtfAndKeepsTheMenuOpen() {
-        buildExperiments();
-        TfrmExperimenteMenu menu;
-        menu.show();
-        menu.FillTree();
-        QTreeWidget* tree = menu.trvMain();
-        node(menu, "Versuch")->setExpanded(true);
-
+        // "&Öffnen" prefers a text's ".rtf" and keeps the menu open.
         clickItem(tree, node(menu, "Alpha"));
         menu.btnOk()->click();
         QCOMPARE(m_desktop->opened, QStringList{experiments() + "Versuch/Alpha.rtf"});
@@ -164,46 +137,31 @@ private slots:
 
         // A double-click on a text acts like the button; on a folder it opens nothing.
         doubleClickItem(tree, node(menu, "Beta"));
-        QCOMPARE(m_desktop->opened.last(), experiments() + "Versuch/Beta.rtf");
-        const qsizetype before = m_desktop->opened.size();
         doubleClickItem(tree, node(menu, "Versuch"));
-        QCOMPARE(m_desktop->opened.size(), before);
+        QCOMPARE(m_desktop->opened.mid(2), QStringList{experiments() + "Versuch/Beta.rtf"});
         QVERIFY(menu.isVisible());
-        menu.hide();
     }
 
-    void choosingTheGroupLoadsItIntoTheCurrentGameAndClosesWithFive() {
+    // "&Öffnen" on the group loads it into the current game and closes with its own result;
+    // "&Zurück" runs nothing and leaves the current game alone.
+    void onlyOpeningTheGroupLoadsItIntoTheCurrentGame() {
         buildExperiments();
         m_root->write("Wendrak/Aktuelles Spiel/ALT.PLY", QByteArray(2400, '\0'));
-        TfrmExperimenteMenu menu;
-        answerModal([&](QWidget* modal) {
-            if (modal != &menu || node(menu, "Selbst Experimentieren") == nullptr)
-                return false;
-            node(menu, "Versuch")->setExpanded(true);
-            clickItem(menu.trvMain(), node(menu, "Selbst Experimentieren"));
-            menu.btnOk()->click();
-            return true;
-        });
-        QCOMPARE(menu.exec(), TfrmExperimenteMenu::ResultGroup);
-        QCOMPARE(menu.lblCurrentPath()->text(), experiments() + "Versuch/");
-        QCOMPARE(filesIn(m_root->programFolder() + "Aktuelles Spiel"),
-                 (QStringList{"ANNA.PLY", "BRUNO.PLY"}));
-    }
-
-    void backRunsNothingAndLeavesTheCurrentGameAlone() {
-        buildExperiments();
-        m_root->write("Wendrak/Aktuelles Spiel/ALT.PLY", QByteArray(2400, '\0'));
-        TfrmExperimenteMenu menu;
-        answerModal([&](QWidget* modal) {
-            if (modal != &menu || node(menu, "Selbst Experimentieren") == nullptr)
-                return false;
-            node(menu, "Versuch")->setExpanded(true);
-            clickItem(menu.trvMain(), node(menu, "Selbst Experimentieren"));
-            menu.mbtnBack()->click();
-            return true;
-        });
-        QCOMPARE(menu.exec(), TfrmExperimenteMenu::ResultBack);
-        QCOMPARE(filesIn(m_root->programFolder() + "Aktuelles Spiel"), QStringList{"ALT.PLY"});
+        for (const bool open : {false, true}) {
+            TfrmExperimenteMenu menu;
+            answerModal([&](QWidget* modal) {
+                if (modal != &menu || !clickGroupOf(menu.trvMain(), "Versuch"))
+                    return false;
+                (open ? menu.btnOk() : menu.mbtnBack())->click();
+                return true;
+            });
+            QCOMPARE(menu.exec(),
+                     open ? TfrmExperimenteMenu::ResultGroup : TfrmExperimenteMenu::ResultBack);
+            QCOMPARE(filesIn(m_root->programFolder() + "Aktuelles Spiel"),
+                     (open ? QStringList{"ANNA.PLY", "BRUNO.PLY"} : QStringList{"ALT.PLY"}));
+            if (open)
+                QCOMPARE(menu.lblCurrentPath()->text(), experiments() + "Versuch/");
+        }
     }
 
     void aFolderLinkBackToAnAncestorDoesNotMakeTheTreeEndless() {
@@ -212,8 +170,7 @@ private slots:
         TfrmExperimenteMenu menu;
         menu.FillTree();
         QTreeWidgetItem* back = node(menu, "Zurueck");
-        QVERIFY(back != nullptr);
-        QCOMPARE(back->childCount(), 0);
+        QVERIFY(back != nullptr && back->childCount() == 0);
     }
 
     void shippedExperimentsEachOfferTextsAndAGroupOfStoredPlayers() {
@@ -223,7 +180,7 @@ private slots:
         const auto groups = menu.trvMain()->findItems("Selbst Experimentieren",
                                                       Qt::MatchExactly | Qt::MatchRecursive);
         QVERIFY(groups.size() >= 3);
-        QStringList store = filesIn(TempRoot::sourceData() + "Wendrak/SpielerStamm");
+        const QStringList store = filesIn(TempRoot::sourceData() + "Wendrak/SpielerStamm");
         bool sawLargeGroup = false;
         for (QTreeWidgetItem* g : groups) {
             QTreeWidgetItem* folder = g->parent();
@@ -232,16 +189,13 @@ private slots:
                 hasText |= folder->child(i)->data(0, TfrmExperimenteMenu::ImageIndexRole) == 2;
             QVERIFY2(hasText, qPrintable(folder->text(0)));
 
-            const QString path =
-                m_root->programFolder() + TfrmExperimenteMenu::GetNodePath(folder) + "/";
-            const QStringList members = TGroup().ReadGroupFile(path);
+            const QString path = TfrmExperimenteMenu::GetNodePath(folder) + "/";
+            const QStringList members = TGroup().ReadGroupFile(m_root->programFolder() + path);
             QVERIFY(members.size() >= 2);
             QCOMPARE(QSet<QString>(members.begin(), members.end()).size(), members.size());
             for (const QString& m : members)
                 QVERIFY2(store.contains(m), qPrintable(m));
-            const QByteArray raw =
-                m_root->read("Wendrak/" + TfrmExperimenteMenu::GetNodePath(folder) + "/group.sgp");
-            QCOMPARE(raw.count("\r\n"), members.size());
+            QCOMPARE(m_root->read("Wendrak/" + path + "group.sgp").count("\r\n"), members.size());
             sawLargeGroup |= members.size() == 125;
         }
         QVERIFY(sawLargeGroup);

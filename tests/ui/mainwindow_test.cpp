@@ -4,7 +4,6 @@
 #include "shell/ui/uMain.h"
 
 #include "ShellTestSupport.h"
-#include "TempRoot.h"
 #include "engine/WendrakCalc.h"
 #include "platform/ui/GradientWidget.h"
 #include "players/ui/ufrmCreateGame.h"
@@ -12,9 +11,7 @@
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QFrame>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
@@ -23,32 +20,9 @@
 
 using namespace shelltest;
 
-namespace {
-
-// A temporary installation with the shipped text pages and the start-up forms.
-struct Program {
-    TempRoot root;
-    explicit Program(const std::function<void(TempRoot&)>& prepare = {}) {
-        copySourceFolder(root, "Wendrak/Texte/", "Wendrak/Texte/");
-        if (prepare)
-            prepare(root);
-        CreateStartupForms();
-    }
-    ~Program() { DestroyStartupForms(); }
-    TfrmMain* main() const { return startupForms().frmMain; }
-    // Shows the main window as after its first activation.
-    void showMenu() const {
-        main()->ErsteAktivierung = false;
-        main()->show();
-        main()->FormActivate();
-    }
-};
-
-QString shownPage() {
+static QString shownPage() {
     return textWindow()->brwHTML()->source().toLocalFile();
 }
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -60,87 +34,61 @@ private slots:
     }
     void cleanup() { platform::Desktop::setInstance(nullptr); }
 
-    void menuShowsEveryCommandInItsState_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<bool>("shown");
-        QTest::addColumn<bool>("enabled");
-        const struct {
-            const char* name;
-            const char* caption;
-            bool shown, enabled;
-        } rows[] = {
-            {"btnGruppen", "Spieler ändern", true, true},
-            {"btnAnzeigen", "Spieler anzeigen", true, true},
-            {"btnImport", "Spieler übernehmen", true, true},
-            {"btnNeuerSpieler", "Neuen Spieler erstellen", true, true},
-            {"btnGruppenverwaltung", "Gruppenverwaltung", true, true},
-            {"btnExport", "Spielerbörse", true, false},
-            {"btnLoescheSpieler", "Spieler löschen", false, true},
-            {"btnPelkam", "Das Orvaldeum", true, true},
-            {"btnEigenes", "Die Dravolenz", true, true},
-            {"btnOekologie", "Quendalia", false, true},
-            {"btnGlossar", "Glossar", true, true},
-            {"btnErfolg", "Hintergrundwissen", true, true},
-            {"btnExperimente", "Standardexperimente", true, true},
-            {"btnmAuswertung", "Friedlich evolutionäres Verhalten", false, true},
-            {"btnInfo", "Eine erste Einführung", true, true},
-            {"BitBtn1", "Systemeinstellungen", true, true},
-            {"btnBeenden", "Beenden", true, true},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << QString(r.name) << QString::fromUtf8(r.caption) << r.shown
-                                  << r.enabled;
-    }
     void menuShowsEveryCommandInItsState() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(bool, shown);
-        QFETCH(bool, enabled);
+        // Every command sits on the menu panel; the rows list those hidden (-) or disabled (x).
+        const char* rows[][2] = {
+            {"btnGruppen", "Spieler ändern"},
+            {"btnAnzeigen", "Spieler anzeigen"},
+            {"btnImport", "Spieler übernehmen"},
+            {"btnNeuerSpieler", "Neuen Spieler erstellen"},
+            {"btnGruppenverwaltung", "Gruppenverwaltung"},
+            {"btnExport", "xSpielerbörse"},
+            {"btnLoescheSpieler", "-Spieler löschen"},
+            {"btnPelkam", "Das Orvaldeum"},
+            {"btnEigenes", "Die Dravolenz"},
+            {"btnOekologie", "-Quendalia"},
+            {"btnGlossar", "Glossar"},
+            {"btnErfolg", "Hintergrundwissen"},
+            {"btnExperimente", "Standardexperimente"},
+            {"btnmAuswertung", "-Friedlich evolutionäres Verhalten"},
+            {"btnInfo", "Eine erste Einführung"},
+            {"BitBtn1", "Systemeinstellungen"},
+            {"btnBeenden", "Beenden"},
+        };
         Program program;
         program.showMenu();
-        QToolButton* b = program.main()->button(name);
-        QVERIFY(b != nullptr);
-        QVERIFY(b->parentWidget() == program.main()->pnlMNUHauptmenue());
-        QCOMPARE(b->text(), caption);
-        QCOMPARE(b->isVisible(), shown);
-        QCOMPARE(b->isEnabled(), enabled);
+        for (const auto& [name, caption] : rows) {
+            QToolButton* b = program.main()->button(name);
+            QVERIFY2(b != nullptr && b->parentWidget() == program.main()->pnlMNUHauptmenue(), name);
+            const QString state = (b->isVisible() ? "" : "-") + QString(b->isEnabled() ? "" : "x");
+            QCOMPARE(state + b->text(), QString::fromUtf8(caption));
+        }
     }
 
     void firstActivationShowsIntroAndStartPageOnlyOnce() {
         Program program;
         TfrmMain* w = program.main();
         bool menuHiddenDuringIntro = false;
-        int introShown = 0;
-        QString startPage;
-        int startPageHeight = 0;
-        QString startButton;
-        answerModal([&](QWidget* modal) {
-            if (modal != frmIntroMain)
-                return false;
+        int introShown = 0, startPageHeight = 0;
+        QString startPage, startButton;
+        whenModal(frmIntroMain, [&] {
             ++introShown;
             menuHiddenDuringIntro =
                 !w->pnlMNUHauptmenue()->isVisible() && !w->pnlRahmen()->isVisible();
             frmIntroMain->btnStart()->click();
-            answerModal([&](QWidget* page) {
-                if (page != textWindow())
-                    return false;
+            whenModal(textWindow(), [&] {
                 startPage = shownPage();
                 startPageHeight = textWindow()->pnlMain()->height();
                 startButton = textWindow()->btnClose()->text();
                 textWindow()->btnClose()->click();
-                return true;
             });
-            return true;
         });
         w->show();
         QTRY_VERIFY_WITH_TIMEOUT(!startPage.isEmpty() && w->pnlMNUHauptmenue()->isVisible(), 10000);
-        QVERIFY(menuHiddenDuringIntro);
-        QCOMPARE(introShown, 1);
+        QVERIFY(menuHiddenDuringIntro && !w->ErsteAktivierung);
         QVERIFY2(startPage.endsWith("Texte/StartText.html"), qPrintable(startPage));
         QCOMPARE(startPageHeight, 420);
         QCOMPARE(startButton, QString("&Ok"));
-        QVERIFY(!w->ErsteAktivierung);
 
         // Later activations only restyle.
         w->FormActivate();
@@ -157,10 +105,9 @@ private slots:
         QVERIFY(w->childAt(background) == nullptr);
 
         QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, background);
-        QVERIFY(w->LblDebug()->isVisible());
+        QVERIFY(DebugMode() && w->LblDebug()->isVisible());
         QCOMPARE(w->LblDebug()->text(), QString("Debugmodus an"));
         QCOMPARE(w->LblDebug()->pos(), QPoint(0, 0));
-        QVERIFY(DebugMode());
 
         // Not on the menu panel.
         QWidget* panel = w->pnlMNUHauptmenue();
@@ -168,17 +115,22 @@ private slots:
         QVERIFY(DebugMode());
 
         QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, background);
-        QVERIFY(!w->LblDebug()->isVisible());
-        QVERIFY(!DebugMode());
+        QVERIFY(!DebugMode() && !w->LblDebug()->isVisible());
     }
 
-    void helpFileIsTakenOnlyWhenItExists() {
+    void startUpTakesTheHelpFileOnlyWhenItExistsAndReportsAnUnreadableStore() {
         {
             Program program;
             QVERIFY(helpFile().isEmpty());
         }
-        Program program([](TempRoot& root) { root.write("Wendrak/Kemrafeld.chm", "ITSF"); });
-        QCOMPARE(helpFile(), program.root.programFolder() + "Kemrafeld.chm");
+        const auto message = acceptNextMessage();
+        Program program([](TempRoot& root) {
+            root.write("Wendrak/Kemrafeld.chm", "ITSF");
+            root.write("Wendrak/SpielerStamm/KURZ.PLY", QByteArray(100, 'x'));
+        });
+        QCOMPARE(helpFile(), program.data() + "Kemrafeld.chm");
+        QVERIFY2(message->contains("KURZ.PLY"), qPrintable(*message));
+        QVERIFY(program.main() != nullptr && program.main()->SpielerListe.isEmpty());
     }
 
     void siblingProgramStartsFromTheSettingsAndAFailureIsSilent() {
@@ -195,64 +147,45 @@ private slots:
         QVERIFY(program.main()->pnlMNUHauptmenue()->isVisible());
     }
 
-    void libraryCommandsShowTheirPages_data() {
-        QTest::addColumn<QString>("buttonName");
-        QTest::addColumn<QString>("page");
-        QTest::addColumn<QString>("closeCaption");
-        QTest::addColumn<bool>("navigation");
-        QTest::addColumn<int>("height");
-        QTest::addColumn<int>("helpContext");
-        QTest::newRow("Glossar") << "btnGlossar"
-                                 << "Texte/Glossar_Dravolenz.html"
-                                 << "B&eenden" << false << 550 << 40000;
-        QTest::newRow("Hintergrundwissen") << "btnErfolg"
-                                           << "Texte/texte/Inhaltsverzeichnis.html"
-                                           << "B&eenden" << true << 550 << 40100;
-        QTest::newRow("Einführung") << "btnInfo"
-                                    << "Texte/DE_SoftwareWillkommen.html"
-                                    << "&Ok" << false << 560 << 50200;
-    }
+    // Page, close caption, navigation, panel height and help context of each library command.
     void libraryCommandsShowTheirPages() {
-        QFETCH(QString, buttonName);
-        QFETCH(QString, page);
-        QFETCH(QString, closeCaption);
-        QFETCH(bool, navigation);
-        QFETCH(int, height);
-        QFETCH(int, helpContext);
+        const struct {
+            const char* button;
+            const char* page;
+            const char* close;
+            bool navigation;
+            int height, helpContext;
+        } rows[] = {
+            {"btnGlossar", "Texte/Glossar_Dravolenz.html", "B&eenden", false, 550, 40000},
+            {"btnErfolg", "Texte/texte/Inhaltsverzeichnis.html", "B&eenden", true, 550, 40100},
+            {"btnInfo", "Texte/DE_SoftwareWillkommen.html", "&Ok", false, 560, 50200},
+        };
         Program program;
         program.showMenu();
-        QString shown, caption;
-        bool nav = !navigation;
-        int panelHeight = 0, context = 0;
-        answerModal([&](QWidget* modal) {
-            if (modal != textWindow())
-                return false;
-            shown = shownPage();
-            context = textWindow()->property("helpContext").toInt();
-            caption = textWindow()->btnClose()->text();
-            nav = textWindow()->MitNavigation;
-            panelHeight = textWindow()->pnlMain()->height();
-            textWindow()->btnClose()->click();
-            return true;
-        });
-        program.main()->button(buttonName)->click();
-        QVERIFY2(shown.endsWith(page), qPrintable(shown));
-        QCOMPARE(caption, closeCaption);
-        QCOMPARE(nav, navigation);
-        QCOMPARE(panelHeight, height);
-        QCOMPARE(context, helpContext);
+        for (const auto& r : rows) {
+            QStringList seen;
+            whenModal(textWindow(), [&] {
+                seen = QStringList{shownPage().section("Wendrak/", -1),
+                                   textWindow()->btnClose()->text(),
+                                   textWindow()->MitNavigation ? "navigation" : "-",
+                                   QString::number(textWindow()->pnlMain()->height()),
+                                   textWindow()->property("helpContext").toString()};
+                textWindow()->btnClose()->click();
+            });
+            program.main()->button(r.button)->click();
+            QCOMPARE(seen, (QStringList{r.page, r.close, r.navigation ? "navigation" : "-",
+                                        QString::number(r.height), QString::number(r.helpContext)}));
+        }
     }
 
     void challengeEndsAtOnceUnlessItsPageIsConfirmed() {
         Program program;
         program.showMenu();
         TfrmMain* w = program.main();
-        bool menuHidden = false;
-        bool setupShown = false;
+        bool menuHidden = false, setupShown = false;
         QString page;
         answerModal([&](QWidget* modal) {
-            if (modal == startupForms().frmCreateGame)
-                setupShown = true;
+            setupShown |= modal == startupForms().frmCreateGame;
             if (modal != textWindow())
                 return false;
             menuHidden = !w->pnlMNUHauptmenue()->isVisible() && !w->imgLogo()->isVisible();
@@ -262,36 +195,15 @@ private slots:
         });
         w->button("btnEigenes")->click();
         QVERIFY2(page.endsWith("Texte/DE_Dravolenz.html"), qPrintable(page));
-        QVERIFY(menuHidden);
-        QVERIFY(!setupShown);
-        QVERIFY(w->pnlMNUHauptmenue()->isVisible());
-        QVERIFY(w->imgLogo()->isVisible());
-        QVERIFY(w->pnlRahmen()->isVisible());
+        QVERIFY(menuHidden && !setupShown);
+        QVERIFY(w->pnlMNUHauptmenue()->isVisible() && w->imgLogo()->isVisible() &&
+                w->pnlRahmen()->isVisible());
 
         // Without the page there is nothing to confirm: the challenge does not start.
-        QFile::remove(program.root.programFolder() + "Texte/DE_Dravolenz.html");
+        QFile::remove(program.data() + "Texte/DE_Dravolenz.html");
         w->button("btnEigenes")->click();
         QTest::qWait(50);
-        QVERIFY(!setupShown);
-        QVERIFY(w->pnlMNUHauptmenue()->isVisible());
-    }
-
-    void aStoreThatCannotBeReadIsReportedAndTheProgramStillStarts() {
-        QString message;
-        answerModal([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box == nullptr)
-                return false;
-            message = box->text();
-            box->accept();
-            return true;
-        });
-        Program program([](TempRoot& root) {
-            root.write("Wendrak/SpielerStamm/KURZ.PLY", QByteArray(100, 'x'));
-        });
-        QVERIFY2(message.contains("KURZ.PLY"), qPrintable(message));
-        QVERIFY(program.main() != nullptr);
-        QVERIFY(program.main()->SpielerListe.isEmpty());
+        QVERIFY(!setupShown && w->pnlMNUHauptmenue()->isVisible());
     }
 
     void farewellReusesTheIntroAndEndsTheProgram() {
@@ -303,24 +215,20 @@ private slots:
         QString head, button;
         bool subHeadHidden = false;
         QPoint headAt;
-        answerModal([&](QWidget* modal) {
-            if (modal != frmIntroMain)
-                return false;
+        whenModal(frmIntroMain, [&] {
             head = frmIntroMain->lblHead()->text();
             headAt = frmIntroMain->lblHead()->pos();
             button = frmIntroMain->btnStart()->text();
             subHeadHidden = frmIntroMain->lblSubHead()->isHidden();
             frmIntroMain->btnStart()->click();
-            return true;
         });
         w->button("btnBeenden")->click();
         QCOMPARE(head, QString("Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich "
                                "Ihres Lebens erfreuen."));
         QCOMPARE(headAt, headBefore + QPoint(20, 60));
         QCOMPARE(button, QString("B&eenden"));
-        QVERIFY(subHeadHidden);
+        QVERIFY(subHeadHidden && !w->isVisible());
         QCOMPARE(closed.count(), 1);
-        QVERIFY(!w->isVisible());
     }
 };
 

@@ -1,0 +1,36 @@
+// Full-screen layout of a form with a centred panel (see ScreenLayout.h).
+#include "shell/ui/ScreenLayout.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+
+QSize primaryScreenSize() {
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return QSize(1024, 768);
+}
+
+void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour, QWidget* frame,
+                       int frameMargin, QWidget* logo, const QSize& screen) {
+    form->setWindowFlag(Qt::FramelessWindowHint, true);
+    form->setGeometry(0, 0, screen.width(), screen.height());
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+
+    QPalette panelPalette = panel->palette();
+    panelPalette.setColor(QPalette::Window, panelColour);
+    panel->setPalette(panelPalette);
+    // Both halves are truncated on their own, as the forms were always placed.
+    const int left = screen.width() / 2 - panel->width() / 2;
+    const int top = screen.height() / 2 - panel->height() / 2;
+    panel->move(left, top);
+    frame->setGeometry(left - frameMargin, top - frameMargin, panel->width() + 2 * frameMargin,
+                       panel->height() + 2 * frameMargin);
+    frame->stackUnder(panel);
+    logo->move(screen.width() - logo->width(), screen.height() - logo->height());
+}
