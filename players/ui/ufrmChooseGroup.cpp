@@ -38,8 +38,8 @@ TfrmChooseGroup::TfrmChooseGroup(QWidget* parent) : QDialog(parent), ui(new Ui::
             trvMainClick();
     });
     connect(ui->btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChooseGroup::reject);
 }
 
 TfrmChooseGroup::~TfrmChooseGroup() {
@@ -124,14 +124,6 @@ void TfrmChooseGroup::trvMainClick() {
 
 void TfrmChooseGroup::btnRefreshClick() {
     FillGroupTree();
-}
-
-void TfrmChooseGroup::btnOkClick() {
-    done(1);
-}
-
-void TfrmChooseGroup::btnCancelClick() {
-    done(2);
 }
 
 void TfrmChooseGroup::reject() {

@@ -37,8 +37,6 @@ private:
     void FormActivate();
     void trvMainClick();
     void btnRefreshClick();
-    void btnOkClick();
-    void btnCancelClick();
 
     Ui::TfrmChooseGroup* ui;
     bool m_filling = false;

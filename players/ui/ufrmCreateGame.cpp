@@ -134,8 +134,8 @@ void TfrmCreateGame::FormCreate() {
     connect(ui->lstPlayer, &QTreeWidget::itemDoubleClicked, this,
             [this] { btnAddOneClick(ui->lstPlayer->property("Tag").toInt()); });
     connect(ui->trvFilter, &QTreeWidget::itemClicked, this, [this] { trvFilterClick(); });
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmCreateGame::reject);
 }
 
 void TfrmCreateGame::showEvent(QShowEvent* event) {
@@ -277,14 +277,6 @@ void TfrmCreateGame::RefreshGameList() {
     const bool ok = count >= 2 && count <= MaxSpieler;
     ui->btnOk->setEnabled(ok);
     setTextColor(ui->lblPlayerCount, QPalette::WindowText, ok ? Qt::white : QColor(0xFF, 0, 0));
-}
-
-void TfrmCreateGame::btnOkClick() {
-    done(1);
-}
-
-void TfrmCreateGame::btnCancelClick() {
-    done(2);
 }
 
 void TfrmCreateGame::reject() {

@@ -57,8 +57,6 @@ private:
     void btnAlleSpielerClick(QObject* sender);
     void btnAddOneClick(int tag);
     void trvFilterClick();
-    void btnOkClick();
-    void btnCancelClick();
     void SetSource(int mode);
     TfrmChooseGroup* chooser();
 

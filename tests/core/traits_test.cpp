@@ -9,19 +9,25 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace {
 
-// A profile of ten cases per situation that plays K in `base` of them everywhere, with
-// some situations changed to other K counts.
-SpielerTyp profile(int base, const std::vector<std::pair<int, int>>& changes = {}) {
+// A profile of ten cases per situation with K in `base` of them, changed by a list such as
+// "MDD0 Tag9": situation code ("Tag" for the first move) and K cases of ten.
+SpielerTyp profile(int base, const QString& changes = {}) {
     SpielerTyp p = zeroedPlayer();
     for (auto& s : p.Situationen)
         s = {10, base, 10 - base};
-    for (auto [s, k] : changes)
-        p.Situationen[s] = {10, k, 10 - k};
+    for (const QString& change : changes.split(' ', Qt::SkipEmptyParts)) {
+        const QString code = change.left(3);
+        const int k = change.mid(3).toInt();
+        int s = 0;
+        while (s < SituationCount && code != (s == 0 ? "Tag" : situationCode(s)))
+            ++s;
+        EXPECT_LT(s, SituationCount) << qPrintable(change);
+        if (s < SituationCount)
+            p.Situationen[s] = {10, k, 10 - k};
+    }
     return p;
 }
 
@@ -34,101 +40,50 @@ std::string statements(const SpielerTyp& p) {
         .toStdString();
 }
 
-struct RuleCase {
-    const char* what;
-    int base;
-    std::vector<std::pair<int, int>> changes; // situation, K cases of ten
-    const char* expected;                     // statements()
-    int type;
-};
-
-class TraitRules : public ::testing::TestWithParam<RuleCase> {};
-
 } // namespace
 
-TEST_P(TraitRules, StatementsAndType) {
-    const RuleCase& c = GetParam();
-    SpielerTyp p = profile(c.base, c.changes);
-    DeriveRecordTraits(p);
-    EXPECT_EQ(statements(p), c.expected) << c.what;
-    EXPECT_EQ(p.Spielertyp, c.type) << c.what;
+TEST(Traits, StatementsAndTypeFollowTheRules) {
+    const struct {
+        int base;
+        const char* changes;
+        const char* expected; // statements()
+        int type;
+    } rows[] = {{10, "", "Ja Ja Ja Nein Nein Nein Nein", 6},
+                {0, "", "Nein Nein Nein Ja Ja Ja Nein", 1},
+                // Tit for tat accepts being paid back (PDK); answering that with D is an attack.
+                {10, "MDD0 MDK0 NDD0 NDK0 PDD0", "Ja Ja Ja Ja Nein Nein Nein", 5},
+                {10, "MDD0 MDK0 NDD0 NDK0 PDD0 PDK0", "Ja Nein Nein Ja Ja Nein Nein", 3},
+                // Unprovoked D: on the first move or after mutual giving way.
+                {10, "Tag9", "Nein Nein Nein Nein Ja Nein Nein", 2},
+                {10, "NKK9", "Nein Nein Nein Nein Ja Nein Nein", 2},
+                // D only in MKD or PDK: an attack, but only after one: type 3 or 4.
+                {10, "MKD5", "Ja Nein Nein Nein Ja Nein Nein", 4},
+                {10, "PDK5", "Ja Nein Nein Nein Ja Nein Nein", 4},
+                {10, "MKD5 NDK0 MDD0", "Ja Nein Nein Ja Ja Nein Ja", 3},
+                // Secure defence: any one of the three K sums being zero is enough.
+                {10, "NDK0 MDD0", "Ja Ja Ja Ja Nein Nein Nein", 5},
+                {10, "NDD0 PDK0 Tag0", "Nein Nein Nein Ja Ja Nein Nein", 1},
+                {10, "NDD0 NKD0 PDD0 PKD0 Tag0", "Nein Nein Nein Ja Ja Ja Nein", 1},
+                // Exploiting needs an attack and a D after the other's K in NKD or PKK.
+                {10, "NKD0", "Ja Ja Ja Nein Nein Nein Nein", 6},
+                {10, "NKD0 MKD9", "Ja Nein Nein Nein Ja Ja Nein", 4},
+                {10, "PKK9 PDK9", "Ja Nein Nein Nein Ja Ja Nein", 4},
+                // Over-reaction: D after the other's D in NDK, MKK or MDK plus D in MKD, while the
+                // player still gives way in both answer sums.
+                {10, "NDK9 MKD9", "Ja Nein Nein Nein Ja Nein Ja", 4},
+                {10, "MKK9 MKD9", "Ja Nein Nein Nein Ja Nein Ja", 4},
+                {10, "MDK9 MKD9", "Ja Nein Nein Nein Ja Nein Ja", 4},
+                {10, "MDK0", "Ja Ja Ja Nein Nein Nein Nein", 6},
+                {10, "MDK0 MKD0 NDD0 PDK0 Tag0", "Nein Nein Nein Ja Ja Nein Nein", 1}};
+    for (const auto& r : rows) {
+        SpielerTyp p = profile(r.base, r.changes);
+        DeriveRecordTraits(p);
+        EXPECT_EQ(statements(p), r.expected) << r.base << " " << r.changes;
+        EXPECT_EQ(p.Spielertyp, r.type) << r.base << " " << r.changes;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TraitRules,
-    ::testing::Values(
-        RuleCase{"immer K", 10, {}, "Ja Ja Ja Nein Nein Nein Nein", 6},
-        RuleCase{"immer D", 0, {}, "Nein Nein Nein Ja Ja Ja Nein", 1},
-        // Tit for tat accepts being paid back (PDK); answering that with D is an attack.
-        RuleCase{"wie du mir, so ich dir",
-                 10,
-                 {{SitMDD, 0}, {SitMDK, 0}, {SitNDD, 0}, {SitNDK, 0}, {SitPDD, 0}},
-                 "Ja Ja Ja Ja Nein Nein Nein",
-                 5},
-        RuleCase{"wie du mir, so ich dir, auch in PDK",
-                 10,
-                 {{SitMDD, 0}, {SitMDK, 0}, {SitNDD, 0}, {SitNDK, 0}, {SitPDD, 0}, {SitPDK, 0}},
-                 "Ja Nein Nein Ja Ja Nein Nein",
-                 3},
-        // Unprovoked D: on the first move or after mutual giving way.
-        RuleCase{"D am ersten Tag", 10, {{SitErsterTag, 9}}, "Nein Nein Nein Nein Ja Nein Nein", 2},
-        RuleCase{"D nach KK", 10, {{SitNKK, 9}}, "Nein Nein Nein Nein Ja Nein Nein", 2},
-        // D only in MKD or PDK: an attack, but only after one: type 3 or 4.
-        RuleCase{"D nur in MKD", 10, {{SitMKD, 5}}, "Ja Nein Nein Nein Ja Nein Nein", 4},
-        RuleCase{"D nur in PDK", 10, {{SitPDK, 5}}, "Ja Nein Nein Nein Ja Nein Nein", 4},
-        RuleCase{"MKD und sichere Abwehr",
-                 10,
-                 {{SitMKD, 5}, {SitNDK, 0}, {SitMDD, 0}},
-                 "Ja Nein Nein Ja Ja Nein Ja",
-                 3},
-        // Secure defence: any one of the three K sums being zero is enough.
-        RuleCase{"nie K in NDK und MDD",
-                 10,
-                 {{SitNDK, 0}, {SitMDD, 0}},
-                 "Ja Ja Ja Ja Nein Nein Nein",
-                 5},
-        RuleCase{"nie K in NDD, PDK, erster Tag",
-                 10,
-                 {{SitNDD, 0}, {SitPDK, 0}, {SitErsterTag, 0}},
-                 "Nein Nein Nein Ja Ja Nein Nein",
-                 1},
-        RuleCase{"nie K in NDD, NKD, PDD, PKD, erster Tag",
-                 10,
-                 {{SitNDD, 0}, {SitNKD, 0}, {SitPDD, 0}, {SitPKD, 0}, {SitErsterTag, 0}},
-                 "Nein Nein Nein Ja Ja Ja Nein",
-                 1},
-        // Exploiting needs an attack and a D after the other's K in NKD or PKK.
-        RuleCase{"D in NKD ohne Angriff", 10, {{SitNKD, 0}}, "Ja Ja Ja Nein Nein Nein Nein", 6},
-        RuleCase{"D in NKD mit Angriff",
-                 10,
-                 {{SitNKD, 0}, {SitMKD, 9}},
-                 "Ja Nein Nein Nein Ja Ja Nein",
-                 4},
-        RuleCase{"D in PKK mit Angriff",
-                 10,
-                 {{SitPKK, 9}, {SitPDK, 9}},
-                 "Ja Nein Nein Nein Ja Ja Nein",
-                 4},
-        // Over-reaction: D after the other's D in NDK, MKK or MDK plus D in MKD, while
-        // the player still gives way in both answer sums.
-        RuleCase{
-            "Überreaktion NDK", 10, {{SitNDK, 9}, {SitMKD, 9}}, "Ja Nein Nein Nein Ja Nein Ja", 4},
-        RuleCase{
-            "Überreaktion MKK", 10, {{SitMKK, 9}, {SitMKD, 9}}, "Ja Nein Nein Nein Ja Nein Ja", 4},
-        RuleCase{
-            "Überreaktion MDK", 10, {{SitMDK, 9}, {SitMKD, 9}}, "Ja Nein Nein Nein Ja Nein Ja", 4},
-        RuleCase{"ohne D in MKD keine Überreaktion",
-                 10,
-                 {{SitMDK, 0}},
-                 "Ja Ja Ja Nein Nein Nein Nein",
-                 6},
-        RuleCase{"Antwortsummen null: keine Überreaktion",
-                 10,
-                 {{SitMDK, 0}, {SitMKD, 0}, {SitNDD, 0}, {SitPDK, 0}, {SitErsterTag, 0}},
-                 "Nein Nein Nein Ja Ja Nein Nein",
-                 1}));
-
-TEST(Traits, CasesCountAndNotTheNumberOfCases) {
+TEST(Traits, CasesCountAndNotTheNumberOfCasesAndHugeCountsDoNotOverflow) {
     // A converted player has four cases on the first day: only k and d are judged.
     SpielerTyp p = profile(10);
     p.Situationen[SitErsterTag] = {4, 3, 1};
@@ -137,11 +92,8 @@ TEST(Traits, CasesCountAndNotTheNumberOfCases) {
     p.Situationen[SitErsterTag] = {0, 4, 0};
     DeriveRecordTraits(p);
     EXPECT_EQ(p.Spielertyp, 6);
-}
 
-TEST(Traits, HugeCountsOfADamagedFileDoNotOverflow) {
-    SpielerTyp p = profile(10);
-    for (auto& s : p.Situationen)
+    for (auto& s : p.Situationen) // a damaged file
         s = {10, 0x7fffffff, 0x7fffffff};
     DeriveRecordTraits(p);
     EXPECT_EQ(statements(p), "Nein Nein Nein Nein Ja Ja Ja");
@@ -162,33 +114,27 @@ TEST(Traits, ProfileChangesOnlyTheStatementsAndTheType) {
 
     const auto* a = reinterpret_cast<const unsigned char*>(&before);
     for (size_t i = 0; i < sizeof p; ++i) {
-        const bool traitField =
-            (i >= 744 && i < 774) || (i >= 828 && i < 832) || (i >= 856 && i < 1112);
-        if (!traitField) {
+        if (!((i >= 744 && i < 774) || (i >= 828 && i < 832) || (i >= 856 && i < 1112))) {
             ASSERT_EQ(a[i], bytes[i]) << "byte " << i;
         }
     }
-    EXPECT_EQ(p.GeschaeftsmaessigAusbeutbar.get(), "k.A.");
 }
 
 TEST(Traits, KnownAutomataAreJudgedByTheStartOfTheirName) {
-    struct Row {
+    const struct {
         const char* name;
         int type; // 0: keeps what was stored
         const char* statements;
-    };
-    const Row rows[] = {
+    } rows[] = {// clang-format off
         {"Typ5 Yoka", 5, "Ja Ja Ja Ja Nein Nein Nein"},
         {"TYP5 YOKA der Zweite", 5, "Ja Ja Ja Ja Nein Nein Nein"},
-        {"Graf", 3, "Ja Nein Nein Ja Ja Ja Ja"},
-        {"grafenzug", 3, "Ja Nein Nein Ja Ja Ja Ja"},
+        {"Graf", 3, "Ja Nein Nein Ja Ja Ja Ja"}, {"grafenzug", 3, "Ja Nein Nein Ja Ja Ja Ja"},
         {"Unterwerfer 3 Tribut", 1, "Nein Nein Nein Ja Ja Ja Nein"},
-        {"TYP5YOKA", 0, ""}, // without the blank
-        {"Gra", 0, ""},      // shorter than the pattern
-        {"Der Graf", 0, ""},
-        {"Eck", 0, ""},
-    };
-    for (const Row& r : rows) {
+        // Without the blank, shorter than the pattern, not at the start, another automaton.
+        {"TYP5YOKA", 0, ""}, {"Gra", 0, ""}, {"Der Graf", 0, ""}, {"Eck", 0, ""}};
+    // clang-format on
+    const char* noAnswers = "k.A. k.A. k.A. k.A. k.A. k.A. k.A.";
+    for (const auto& r : rows) {
         SpielerTyp p = profile(10); // an automaton's profile plays no part
         p.IstAutomat = 1;
         p.Name.set(r.name);
@@ -199,23 +145,17 @@ TEST(Traits, KnownAutomataAreJudgedByTheStartOfTheirName) {
         p.IstKonsensorientiert.set("k.A.");
         p.GeschaeftsmaessigAusbeutbar.set("k.A.");
         DeriveRecordTraits(p);
-        if (r.type == 0) {
-            EXPECT_EQ(p.Spielertyp, 4) << r.name;
-            EXPECT_EQ(statements(p), "k.A. k.A. k.A. k.A. k.A. k.A. k.A.") << r.name;
-            EXPECT_EQ(p.GeschaeftsmaessigAusbeutbar.get(), "k.A.") << r.name;
-        } else {
-            EXPECT_EQ(p.Spielertyp, r.type) << r.name;
-            EXPECT_EQ(statements(p), r.statements) << r.name;
-            EXPECT_EQ(p.GeschaeftsmaessigAusbeutbar.get(), "Nein") << r.name;
-        }
+        const bool known = r.type != 0;
+        EXPECT_EQ(p.Spielertyp, known ? r.type : 4) << r.name;
+        EXPECT_EQ(statements(p), known ? r.statements : noAnswers) << r.name;
+        EXPECT_EQ(p.GeschaeftsmaessigAusbeutbar.get(), known ? "Nein" : "k.A.") << r.name;
     }
 }
 
-TEST(TraitsFile, DerivingRewritesTheFileWithTheTraits) {
+TEST(TraitsFile, DerivingRewritesAPlyFileAndLeavesMissingShortAndPlxFilesAsTheyAre) {
     TempRoot root;
     const QString path = root.programFolder() + "SpielerStamm/Anna.ply";
     SpielerTyp p = profile(10);
-    p.Name.set("Anna");
     p.ErgebnisGegenD = 17;
     writePlayerFile(path, p);
     DerivePlayerTraits(path);
@@ -223,19 +163,14 @@ TEST(TraitsFile, DerivingRewritesTheFileWithTheTraits) {
     EXPECT_EQ(q.Spielertyp, 6);
     EXPECT_EQ(statements(q), "Ja Ja Ja Nein Nein Nein Nein");
     EXPECT_EQ(q.ErgebnisGegenD, 17);
-}
 
-TEST(TraitsFile, MissingShortOrReadOnlyPlayerFileIsLeftAsItIs) {
-    TempRoot root;
     const QString missing = root.programFolder() + "SpielerStamm/Fehlt.ply";
     EXPECT_THROW(DerivePlayerTraits(missing), WendrakError);
     EXPECT_FALSE(QFile::exists(missing));
-
     const QString shortFile = root.write("Wendrak/SpielerStamm/Kurz.ply", QByteArray(100, 'x'));
     EXPECT_THROW(DerivePlayerTraits(shortFile), WendrakError);
     EXPECT_EQ(root.read("Wendrak/SpielerStamm/Kurz.ply"), QByteArray(100, 'x'));
 
-    // A ".plx" player is never rewritten.
     const QString plx = root.programFolder() + "SpielerStamm/Vorlage.PLX";
     writePlayerFile(plx, profile(10));
     const QByteArray before = root.read("Wendrak/SpielerStamm/Vorlage.PLX");
@@ -244,16 +179,13 @@ TEST(TraitsFile, MissingShortOrReadOnlyPlayerFileIsLeftAsItIs) {
 }
 
 TEST(DisplayRule, NoAnswerReadsNoForASecureDefender) {
-    struct Row {
+    const struct {
         const char* stored;
         const char* verteidigt;
         const char* shown;
-    };
-    const Row rows[] = {
-        {"k.A.", "Ja", "Nein"}, {"k.A.", "Nein", "k.A."}, {"k.A.", "k.A.", "k.A."},
-        {"Ja", "Ja", "Ja"},     {"Nein", "Nein", "Nein"}, {"K.a.", "Ja", "K.a."},
-    };
-    for (const Row& r : rows) {
+    } rows[] = {{"k.A.", "Ja", "Nein"}, {"k.A.", "Nein", "k.A."}, {"k.A.", "k.A.", "k.A."},
+                {"Ja", "Ja", "Ja"},     {"Nein", "Nein", "Nein"}, {"K.a.", "Ja", "K.a."}};
+    for (const auto& r : rows) {
         SpielerTyp p = zeroedPlayer();
         p.GeschaeftsmaessigAusbeutbar.set(r.stored);
         p.VerteidigtSicher.set(r.verteidigt);
