@@ -176,15 +176,7 @@ void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSi
         == nullptr)
         form->installEventFilter(new BlackBackground(form));
 
-    // Both halves are truncated on their own, so an odd panel on an odd screen sits one
-    // pixel further left than exact centring would put it.
-    const int left = screen.width() / 2 - panel->width() / 2;
-    const int top = screen.height() / 2 - panel->height() / 2;
-    panel->move(left, top);
-    if (frame != nullptr) {
-        frame->setGeometry(left - 5, top - 5, panel->width() + 10, panel->height() + 10);
-        frame->stackUnder(panel);
-    }
+    CentrePanelInFrame(panel, frame, screen);
 }
 
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame)
@@ -193,4 +185,30 @@ void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame)
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = screen->geometry().size();
     LayOutCentredPanel(form, panel, frame, size);
+}
+
+QRect CoverScreenInBlack(QWidget* form)
+{
+    const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+    form->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    form->setGeometry(area);
+    QPalette palette = form->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    form->setPalette(palette);
+    form->setAutoFillBackground(true);
+    return area;
+}
+
+void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area)
+{
+    // Both halves are truncated on their own, so an odd panel on an odd screen sits one
+    // pixel further left than exact centring would put it.
+    const int left = area.width() / 2 - panel->width() / 2;
+    const int top = area.height() / 2 - panel->height() / 2;
+    panel->move(left, top);
+    if (frame != nullptr) {
+        frame->setGeometry(left - 5, top - 5, panel->width() + 10, panel->height() + 10);
+        frame->stackUnder(panel);
+    }
 }

@@ -3,6 +3,7 @@
 // window's help context. Windows call ApplyFormDefaults when they are created or shown.
 #pragma once
 
+class QRect;
 class QSize;
 class QWidget;
 
@@ -20,3 +21,11 @@ void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext);
 // side behind it. The overload without a size takes the primary screen's.
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen);
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame);
+
+// Makes form a borderless dialog covering its screen (1024 x 768 where there is none) in
+// black, painted from its palette, and returns the screen's area.
+QRect CoverScreenInBlack(QWidget* form);
+
+// Centres panel in an area of the given size, with frame (if any) grown by 5 pixels on each
+// side behind it.
+void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area);

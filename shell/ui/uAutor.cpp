@@ -3,12 +3,11 @@
 
 #include "ui_uAutor.h"
 
+#include "engine/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 
-#include <QGuiApplication>
 #include <QPixmap>
-#include <QScreen>
 
 TfrmAutor* frmAutor = nullptr;
 
@@ -18,14 +17,7 @@ TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
         frmAutor = this;
     connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { done(1); });
 
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setGeometry(area);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    const QRect area = CoverScreenInBlack(this);
 
     const QPixmap logo(
         platform::resolvePath(platform::programFolder() + QStringLiteral("AutorLogo.png")));

@@ -3,21 +3,18 @@
 
 #include "ui_uIntroMain.h"
 
+#include "engine/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/GradientWidget.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 
 TfrmIntroMain* frmIntroMain = nullptr;
 
 namespace {
-
-constexpr int kFrame = 5;
 
 QFont headingFont(int pixels) {
     QFont font(QStringLiteral("Arial"));
@@ -72,19 +69,7 @@ QString TfrmIntroMain::pictureFile() {
 }
 
 void TfrmIntroMain::FormCreate() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setGeometry(area);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    QFrame* panel = ui->pnlSpieler;
-    panel->move(area.width() / 2 - panel->width() / 2, area.height() / 2 - panel->height() / 2);
-    ui->pnlRahmen->setGeometry(panel->geometry().adjusted(-kFrame, -kFrame, kFrame, kFrame));
-    ui->pnlRahmen->lower();
+    CentrePanelInFrame(ui->pnlSpieler, ui->pnlRahmen, CoverScreenInBlack(this).size());
 
     ui->lblHead->setFont(headingFont(24));
     ui->lblHead->setStyleSheet(QStringLiteral("color: rgb(136, 0, 0);"));

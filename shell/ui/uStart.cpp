@@ -3,13 +3,12 @@
 
 #include "ui_uStart.h"
 
+#include "engine/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPixmap>
-#include <QScreen>
 
 TfrmStart* frmStart = nullptr;
 
@@ -19,14 +18,7 @@ TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmStart) {
         frmStart = this;
 
     // FormCreate: the window and the picture cover the screen, the title sits in the middle.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setGeometry(area);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    const QRect area = CoverScreenInBlack(this);
     ui->imgBack->setGeometry(0, 0, area.width(), area.height());
     ui->imgBack->setPixmap(
         QPixmap(platform::resolvePath(platform::programFolder() + QStringLiteral("Start.jpg"))));

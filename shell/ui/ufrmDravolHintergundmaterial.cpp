@@ -10,14 +10,8 @@
 #include "platform/ui/GradientWidget.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
-
-namespace {
-constexpr int kFrame = 5;
-}
 
 TfrmDravolHintergundmaterial::TfrmDravolHintergundmaterial(QWidget* parent)
     : QDialog(parent), ui(new Ui::TfrmDravolHintergundmaterial) {
@@ -41,22 +35,8 @@ TfrmDravolHintergundmaterial::~TfrmDravolHintergundmaterial() {
 }
 
 void TfrmDravolHintergundmaterial::FormCreate() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setGeometry(area);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
-
-    QFrame* panel = ui->pnlMain;
-    panel->move(width() / 2 - panel->width() / 2, height() / 2 - panel->height() / 2);
-    ui->pnlRahmen->setGeometry(area.width() / 2 - panel->width() / 2 - kFrame,
-                               area.height() / 2 - panel->height() / 2 - kFrame,
-                               panel->width() + 2 * kFrame, panel->height() + 2 * kFrame);
+    CentrePanelInFrame(ui->pnlMain, ui->pnlRahmen, CoverScreenInBlack(this).size());
     ui->pnlRahmen->setVisible(true);
-    ui->pnlRahmen->lower();
 
     QFont head(QStringLiteral("Arial"));
     head.setPixelSize(22);

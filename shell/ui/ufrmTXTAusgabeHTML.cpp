@@ -10,12 +10,10 @@
 #include "platform/ui/GradientWidget.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QScreen>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -24,7 +22,6 @@ TfrmTXTAusgabeHTML* frmTXTAusgabeHTML = nullptr;
 namespace {
 
 constexpr int kDefaultPanelHeight = 550;
-constexpr int kFrame = 5;
 
 // The navigation bar's picture buttons, drawn here so the window needs no picture files.
 QIcon arrowIcon(bool forward) {
@@ -33,23 +30,12 @@ QIcon arrowIcon(bool forward) {
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     QPainterPath path;
-    if (forward) {
-        path.moveTo(4, 6);
-        path.lineTo(11, 6);
-        path.lineTo(11, 2);
-        path.lineTo(18, 10);
-        path.lineTo(11, 18);
-        path.lineTo(11, 14);
-        path.lineTo(4, 14);
-    } else {
-        path.moveTo(16, 6);
-        path.lineTo(9, 6);
-        path.lineTo(9, 2);
-        path.lineTo(2, 10);
-        path.lineTo(9, 18);
-        path.lineTo(9, 14);
-        path.lineTo(16, 14);
-    }
+    // The arrow to the right; the one to the left is its mirror image.
+    const QPointF outline[] = {{4, 6}, {11, 6}, {11, 2}, {18, 10}, {11, 18}, {11, 14}, {4, 14}};
+    QPolygonF arrow;
+    for (const QPointF& point : outline)
+        arrow << QPointF(forward ? point.x() : 20 - point.x(), point.y());
+    path.addPolygon(arrow);
     path.closeSubpath();
     p.setPen(QPen(QColor(0, 0, 90), 1));
     p.setBrush(QColor(40, 90, 200));
@@ -78,11 +64,6 @@ QIcon printerIcon() {
     return QIcon(pix);
 }
 
-QRect screenRect(const QWidget* w) {
-    const QScreen* screen = w->screen() ? w->screen() : QGuiApplication::primaryScreen();
-    return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
-}
-
 } // namespace
 
 TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
@@ -91,13 +72,7 @@ TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
     if (frmTXTAusgabeHTML == nullptr)
         frmTXTAusgabeHTML = this;
 
-    // FormCreate: the window covers the screen, black, without a border.
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setGeometry(screenRect(this));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::black);
-    setPalette(pal);
-    setAutoFillBackground(true);
+    CoverScreenInBlack(this);
 
     ui->btnPrint->setIcon(printerIcon());
     ui->btnPrev->setIcon(arrowIcon(false));
@@ -233,13 +208,7 @@ void TfrmTXTAusgabeHTML::resizeEvent(QResizeEvent* event) {
 }
 
 void TfrmTXTAusgabeHTML::FormActivate() {
-    QFrame* panel = ui->pnlMain;
-    panel->move(width() / 2 - panel->width() / 2, height() / 2 - panel->height() / 2);
-    const QRect screen = screenRect(this);
-    ui->pnlRahmen->setGeometry(screen.width() / 2 - panel->width() / 2 - kFrame,
-                               screen.height() / 2 - panel->height() / 2 - kFrame,
-                               panel->width() + 2 * kFrame, panel->height() + 2 * kFrame);
-    ui->pnlRahmen->lower();
+    CentrePanelInFrame(ui->pnlMain, ui->pnlRahmen, size());
 }
 
 // The page panel's parts keep their distance to its edges, whatever height a page gives it.

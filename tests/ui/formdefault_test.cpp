@@ -1,5 +1,5 @@
 // The shared window look: help context, hidden help label, gradient colours on palette and
-// true-colour screens, and the looks by widget kind.
+// true-colour screens, the looks by widget kind, and the full-screen windows.
 #include "engine/ui/uTFormDefault.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
@@ -11,9 +11,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextEdit>
@@ -29,85 +29,51 @@ struct FixedDepthDesktop : platform::Desktop {
     int bits;
 };
 
-void useDepth(int bits)
-{
+void useDepth(int bits) {
     platform::Desktop::setInstance(std::make_unique<FixedDepthDesktop>(bits));
 }
-
-GradientWidget* gradient(QWidget* parent, const QString& name)
-{
-    auto* g = new GradientWidget(parent);
-    g->setObjectName(name);
-    g->setSteps(7);
-    return g;
-}
-
-const QColor silver(0xC0, 0xC0, 0xC0);
 
 } // namespace
 
 class FormDefaultTest : public QObject {
     Q_OBJECT
 private slots:
+    void init() { useDepth(24); }
     void cleanup() { platform::Desktop::setInstance(nullptr); }
 
-    void gradientColoursFollowNameAndDepth_data()
-    {
-        QTest::addColumn<int>("depth");
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("end");
-        // Styled with ($800000, 0), the main window's colours.
-        QTest::newRow("true colour, plain name") << 24 << "JvGradient1" << 0x800000 << 0;
-        QTest::newRow("true colour, underscore") << 24 << "JvGradient2_1" << 0 << 0x800000;
-        QTest::newRow("palette, plain name is black") << 8 << "JvGradient1" << 0 << 0;
-        QTest::newRow("palette, underscore is navy") << 8 << "JvGradient2_1" << 0x800000
-                                                     << 0x800000;
-        QTest::newRow("16 bits draws gradients") << 16 << "JvGradient1" << 0x800000 << 0;
-    }
-    void gradientColoursFollowNameAndDepth()
-    {
-        QFETCH(int, depth);
-        QFETCH(QString, name);
-        QFETCH(int, start);
-        QFETCH(int, end);
-        useDepth(depth);
-        QWidget form;
-        GradientWidget* g = gradient(&form, name);
-        ApplyFormDefaults(0x800000, 0, &form, 11000);
-        QCOMPARE(g->startColor(), start);
-        QCOMPARE(g->endColor(), end);
-        QCOMPARE(g->steps(), 100);
-    }
-
-    void gradientWithTag100KeepsItsDesign()
-    {
-        useDepth(24);
-        QWidget form;
-        GradientWidget* g = gradient(&form, QStringLiteral("JvGradient3"));
-        g->setTag(100);
-        g->setStartColor(0x123456);
-        g->setEndColor(0x654321);
-        ApplyFormDefaults(0, 0x800000, &form, 0);
-        QCOMPARE(g->startColor(), 0x123456);
-        QCOMPARE(g->endColor(), 0x654321);
-        QCOMPARE(g->steps(), 7);
+    void gradientColoursFollowNameDepthAndTag() {
+        const struct {
+            int depth;
+            const char* name;
+            int tag, start, end, steps;
+        } rows[] = {
+            // Styled with ($800000, 0), the main window's colours; designed as $123456 to $654321.
+            {24, "JvGradient1", 0, 0x800000, 0, 100},
+            {24, "JvGradient2_1", 0, 0, 0x800000, 100},       // "_" runs the other way round
+            {8, "JvGradient1", 0, 0, 0, 100},                 // palette screen: plain black
+            {8, "JvGradient2_1", 0, 0x800000, 0x800000, 100}, // and plain navy
+            {16, "JvGradient1", 0, 0x800000, 0, 100},
+            {24, "JvGradient3", 100, 0x123456, 0x654321, 7}}; // tag 100 keeps its design
+        for (const auto& row : rows) {
+            useDepth(row.depth);
+            QWidget form;
+            auto* g = new GradientWidget(new QWidget(&form)); // inside a panel, as on most windows
+            g->setObjectName(row.name);
+            g->setTag(row.tag);
+            g->setSteps(7);
+            g->setStartColor(0x123456);
+            g->setEndColor(0x654321);
+            ApplyFormDefaults(0x800000, 0, &form, 11000);
+            QCOMPARE(QList<int>({g->startColor(), g->endColor(), g->steps()}),
+                     QList<int>({row.start, row.end, row.steps}));
+        }
     }
 
-    void gradientsInsidePanelsAreStyledToo()
-    {
-        useDepth(24);
-        QWidget form;
-        auto* panel = new QWidget(&form);
-        GradientWidget* g = gradient(panel, QStringLiteral("JvGradient1"));
-        ApplyFormDefaults(0, 0x800000, &form, 30100);
-        QCOMPARE(g->startColor(), 0);
-        QCOMPARE(g->endColor(), 0x800000);
-    }
+    void helpContextIsTakenOnceAndItsLabelHidden() {
+        QWidget fresh;
+        ApplyFormDefaults(0, 0x800000, &fresh, 31100);
+        QCOMPARE(fresh.property("helpContext").toInt(), 31100);
 
-    void anExistingHelpContextIsKeptButTheNewLabelIsHidden()
-    {
-        useDepth(24);
         QWidget form;
         form.setProperty("helpContext", 20000);
         auto* label = new QLabel(QStringLiteral("Hilfe"), &form);
@@ -119,91 +85,61 @@ private slots:
         QCOMPARE(form.property("helpContext").toInt(), 20000);
         QVERIFY(label->isHidden());
         QVERIFY(!other->isHidden());
+
+        // The help name on something else than a label is an error.
+        QWidget wrong;
+        (new QLineEdit(&wrong))->setObjectName(QStringLiteral("lblHelp20500"));
+        QVERIFY_THROWS_EXCEPTION(WendrakError, ApplyFormDefaults(0, 0, &wrong, 20500));
     }
 
-    void aWindowWithoutContextTakesTheGivenOne()
-    {
-        useDepth(24);
-        QWidget form;
-        ApplyFormDefaults(0, 0x800000, &form, 31100);
-        QCOMPARE(form.property("helpContext").toInt(), 31100);
-    }
-
-    void aHelpNameOnSomethingElseThanALabelIsAnError()
-    {
-        useDepth(24);
-        QWidget form;
-        auto* edit = new QLineEdit(&form);
-        edit->setObjectName(QStringLiteral("lblHelp20500"));
-        QVERIFY_THROWS_EXCEPTION(WendrakError, ApplyFormDefaults(0, 0, &form, 20500));
-    }
-
-    void widgetKindsGetTheirLook()
-    {
-        useDepth(24);
+    void widgetKindsGetTheirLookButComposedPartsBrowsersAndDialogsKeepTheirs() {
         QWidget form;
         auto* push = new QPushButton(QStringLiteral("Ok"), &form);
         auto* tool = new QToolButton(&form);
         tool->setAutoRaise(true);
-        auto* edit = new QLineEdit(&form);
-        auto* memo = new QTextEdit(&form);
-        auto* tree = new QTreeWidget(&form);
         auto* list = new QListWidget(&form);
         auto* table = new QTableWidget(&form);
+        const QList<QWidget*> fields = {new QLineEdit(&form), new QTextEdit(&form),
+                                        new QTreeWidget(&form), list, table};
         auto* label = new QLabel(QStringLiteral("Titel"), &form);
-        QFont big = label->font();
-        big.setFamily(QStringLiteral("Courier"));
-        big.setPointSize(14);
-        label->setFont(big);
-
-        ApplyFormDefaults(0, 0x800000, &form, 0);
-
-        for (QWidget* w : QList<QWidget*>{push, tool}) {
-            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
-            QCOMPARE(w->font().pointSize(), 8);
-            QCOMPARE(w->height(), 24);
-        }
-        QVERIFY(!tool->autoRaise());
-        for (QWidget* w : QList<QWidget*>{edit, memo, tree, list, table}) {
-            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
-            QCOMPARE(w->font().pointSize(), 8);
-            QCOMPARE(w->palette().color(QPalette::Base), silver);
-        }
-        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
-        QCOMPARE(table->palette().color(QPalette::Text), QColor(Qt::black));
-        QCOMPARE(label->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(label->font().pointSize(), 14);
-    }
-
-    void partsOfComposedWidgetsBrowsersAndChildDialogsKeepTheirLook()
-    {
-        useDepth(24);
-        QWidget form;
+        label->setFont(QFont(QStringLiteral("Courier"), 14));
         auto* combo = new QComboBox(&form);
         combo->addItems({QStringLiteral("a"), QStringLiteral("b")});
         auto* browser = new QTextBrowser(&form);
         const QColor comboListBase = combo->view()->palette().color(QPalette::Base);
         const QColor browserBase = browser->palette().color(QPalette::Base);
-        auto* dialog = new QDialog(&form);
-        auto* dialogButton = new QPushButton(QStringLiteral("Ok"), dialog);
+        auto* dialogButton = new QPushButton(QStringLiteral("Ok"), new QDialog(&form));
         dialogButton->resize(80, 30);
+
         ApplyFormDefaults(0, 0x800000, &form, 0);
+
+        for (QWidget* w : fields + QList<QWidget*>{push, tool}) {
+            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
+            QCOMPARE(w->font().pointSize(), 8);
+        }
+        QCOMPARE(push->height(), 24);
+        QCOMPARE(tool->height(), 24);
+        QVERIFY(!tool->autoRaise());
+        for (QWidget* w : fields)
+            QCOMPARE(w->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(table->palette().color(QPalette::Text), QColor(Qt::black));
+        QCOMPARE(label->font().family(), QStringLiteral("Arial"));
+        QCOMPARE(label->font().pointSize(), 14);
         QCOMPARE(combo->view()->palette().color(QPalette::Base), comboListBase);
         QCOMPARE(browser->palette().color(QPalette::Base), browserBase);
         QCOMPARE(dialogButton->height(), 30);
     }
 
-    void centredPanelSitsInTheMiddleWithItsFrameAround()
-    {
+    void centredPanelSitsInTheMiddleWithItsFrameAround() {
         QWidget form;
         auto* frame = new QWidget(&form);
         auto* panel = new QWidget(&form);
         panel->resize(501, 41);
         panel->setAutoFillBackground(true);
+        // Laid out twice, as windows do on each showing (the progress window's figures).
         LayOutCentredPanel(&form, panel, frame, QSize(1024, 768));
         LayOutCentredPanel(&form, panel, frame, QSize(1024, 768));
-        QCOMPARE(form.geometry(), QRect(0, 0, 1024, 768));
-        QCOMPARE(panel->pos(), QPoint(262, 364));
         QCOMPARE(frame->geometry(), QRect(257, 359, 511, 51));
         QVERIFY(form.windowFlags() & Qt::FramelessWindowHint);
         // The window is black around its panel; the panel keeps its own colour.
@@ -211,11 +147,15 @@ private slots:
         QCOMPARE(shot.pixelColor(5, 5), QColor(Qt::black));
         QCOMPARE(shot.pixelColor(300, 380), panel->palette().color(QPalette::Window));
         QVERIFY(panel->palette().color(QPalette::Window) != QColor(Qt::black));
+
+        // A window covering its screen in black.
+        QDialog wide;
+        QCOMPARE(CoverScreenInBlack(&wide), QGuiApplication::primaryScreen()->geometry());
+        QCOMPARE(wide.grab().toImage().pixelColor(5, 5), QColor(Qt::black));
     }
 };
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::setUpApplication(app);
     FormDefaultTest test;

@@ -24,152 +24,110 @@ QString compiledHelpFile() {
     return QString::fromLocal8Bit(dir ? dir : ".") + "/help/Kemrafeld.chm";
 }
 
-void closeViewer() {
-    if (HelpViewer* v = currentHelpViewer())
-        delete v;
-}
-
-// A window as the program's windows are: a context from the form look, a control with focus.
-struct Window {
-    explicit Window(int context) {
-        dialog.setProperty("helpContext", context);
-        auto* layout = new QVBoxLayout(&dialog);
-        edit = new QLineEdit(&dialog);
-        layout->addWidget(edit);
-        dialog.show();
-        dialog.activateWindow();
-        edit->setFocus();
-    }
+// Presses F1 in an active window with the context, as the program's windows carry it, and
+// a control with focus; changedTo is the context a page turn sets while it is open.
+// Returns the topic the help window shows ("" without one) and what the control got.
+QString topicOfF1(int context, int changedTo = -1, QString* typed = nullptr) {
     QDialog dialog;
-    QLineEdit* edit = nullptr;
-};
+    dialog.setProperty("helpContext", context);
+    auto* edit = new QLineEdit(&dialog);
+    (new QVBoxLayout(&dialog))->addWidget(edit);
+    dialog.show();
+    dialog.activateWindow();
+    edit->setFocus();
+    if (!QTest::qWaitForWindowActive(&dialog))
+        return "not active";
+    if (changedTo >= 0)
+        dialog.setProperty("helpContext", changedTo);
+    QTest::keyClick(edit, Qt::Key_F1);
+    if (typed != nullptr)
+        *typed = edit->text();
+    return currentHelpViewer() ? currentHelpViewer()->currentTopic() : QString();
+}
 
 } // namespace
 
 class HelpTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
-    void showHelpContext_opensTheTopicOfTheContext();
-    void f1_opensTheActiveWindowsContext();
-    void f1_followsAContextChangedWhileTheWindowIsOpen();
-    void f1_inAModalDialogOpensAHelpWindowThatCanBeUsed();
-    void f1_withoutContextOpensNothing();
-    void noHelpFile_noHelpAndNoError();
-    void contentsButton_leadsToTheContentsAndBack();
-};
-
-void HelpTest::initTestCase() {
-    if (!QFile::exists(compiledHelpFile()))
-        QSKIP("no compiled help file");
-    installHelpHandler();
-    installHelpHandler(); // a second call must not answer F1 twice
-}
-
-void HelpTest::cleanup() {
-    closeViewer();
-    setHelpFile(compiledHelpFile());
-}
-
-void HelpTest::showHelpContext_opensTheTopicOfTheContext() {
-    setHelpFile(compiledHelpFile());
-    QVERIFY(showHelpContext(31400));
-    HelpViewer* viewer = currentHelpViewer();
-    QVERIFY(viewer != nullptr);
-    QVERIFY(viewer->isVisible());
-    QCOMPARE(viewer->currentTopic(), QString("/themen/hintergrundmaterial.htm"));
-    QVERIFY(
-        viewer->browser()->toPlainText().contains(QString::fromUtf8("Das Hintergrundmaterial")));
-    QCOMPARE(viewer->windowTitle(), QString("Hilfe zu Wendrak"));
-
-    // The same window shows the next topic.
-    QVERIFY(showHelpContext(1310));
-    QCOMPARE(currentHelpViewer(), viewer);
-    QCOMPARE(viewer->currentTopic(), QString("/themen/ergebnis_dienste.htm"));
-    QVERIFY(!showHelpContext(4711));
-    QCOMPARE(viewer->currentTopic(), QString("/themen/ergebnis_dienste.htm"));
-}
-
-void HelpTest::f1_opensTheActiveWindowsContext() {
-    setHelpFile(compiledHelpFile());
-    Window w(20400);
-    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
-    QTest::keyClick(w.edit, Qt::Key_F1);
-    QVERIFY(currentHelpViewer() != nullptr);
-    QCOMPARE(currentHelpViewer()->currentTopic(), QString("/themen/gruppenverwaltung.htm"));
-    // F1 is the help's: the edit did not get it as text or otherwise.
-    QVERIFY(w.edit->text().isEmpty());
-}
-
-void HelpTest::f1_followsAContextChangedWhileTheWindowIsOpen() {
-    setHelpFile(compiledHelpFile());
-    Window w(31100);
-    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
-    w.dialog.setProperty("helpContext", 31200); // the result window turned a page
-    QTest::keyClick(w.edit, Qt::Key_F1);
-    QVERIFY(currentHelpViewer() != nullptr);
-    QCOMPARE(currentHelpViewer()->currentTopic(), QString("/themen/ergebnis_zusammensetzung.htm"));
-}
-
-void HelpTest::f1_inAModalDialogOpensAHelpWindowThatCanBeUsed() {
-    setHelpFile(compiledHelpFile());
-    QDialog dialog;
-    dialog.setProperty("helpContext", 30200);
-    auto* ok = new QPushButton("&Ok", &dialog);
-    QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    QString topic;
-    bool blocked = true;
-    QTimer::singleShot(0, &dialog, [&] {
-        QTest::keyClick(&dialog, Qt::Key_F1);
-        if (HelpViewer* v = currentHelpViewer()) {
-            topic = v->currentTopic();
-            // Qt lets a window through a modal state when it belongs to the modal dialog.
-            blocked = v->parentWidget() != QApplication::activeModalWidget();
-        }
-        dialog.accept();
-    });
-    dialog.exec();
-    QCOMPARE(topic, QString("/themen/spielzusammenstellung.htm"));
-    QVERIFY(!blocked);
-}
-
-void HelpTest::f1_withoutContextOpensNothing() {
-    setHelpFile(compiledHelpFile());
-    Window w(0);
-    QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
-    QTest::keyClick(w.edit, Qt::Key_F1);
-    QVERIFY(currentHelpViewer() == nullptr);
-}
-
-void HelpTest::noHelpFile_noHelpAndNoError() {
-    TempRoot root;
-    for (const QString& file : {QString(), root.programFolder() + "Kemrafeld.chm"}) {
-        setHelpFile(file);
-        QVERIFY(!showHelpContext(11000));
-        QVERIFY(!showHelpContents());
-        Window w(11000);
-        QVERIFY(QTest::qWaitForWindowActive(&w.dialog));
-        QTest::keyClick(w.edit, Qt::Key_F1);
-        QVERIFY(currentHelpViewer() == nullptr);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    void initTestCase() {
+        if (!QFile::exists(compiledHelpFile()))
+            QSKIP("no compiled help file");
+        installHelpHandler();
+        installHelpHandler(); // a second call must not answer F1 twice
     }
-}
+    void init() { setHelpFile(compiledHelpFile()); }
+    void cleanup() { delete currentHelpViewer(); }
 
-void HelpTest::contentsButton_leadsToTheContentsAndBack() {
-    setHelpFile(compiledHelpFile());
-    QVERIFY(showHelpContext(40000));
-    HelpViewer* viewer = currentHelpViewer();
-    auto* contents = viewer->findChild<QPushButton*>("btnHelpContents");
-    auto* back = viewer->findChild<QPushButton*>("btnHelpBack");
-    QVERIFY(contents && back);
-    QVERIFY(!back->isEnabled());
-    QTest::mouseClick(contents, Qt::LeftButton);
-    QCOMPARE(viewer->currentTopic(), QString("/themen/index.htm"));
-    QVERIFY(back->isEnabled());
-    QTest::mouseClick(back, Qt::LeftButton);
-    QCOMPARE(viewer->currentTopic(), QString("/themen/glossar.htm"));
-}
+    void showHelpContext_opensTheTopicOfTheContextInOneWindow() {
+        QVERIFY(showHelpContext(31400));
+        HelpViewer* viewer = currentHelpViewer();
+        QVERIFY(viewer != nullptr && viewer->isVisible());
+        QCOMPARE(viewer->currentTopic(), QString("/themen/hintergrundmaterial.htm"));
+        QVERIFY(viewer->browser()->toPlainText().contains("Das Hintergrundmaterial"));
+        QCOMPARE(viewer->windowTitle(), QString("Hilfe zu Wendrak"));
+        QVERIFY(showHelpContext(1310));
+        QCOMPARE(currentHelpViewer(), viewer);
+        QCOMPARE(viewer->currentTopic(), QString("/themen/ergebnis_dienste.htm"));
+        QVERIFY(!showHelpContext(4711));
+        QCOMPARE(viewer->currentTopic(), QString("/themen/ergebnis_dienste.htm"));
+    }
+
+    void f1_opensTheActiveWindowsCurrentContext() {
+        QString typed = "x";
+        QCOMPARE(topicOfF1(20400, -1, &typed), QString("/themen/gruppenverwaltung.htm"));
+        QVERIFY(typed.isEmpty()); // F1 is the help's, not the edit's
+        cleanup();
+        // The result window turned a page while open.
+        QCOMPARE(topicOfF1(31100, 31200), QString("/themen/ergebnis_zusammensetzung.htm"));
+        cleanup();
+        QCOMPARE(topicOfF1(0), QString());
+    }
+
+    void f1_inAModalDialogOpensAHelpWindowThatCanBeUsed() {
+        QDialog dialog;
+        dialog.setProperty("helpContext", 30200);
+        QString topic;
+        bool blocked = true;
+        QTimer::singleShot(0, &dialog, [&] {
+            QTest::keyClick(&dialog, Qt::Key_F1);
+            if (HelpViewer* v = currentHelpViewer()) {
+                topic = v->currentTopic();
+                // Qt lets a window through a modal state when it belongs to the modal dialog.
+                blocked = v->parentWidget() != QApplication::activeModalWidget();
+            }
+            dialog.accept();
+        });
+        dialog.exec();
+        QCOMPARE(topic, QString("/themen/spielzusammenstellung.htm"));
+        QVERIFY(!blocked);
+    }
+
+    void noHelpFile_noHelpAndNoError() {
+        TempRoot root;
+        for (const QString& file : {QString(), root.programFolder() + "Kemrafeld.chm"}) {
+            setHelpFile(file);
+            QVERIFY(!showHelpContext(11000));
+            QVERIFY(!showHelpContents());
+            QCOMPARE(topicOfF1(11000), QString());
+            QVERIFY(QApplication::activeModalWidget() == nullptr);
+        }
+    }
+
+    void contentsButton_leadsToTheContentsAndBack() {
+        QVERIFY(showHelpContext(40000));
+        HelpViewer* viewer = currentHelpViewer();
+        auto* contents = viewer->findChild<QPushButton*>("btnHelpContents");
+        auto* back = viewer->findChild<QPushButton*>("btnHelpBack");
+        QVERIFY(contents && back);
+        QVERIFY(!back->isEnabled());
+        QTest::mouseClick(contents, Qt::LeftButton);
+        QCOMPARE(viewer->currentTopic(), QString("/themen/index.htm"));
+        QVERIFY(back->isEnabled());
+        QTest::mouseClick(back, Qt::LeftButton);
+        QCOMPARE(viewer->currentTopic(), QString("/themen/glossar.htm"));
+    }
+};
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -13,19 +13,16 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 
 namespace {
 
-template <typename T = QWidget>
-T* child(QObject* parent, const QString& name)
-{
+template <typename T = QWidget> T* child(QObject* parent, const QString& name) {
     T* found = parent->findChild<T*>(name);
     if (found == nullptr)
         qFatal("no child %s", qPrintable(name));
@@ -33,11 +30,10 @@ T* child(QObject* parent, const QString& name)
 }
 
 // The labels a styled line left in the placeholder's parent, left to right.
-QList<QLabel*> piecesAt(QLabel* placeholder)
-{
+QList<QLabel*> piecesAt(QLabel* placeholder) {
     QList<QLabel*> pieces;
-    for (QLabel* l : placeholder->parentWidget()->findChildren<QLabel*>(
-             QString(), Qt::FindDirectChildrenOnly))
+    for (QLabel* l :
+         placeholder->parentWidget()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
         if (l != placeholder && l->objectName().isEmpty() && l->y() == placeholder->y())
             pieces.append(l);
     std::stable_sort(pieces.begin(), pieces.end(),
@@ -45,32 +41,33 @@ QList<QLabel*> piecesAt(QLabel* placeholder)
     return pieces;
 }
 
-// Rows of a scroll box in the order they stand.
-QList<QWidget*> rowsOf(QWidget* content)
-{
+// Rows of one of the window's scroll boxes in the order they stand.
+QList<QWidget*> rowsOf(QWidget* window, const QString& content) {
     QList<QWidget*> rows;
-    QLayout* layout = content->layout();
+    QLayout* layout = child(window, content)->layout();
     for (int i = 0; i < layout->count(); ++i)
         if (QWidget* w = layout->itemAt(i)->widget())
             rows.append(w);
     return rows;
 }
+const char* const ranking = "ScrollBoxEndplatzierungInhalt";
+const char* const favours = "ScrollBoxDiensteInhalt";
 
-ResultPairing pairing(const QString& a, const QString& b, int p1, int p2, int favour1 = 0,
-                      int favour2 = 0)
-{
-    ResultPairing p;
-    p.Name1 = a;
-    p.Name2 = b;
-    p.Punkte1 = p1;
-    p.Punkte2 = p2;
-    for (int r = 0; r < 9; ++r) {
-        p.ErhalteneDienste1.append(favour1);
-        p.ErwieseneDienste1.append(favour2);
-        p.ErhalteneDienste2.append(favour2);
-        p.ErwieseneDienste2.append(favour1);
-    }
-    return p;
+// Shows the window at page (activated as a run does when asked) and lets it lay out.
+void showPage(TfrmDravolenzMain_New& window, int page, bool activate = false) {
+    window.show();
+    child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(page);
+    if (activate)
+        window.FormActivate();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QApplication::processEvents();
+}
+
+// A pairing of 9 runs with the points of the two players and the favours each received
+// and granted in every run.
+ResultPairing pairing(const QString& a, const QString& b, int p1, int p2, int favour = 0) {
+    const QList<std::int32_t> runs(9, favour);
+    return ResultPairing{a, b, p1, p2, runs, runs, runs, runs};
 }
 
 } // namespace
@@ -78,11 +75,9 @@ ResultPairing pairing(const QString& a, const QString& b, int p1, int p2, int fa
 class ResultWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void aRealRunFillsEveryPage()
-    {
+    void aRealRunFillsEveryPage() {
         TempRoot root;
-        const QStringList players = {"ANNA.PLY", "BRUNO.PLY", "CLARA.PLY", "DORIS.PLY"};
-        for (const QString& name : players) {
+        for (const QString name : {"ANNA.PLY", "BRUNO.PLY", "CLARA.PLY", "DORIS.PLY"}) {
             QFile source(TempRoot::sourceData() + "Wendrak/SpielerStamm/" + name);
             QVERIFY(source.open(QIODevice::ReadOnly));
             root.write("Wendrak/Aktuelles Spiel/" + name, source.readAll());
@@ -92,272 +87,188 @@ private slots:
         state.WendrakPath = platform::withTrailingSlash(platform::toSlashes(env.WendrakPath()));
         state.RootPath = platform::withTrailingSlash(platform::toSlashes(env.RootPath()));
         state.OutFolder = state.WendrakPath;
-
-        struct ShowingObserver : TournamentObserver {
-            TfrmDravolenzMain_New* window = nullptr;
-            int showResults() override
-            {
-                window->show();
-                window->FormActivate();
+        // The window as the run's display and observer, noting the lines it is sent.
+        struct RecordingWindow : TfrmDravolenzMain_New, TournamentObserver {
+            using TfrmDravolenzMain_New::ShowStyledLine;
+            void ShowStyledLine(const QString& placeholder, const QString& line) override {
+                placeholders.insert(placeholder);
+                TfrmDravolenzMain_New::ShowStyledLine(placeholder, line);
+            }
+            int showResults() override {
+                show();
+                FormActivate();
                 return 2;
             }
-        } observer;
-        TfrmDravolenzMain_New window;
-        observer.window = &window;
+            QSet<QString> placeholders;
+        } window;
         TournamentOptions options;
         options.seed = 1;
-        QCOMPARE(PlayDravolenz_new(state, observer, &window, options), RunFinished);
+        QCOMPARE(PlayDravolenz_new(state, window, &window, options), RunFinished);
 
-        // Every placeholder was replaced by its line.
-        const QStringList placeholders = {
-            "lblZ11", "lblZ12", "lblZ13", "lblZ21", "lblZ22", "lblZ23", "Label12", "Label13",
-            "Label14", "Label49", "Label15", "Label16", "Label17", "lblAMass",
-            "LabelVertsicher_AngriffNeig", "LabelVertsicher_AngriffNeigNachAngriff",
-            "LabelVertsicher_Friedlich", "LabelAusbeutbar_AngriffNeig",
-            "LabelAusbeutbar_AngriffNeigNachAngriff", "LabelAusbeutbar_Friedlich",
-            "LabelAnzahlallerzuege", "LabelKonsens", "LabelHereinlegenendet", "LabelBlockieren",
-            "LabelImFriedenEndeten", "LabelSozEffQuant", "Labelerwuenschtedienste",
-            "Labelwirtschafterg", "LabelBestesErgebnis", "LabelSchlechtesteErgebnis",
-            "LabelGruppehaterwirtschaftet", "LabelWirtschaftlichkeitsfaktor", "LabelDienste"};
-        for (const QString& name : placeholders) {
+        // Every line of the run replaced a placeholder of the window.
+        QCOMPARE(window.placeholders.size(), 33);
+        for (const QString& name : window.placeholders) {
             auto* placeholder = child<QLabel>(&window, name);
             QVERIFY2(placeholder->isHidden(), qPrintable(name));
             QVERIFY2(!piecesAt(placeholder).isEmpty(), qPrintable(name));
         }
-        QCOMPARE(rowsOf(child(&window, QStringLiteral("ScrollBoxEndplatzierungInhalt"))).size(), 5);
-        QCOMPARE(rowsOf(child(&window, QStringLiteral("ScrollBoxDiensteInhalt"))).size(), 5);
-        QCOMPARE(child<QComboBox>(&window, QStringLiteral("ComboBoxSpielerliste"))->count(), 4);
-        QCOMPARE(child<QTableWidget>(&window, QStringLiteral("ListViewErgebnisse"))->rowCount(), 3);
+        QCOMPARE(rowsOf(&window, ranking).size(), 5);
+        QCOMPARE(rowsOf(&window, favours).size(), 5);
+        QCOMPARE(child<QComboBox>(&window, "ComboBoxSpielerliste")->count(), 4);
+        QCOMPARE(child<QTableWidget>(&window, "ListViewErgebnisse")->rowCount(), 3);
     }
 
-    void styledPiecesFollowOneAnotherInTheirColours()
-    {
+    void styledLinesPutTheirPiecesSideBySideInTheirColours() {
         TfrmDravolenzMain_New window;
-        auto* placeholder = child<QLabel>(&window, QStringLiteral("LabelKonsens"));
+        auto* konsens = child<QLabel>(&window, "LabelKonsens");
         QString first, second;
-        TfrmDravolenzMain_New::MakeStyledPiece(0, QStringLiteral("Mit einem Konsens endeten: "),
-                                               false, first);
-        TfrmDravolenzMain_New::MakeStyledPiece(1, QStringLiteral("1234"), true, second);
-        QCOMPARE(first, QStringLiteral("\"0Mit einem Konsens endeten: \","));
-        window.ShowStyledLine(QStringLiteral("LabelKonsens"), first + second);
-
-        QVERIFY(placeholder->isHidden());
-        QCOMPARE(placeholder->text(), QStringLiteral("LabelKonsens"));
-        const QList<QLabel*> pieces = piecesAt(placeholder);
+        TfrmDravolenzMain_New::MakeStyledPiece(0, "Mit einem Konsens endeten: ", false, first);
+        TfrmDravolenzMain_New::MakeStyledPiece(1, "1234", true, second);
+        QCOMPARE(first, QString("\"0Mit einem Konsens endeten: \","));
+        window.ShowStyledLine(QString("LabelKonsens"), first + second);
+        QVERIFY(konsens->isHidden());
+        QList<QLabel*> pieces = piecesAt(konsens);
         QCOMPARE(pieces.size(), 2);
-        QCOMPARE(pieces[0]->text(), QStringLiteral("Mit einem Konsens endeten: "));
-        QCOMPARE(pieces[0]->x(), placeholder->x());
-        QCOMPARE(pieces[1]->text(), QStringLiteral("1234"));
+        QCOMPARE(pieces[0]->text(), QString("Mit einem Konsens endeten: "));
+        QCOMPARE(pieces[0]->x(), konsens->x());
+        QCOMPARE(pieces[1]->text(), QString("1234"));
         QCOMPARE(pieces[1]->x(), pieces[0]->x() + pieces[0]->width());
         // The trailing blank keeps its room.
-        QVERIFY(pieces[0]->width() > QFontMetrics(pieces[0]->font())
-                                         .horizontalAdvance(QStringLiteral("Mit einem Konsens endeten:")));
+        QVERIFY(pieces[0]->width() >
+                pieces[0]->fontMetrics().horizontalAdvance("Mit einem Konsens endeten:"));
         QCOMPARE(pieces[0]->palette().color(QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(pieces[1]->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x40));
-    }
 
-    void centredPieceTakesThePlaceholdersWidth()
-    {
-        TfrmDravolenzMain_New window;
-        auto* placeholder = child<QLabel>(&window, QStringLiteral("lblZ11"));
-        window.ShowStyledLine(placeholder, QStringLiteral("\"233\",\"0%\""));
-        const QList<QLabel*> pieces = piecesAt(placeholder);
+        // A centred piece takes the placeholder's width; a second line adds to the first.
+        auto* cell = child<QLabel>(&window, "lblZ11");
+        window.ShowStyledLine(cell, QString("\"233\",\"0%\""));
+        pieces = piecesAt(cell);
         QCOMPARE(pieces.size(), 2);
-        QCOMPARE(pieces[0]->width(), placeholder->width());
+        QCOMPARE(pieces[0]->width(), cell->width());
         QVERIFY(pieces[0]->alignment() & Qt::AlignHCenter);
-        QCOMPARE(pieces[1]->x(), placeholder->x() + placeholder->width());
+        QCOMPARE(pieces[1]->x(), cell->x() + cell->width());
+        window.ShowStyledLine(cell, QString("2k.A."));
+        QCOMPARE(piecesAt(cell).size(), 3);
 
-        // A line written directly, and a second line over the first.
-        window.ShowStyledLine(placeholder, QStringLiteral("2k.A."));
-        QCOMPARE(piecesAt(placeholder).size(), 3);
-    }
-
-    void aBadStyleDigitFailsAfterThePiecesBeforeIt()
-    {
-        TfrmDravolenzMain_New window;
-        auto* placeholder = child<QLabel>(&window, QStringLiteral("LabelBlockieren"));
+        // A bad style digit fails after the pieces before it.
+        auto* blocked = child<QLabel>(&window, "LabelBlockieren");
         QVERIFY_THROWS_EXCEPTION(
             WendrakError,
-            window.ShowStyledLine(placeholder, QStringLiteral("\"0Blockieren: \",\"x12\",\"13\"")));
-        QVERIFY(placeholder->isHidden());
-        const QList<QLabel*> pieces = piecesAt(placeholder);
+            window.ShowStyledLine(blocked, QString("\"0Blockieren: \",\"x12\",\"13\"")));
+        QVERIFY(blocked->isHidden());
+        pieces = piecesAt(blocked);
         QCOMPARE(pieces.size(), 1);
-        QCOMPARE(pieces[0]->text(), QStringLiteral("Blockieren: "));
+        QCOMPARE(pieces[0]->text(), QString("Blockieren: "));
     }
 
-    void rankingRowsDrawPointsAgainstMaximumAndReference()
-    {
+    void rankingRowsStandInOrderWithBarsAgainstMaximumAndReference() {
         TfrmDravolenzMain_New window;
-        window.AddRankingRow(QStringLiteral("Platz"), QStringLiteral("Name"),
-                             QStringLiteral("Punkte"), QStringLiteral("Spielertyp"), -1, -1);
-        window.AddRankingRow(QStringLiteral("1"), QStringLiteral("Anna"), QStringLiteral("1000"),
-                             QStringLiteral("Typ 1"), 1, 1);
-        window.show();
-        child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(1);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QApplication::processEvents();
+        window.AddRankingRow("Platz", "Name", "Punkte", "Spielertyp", -1, -1);
+        // 125 players, 124 opponents each: maximum 310000 points, reference 186000.
+        for (int i = 1; i <= 125; ++i)
+            window.AddRankingRow(QString::number(i), QString("Spieler%1").arg(i),
+                                 QString::number(310000 - i * 1000), "Typ", 124, 124);
+        showPage(window, 1);
+        const QList<QWidget*> rows = rowsOf(&window, ranking);
+        QCOMPARE(rows.size(), 126);
+        for (int i = 0; i < rows.size(); ++i) {
+            QVERIFY(i == 0 || rows[i]->y() > rows[i - 1]->y());
+            QCOMPARE(rows[i]->findChildren<QLabel*>().first()->text(),
+                     i == 0 ? QString("Platz") : QString::number(i));
+        }
+        auto* header = child<QLabel>(rows[0], "pnlBalken");
+        QCOMPARE(header->text(), QString("Grafische Darstellung"));
+        QCOMPARE(header->frameShadow(), QFrame::Raised);
 
-        const QList<QWidget*> rows =
-            rowsOf(child(&window, QStringLiteral("ScrollBoxEndplatzierungInhalt")));
-        QCOMPARE(rows.size(), 2);
-        auto* headerBar = child<QLabel>(rows[0], QStringLiteral("pnlBalken"));
-        QCOMPARE(headerBar->text(), QStringLiteral("Grafische Darstellung"));
-        QCOMPARE(headerBar->frameShadow(), QFrame::Raised);
-
-        auto* bar = child<QLabel>(rows[1], QStringLiteral("pnlBalken"));
+        auto* bar = child<QLabel>(rows[1], "pnlBalken");
         const int w = bar->width();
         QVERIFY(w > 100);
-        QCOMPARE(bar->toolTip(), QStringLiteral("Maximale Punktanzahl: 2500 Punkte"));
-        QCOMPARE(child(bar, QStringLiteral("shpMaximum"))->geometry(), bar->rect());
-        QWidget* green = child(bar, QStringLiteral("shpPunkte"));
-        QCOMPARE(green->width(), 1000 * w / 2500); // two fifths
-        QCOMPARE(green->toolTip(), QStringLiteral("1000 Punkte"));
-        QWidget* marker = child(bar, QStringLiteral("shpReferenz"));
-        QCOMPARE(marker->x(), 1500 * w / 2500); // three fifths
-        QCOMPARE(marker->width(), 10);
-        QCOMPARE(marker->height(), bar->height());
-        QCOMPARE(marker->toolTip(), QStringLiteral("Referenzschwelle: 1500 Punkte"));
-        QCOMPARE(rows[1]->findChildren<QLabel*>().first()->text(), QStringLiteral("1"));
+        QCOMPARE(bar->toolTip(), QString("Maximale Punktanzahl: 310000 Punkte"));
+        QCOMPARE(child(bar, "shpMaximum")->geometry(), bar->rect());
+        QWidget* green = child(bar, "shpPunkte");
+        QCOMPARE(green->width(), int(std::int64_t(309000) * w / 310000));
+        QCOMPARE(green->toolTip(), QString("309000 Punkte"));
+        QWidget* marker = child(bar, "shpReferenz");
+        QCOMPARE(marker->geometry(), QRect(186000 * w / 310000, 0, 10, bar->height()));
+        QCOMPARE(marker->toolTip(), QString("Referenzschwelle: 186000 Punkte"));
     }
 
-    void rankingOf125PlayersKeepsTheOrderOfAdding()
-    {
-        TfrmDravolenzMain_New window;
-        window.AddRankingRow(QStringLiteral("Platz"), QStringLiteral("Name"),
-                             QStringLiteral("Punkte"), QStringLiteral("Spielertyp"), -1, -1);
-        for (int i = 1; i <= 125; ++i)
-            window.AddRankingRow(QString::number(i), QStringLiteral("Spieler%1").arg(i),
-                                 QString::number(310000 - i * 1000), QStringLiteral("Typ"), 124,
-                                 124);
-        window.show();
-        child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(1);
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QApplication::processEvents();
-
-        const QList<QWidget*> rows =
-            rowsOf(child(&window, QStringLiteral("ScrollBoxEndplatzierungInhalt")));
-        QCOMPARE(rows.size(), 126);
-        int lastY = -1;
-        for (int i = 0; i < rows.size(); ++i) {
-            QVERIFY(rows[i]->y() > lastY);
-            lastY = rows[i]->y();
-            const QString rank = rows[i]->findChildren<QLabel*>().first()->text();
-            QCOMPARE(rank, i == 0 ? QStringLiteral("Platz") : QString::number(i));
-        }
-        auto* bar = child<QLabel>(rows[1], QStringLiteral("pnlBalken"));
-        QCOMPARE(bar->toolTip(), QStringLiteral("Maximale Punktanzahl: 310000 Punkte"));
-        QCOMPARE(child(bar, QStringLiteral("shpPunkte"))->width(),
-                 int(std::int64_t(309000) * bar->width() / 310000));
-        QCOMPARE(child(bar, QStringLiteral("shpReferenz"))->x(), 186000 * bar->width() / 310000);
-    }
-
-    void rankingRowWithoutIntegerPointsFailsWithoutARow()
-    {
+    void badPointsFailWithoutARowAndMissingCountsGiveEmptyBars() {
         TfrmDravolenzMain_New window;
         QVERIFY_THROWS_EXCEPTION(WendrakError,
-                                 window.AddRankingRow(QStringLiteral("1"), QStringLiteral("A"),
-                                                      QStringLiteral("12a"), QString(), 1, 1));
-        QCOMPARE(rowsOf(child(&window, QStringLiteral("ScrollBoxEndplatzierungInhalt"))).size(),
-                 0);
+                                 window.AddRankingRow("1", "A", "12a", QString(), 1, 1));
+        QCOMPARE(rowsOf(&window, ranking).size(), 0);
+        // The window made at start-up is never filled; activating it must not divide by zero.
+        window.AddRankingRow("1", "A", "100", QString(), 0, 0);
+        showPage(window, 1, true);
+        QCOMPARE(rowsOf(&window, ranking).size(), 1);
+        QCOMPARE(child(rowsOf(&window, ranking)[0], QString("shpPunkte"))->width(), 0);
+        QCOMPARE(rowsOf(&window, favours).size(), 1);
+        QCOMPARE(child(rowsOf(&window, favours)[0], QString("pnlErhalten"))->width(), 0);
     }
 
-    void missingCountsAndOpponentsGiveEmptyBarsInsteadOfADivisionByZero()
-    {
-        // The window made at start-up is never filled; activating it must not fail.
-        TfrmDravolenzMain_New window;
-        window.AddRankingRow(QStringLiteral("1"), QStringLiteral("A"), QStringLiteral("100"),
-                             QString(), 0, 0);
-        window.show();
-        window.FormActivate();
-        child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(1);
-        QApplication::processEvents();
-
-        const QList<QWidget*> ranking =
-            rowsOf(child(&window, QStringLiteral("ScrollBoxEndplatzierungInhalt")));
-        QCOMPARE(ranking.size(), 1);
-        QCOMPARE(child(ranking[0], QStringLiteral("shpPunkte"))->width(), 0);
-        const QList<QWidget*> favours = rowsOf(child(&window, QStringLiteral("ScrollBoxDiensteInhalt")));
-        QCOMPARE(favours.size(), 1);
-        QCOMPARE(child(favours[0], QStringLiteral("pnlErhalten"))->width(), 0);
-    }
-
-    void gamesListPutsTheChosenPlayerFirst()
-    {
+    void gamesListPutsTheChosenPlayerFirst() {
         TfrmDravolenzMain_New window;
         window.SetCounts(9, 3);
-        window.SetRunTables({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                             QStringLiteral("D")},
-                            {pairing("A", "B", 10, 20), pairing("A", "C", 11, 21),
-                             pairing("B", "C", 12, 22)});
-        window.SetPlayerList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                              QStringLiteral("D")});
-        auto* combo = child<QComboBox>(&window, QStringLiteral("ComboBoxSpielerliste"));
-        auto* list = child<QTableWidget>(&window, QStringLiteral("ListViewErgebnisse"));
-        QCOMPARE(combo->currentText(), QStringLiteral("A"));
+        window.SetRunTables(
+            {"A", "B", "C", "D"},
+            {pairing("A", "B", 10, 20), pairing("A", "C", 11, 21), pairing("B", "C", 12, 22)});
+        window.SetPlayerList({"A", "B", "C", "D"});
+        auto* combo = child<QComboBox>(&window, "ComboBoxSpielerliste");
+        auto* list = child<QTableWidget>(&window, "ListViewErgebnisse");
+        QCOMPARE(combo->currentText(), QString("A"));
         QCOMPARE(list->rowCount(), 2);
-
         combo->setCurrentIndex(2); // C
+        auto row = [&](int r) {
+            QStringList texts;
+            for (int c = 0; c < 4; ++c)
+                texts << list->item(r, c)->text();
+            return texts;
+        };
         QCOMPARE(list->rowCount(), 2);
-        const QStringList first = {list->item(0, 0)->text(), list->item(0, 1)->text(),
-                                   list->item(0, 2)->text(), list->item(0, 3)->text()};
-        QCOMPARE(first, (QStringList{"C", "A", "21", "11"}));
-        QCOMPARE(list->item(1, 1)->text(), QStringLiteral("B"));
-        QCOMPARE(list->item(1, 2)->text(), QStringLiteral("22"));
-        QCOMPARE(list->horizontalHeaderItem(2)->text(), QStringLiteral("Punkte Spieler 1"));
-
+        QCOMPARE(row(0), (QStringList{"C", "A", "21", "11"}));
+        QCOMPARE(row(1), (QStringList{"C", "B", "22", "12"}));
+        QCOMPARE(list->horizontalHeaderItem(2)->text(), QString("Punkte Spieler 1"));
         combo->setCurrentIndex(3); // D stands in no pairing
         QCOMPARE(list->rowCount(), 0);
     }
 
-    void favourRowsAreRebuiltOnEachActivationWithoutDoubling()
-    {
+    void favourRowsAreRebuiltOnEachActivationWithoutDoubling() {
         TfrmDravolenzMain_New window;
         window.SetCounts(9, 2);
         // A and B grant each other 300 favours per run; C gets and grants none.
-        window.SetRunTables({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")},
-                            {pairing("A", "B", 0, 0, 300, 300), pairing("A", "C", 0, 0),
-                             pairing("B", "C", 0, 0)});
-        window.show();
-        child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(4);
-        window.FormActivate();
+        window.SetRunTables({"A", "B", "C"}, {pairing("A", "B", 0, 0, 300), pairing("A", "C", 0, 0),
+                                              pairing("B", "C", 0, 0)});
+        showPage(window, 4, true);
         window.FormActivate();
         QApplication::processEvents();
-
-        QWidget* content = child(&window, QStringLiteral("ScrollBoxDiensteInhalt"));
-        const QList<QWidget*> rows = rowsOf(content);
+        const QList<QWidget*> rows = rowsOf(&window, favours);
         QCOMPARE(rows.size(), 4);
-        QCOMPARE(content->findChildren<QFrame*>(QRegularExpression("^FPnlSurface")).size(), 4);
-        QCOMPARE(window.BalkenNr, 4);
-        QCOMPARE(window.MaxDienste, 9000);
-        for (int i = 0; i < 4; ++i)
-            QCOMPARE(rows[i]->objectName(), QStringLiteral("FPnlSurface%1").arg(i));
-        QVERIFY(child(&window, QStringLiteral("ScrollBoxDienste"))->isVisible());
-        QVERIFY(child(&window, QStringLiteral("AnimateWait"))->isHidden());
+        QCOMPARE(child(&window, favours)->findChildren<QFrame*>(QRegularExpression("^FPnl")).size(),
+                 4);
+        QVERIFY(child(&window, "ScrollBoxDienste")->isVisible());
+        QVERIFY(child(&window, "AnimateWait")->isHidden());
 
-        auto texts = [](QWidget* row) {
-            return child<QLabel>(row, QStringLiteral("lblErhalten"))->text() + "|" +
-                   child<QLabel>(row, QStringLiteral("lblErwiesen"))->text();
-        };
-        QCOMPARE(child<QLabel>(rows[0], QStringLiteral("pnlName"))->text(),
-                 QStringLiteral(" Maximum an Diensten:"));
-        QCOMPARE(texts(rows[0]), QStringLiteral("Erh. Dienste: 1000|Erw. Dienste: 1000"));
-        QCOMPARE(texts(rows[1]), QStringLiteral("Erh. Dienste: 300|Erw. Dienste: 300"));
-        QCOMPARE(texts(rows[3]), QStringLiteral("Erh. Dienste: 0|Erw. Dienste: 0"));
-
-        QWidget* full = child(rows[0], QStringLiteral("pnlErhalten"));
-        const int areaWidth = full->parentWidget()->width();
-        QCOMPARE(full->width(), areaWidth);
-        QCOMPARE(child(rows[0], QStringLiteral("pnlErwiesen"))->width(), areaWidth);
-        QCOMPARE(child(rows[1], QStringLiteral("pnlErhalten"))->width(),
-                 int(300 * (double(areaWidth) / 1000)));
-        QCOMPARE(child(rows[3], QStringLiteral("pnlErhalten"))->width(), 0);
-        QCOMPARE(child(rows[3], QStringLiteral("pnlErwiesen"))->width(), 0);
+        QCOMPARE(child<QLabel>(rows[0], "pnlName")->text(), QString(" Maximum an Diensten:"));
+        const int areaWidth = child(rows[0], "pnlErhalten")->parentWidget()->width();
+        // Received and granted: the texts and the bar widths.
+        const std::tuple<int, const char*, int> expected[] = {
+            {0, "Erh. Dienste: 1000|Erw. Dienste: 1000", areaWidth},
+            {1, "Erh. Dienste: 300|Erw. Dienste: 300", int(300 * (double(areaWidth) / 1000))},
+            {3, "Erh. Dienste: 0|Erw. Dienste: 0", 0}};
+        for (const auto& [i, texts, width] : expected) {
+            QCOMPARE(rows[i]->objectName(), QString("FPnlSurface%1").arg(i));
+            QCOMPARE(child<QLabel>(rows[i], "lblErhalten")->text() + "|" +
+                         child<QLabel>(rows[i], "lblErwiesen")->text(),
+                     QString(texts));
+            QCOMPARE(child(rows[i], "pnlErhalten")->width(), width);
+            QCOMPARE(child(rows[i], "pnlErwiesen")->width(), width);
+        }
     }
 
-    void eachPageSetsItsHelpContext()
-    {
+    void eachPageSetsItsHelpContext() {
         TfrmDravolenzMain_New window;
-        auto* pages = child<QTabWidget>(&window, QStringLiteral("PageControlMain"));
+        auto* pages = child<QTabWidget>(&window, "PageControlMain");
         QCOMPARE(pages->currentIndex(), 2);
         const QStringList captions = {"Die einzelnen Partien", "Die Endplatzierungen",
                                       "Die Gruppenzusammensetzung", "Die Gruppenergebnisse",
@@ -370,8 +281,7 @@ private slots:
         }
     }
 
-    void backgroundMaterialOpensAsAModalMenuOfTheWindow()
-    {
+    void backgroundMaterialOpensAsAModalMenuOfTheWindow() {
         TempRoot root;
         TfrmDravolenzMain_New window;
         QString title;
@@ -383,34 +293,30 @@ private slots:
             owner = menu->parent();
             static_cast<QDialog*>(menu)->done(1);
         });
-        child<QPushButton>(&window, QStringLiteral("btnHintergrundmaterial"))->click();
-        QCOMPARE(title, QStringLiteral("Hintergrundmaterial"));
+        child<QPushButton>(&window, "btnHintergrundmaterial")->click();
+        QCOMPARE(title, QString("Hintergrundmaterial"));
         QCOMPARE(owner, &window);
         QVERIFY(window.findChildren<QDialog*>().isEmpty());
     }
 
-    void theButtonsCloseWithTheirResultsAndEscapeDoesNot()
-    {
+    void theButtonsCloseWithTheirResultsAndEscapeDoesNot() {
         TfrmDravolenzMain_New window;
-        int escapeResult = -1;
+        bool openAfterEscape = false;
         QTimer::singleShot(0, &window, [&] {
             QTest::keyClick(&window, Qt::Key_Escape);
-            escapeResult = window.isVisible() ? 1 : 0;
-            child<QPushButton>(&window, QStringLiteral("btnRetry"))->click();
+            openAfterEscape = window.isVisible();
+            child<QPushButton>(&window, "btnRetry")->click();
         });
         QCOMPARE(window.exec(), 4);
-        QCOMPARE(escapeResult, 1);
-        QTimer::singleShot(0, &window, [&] {
-            child<QPushButton>(&window, QStringLiteral("btnCancel"))->click();
-        });
+        QVERIFY(openAfterEscape);
+        QTimer::singleShot(0, &window, [&] { child<QPushButton>(&window, "btnCancel")->click(); });
         QCOMPARE(window.exec(), 2);
-        QCOMPARE(child<QPushButton>(&window, QStringLiteral("btnRetry"))->text(),
-                 QStringLiteral("Neue Gruppe berechnen lassen"));
+        QCOMPARE(child<QPushButton>(&window, "btnRetry")->text(),
+                 QString("Neue Gruppe berechnen lassen"));
     }
 };
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     platform::setUpApplication(app);
     ResultWindowTest test;
