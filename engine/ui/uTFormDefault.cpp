@@ -200,7 +200,7 @@ QRect CoverScreenInBlack(QWidget* form)
     return area;
 }
 
-void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area)
+void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area, int margin)
 {
     // Both halves are truncated on their own, so an odd panel on an odd screen sits one
     // pixel further left than exact centring would put it.
@@ -208,7 +208,8 @@ void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area)
     const int top = area.height() / 2 - panel->height() / 2;
     panel->move(left, top);
     if (frame != nullptr) {
-        frame->setGeometry(left - 5, top - 5, panel->width() + 10, panel->height() + 10);
+        frame->setGeometry(left - margin, top - margin, panel->width() + 2 * margin,
+                           panel->height() + 2 * margin);
         frame->stackUnder(panel);
     }
 }

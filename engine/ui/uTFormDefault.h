@@ -26,6 +26,6 @@ void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame);
 // black, painted from its palette, and returns the screen's area.
 QRect CoverScreenInBlack(QWidget* form);
 
-// Centres panel in an area of the given size, with frame (if any) grown by 5 pixels on each
-// side behind it.
-void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area);
+// Centres panel in an area of the given size, with frame (if any) grown by margin pixels on
+// each side behind it.
+void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area, int margin = 5);

@@ -1,6 +1,8 @@
 // Full-screen layout of a form with a centred panel (see ScreenLayout.h).
 #include "shell/ui/ScreenLayout.h"
 
+#include "engine/ui/uTFormDefault.h"
+
 #include <QColor>
 #include <QGuiApplication>
 #include <QPalette>
@@ -25,12 +27,6 @@ void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour,
     QPalette panelPalette = panel->palette();
     panelPalette.setColor(QPalette::Window, panelColour);
     panel->setPalette(panelPalette);
-    // Both halves are truncated on their own, as the forms were always placed.
-    const int left = screen.width() / 2 - panel->width() / 2;
-    const int top = screen.height() / 2 - panel->height() / 2;
-    panel->move(left, top);
-    frame->setGeometry(left - frameMargin, top - frameMargin, panel->width() + 2 * frameMargin,
-                       panel->height() + 2 * frameMargin);
-    frame->stackUnder(panel);
+    CentrePanelInFrame(panel, frame, screen, frameMargin);
     logo->move(screen.width() - logo->width(), screen.height() - logo->height());
 }
