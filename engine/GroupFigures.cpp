@@ -104,18 +104,17 @@ void CountProperties(const SpielerTyp& player, PropertyCounts& counts) {
     counts.SummeEntgegenkommenPromille += 1000 - std::int64_t(player.ErgebnisGegenD);
 }
 
+QString PropertyShare(std::int64_t count, std::int64_t n) {
+    return n > 0 ? platform::formatFixed(count * 100, n, 1, 3) : platform::formatFixed(0, 1, 1, 3);
+}
+
 QString TypAnteil(const TypeTallies& tallies, int type, std::int64_t n) {
     const std::int64_t count = type >= 1 && type <= 6 ? tallies.AnzTyp[std::size_t(type)] : 0;
-    QString text =
-        n > 0 ? platform::formatFixed(count * 100, n, 1, 3) : platform::formatFixed(0, 1, 1, 3);
+    QString text = PropertyShare(count, n);
     // The type shares are written with "," under every locale.
     text.replace(platform::decimalSeparator(), QLatin1Char(','));
     text.replace(QLatin1Char('.'), QLatin1Char(','));
     return text;
-}
-
-QString PropertyShare(std::int64_t count, std::int64_t n) {
-    return n > 0 ? platform::formatFixed(count * 100, n, 1, 3) : platform::formatFixed(0, 1, 1, 3);
 }
 
 QString AccommodationText(const PropertyCounts& counts, std::int64_t n) {
@@ -130,27 +129,41 @@ QString StyledLine(const std::vector<std::pair<int, QString>>& pieces) {
     return line;
 }
 
+namespace {
+
+// The most common line of the result window: a text, its figure highlighted, and a text
+// after it; either text may be missing (then there is no piece for it).
+struct FigureLine {
+    const char* placeholder;
+    const char* before; // UTF-8, or null
+    QString figure;
+    const char* after = nullptr; // UTF-8, or null
+};
+
+void showFigures(ResultDisplay& display, std::initializer_list<FigureLine> lines) {
+    for (const FigureLine& l : lines) {
+        std::vector<std::pair<int, QString>> pieces;
+        if (l.before)
+            pieces.emplace_back(0, QString::fromUtf8(l.before));
+        pieces.emplace_back(1, l.figure);
+        if (l.after)
+            pieces.emplace_back(0, QString::fromUtf8(l.after));
+        display.ShowStyledLine(QLatin1String(l.placeholder), StyledLine(pieces));
+    }
+}
+
+} // namespace
+
 void ShowMoveOverview(const TournamentState& state, ResultDisplay& display) {
     display.SetCounts(AnzDurchlaeufe, state.AnzTeilnehmerHigh);
     const OverallFigures f = ComputeOverallFigures(state);
-    display.ShowStyledLine(
-        QStringLiteral("LabelAnzahlallerzuege"),
-        StyledLine({{0, QStringLiteral("Anzahl aller Züge in dieser Gruppe: ")}, {1, num(f.M)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelHereinlegenendet"),
-        StyledLine({{0, QStringLiteral("Mit einem Hereinlegen endeten: ")}, {1, num(f.H)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelBlockieren"),
-        StyledLine({{0, QStringLiteral("Mit einem Blockieren endeten: ")}, {1, num(f.Bl)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelKonsens"),
-        StyledLine({{0, QStringLiteral("Mit einem Konsens endeten: ")}, {1, num(f.Kn)}}));
-    display.ShowStyledLine(
-        QStringLiteral("Labelerwuenschtedienste"),
-        StyledLine({{0, QStringLiteral("Das heißt: ")},
-                    {1, num(f.D)},
-                    {0, QStringLiteral("% der erwünschten Dienste oder Gefälligkeiten wurden "
-                                       "gewährt.")}}));
+    showFigures(display,
+                {{"LabelAnzahlallerzuege", "Anzahl aller Züge in dieser Gruppe: ", num(f.M)},
+                 {"LabelHereinlegenendet", "Mit einem Hereinlegen endeten: ", num(f.H)},
+                 {"LabelBlockieren", "Mit einem Blockieren endeten: ", num(f.Bl)},
+                 {"LabelKonsens", "Mit einem Konsens endeten: ", num(f.Kn)},
+                 {"Labelerwuenschtedienste", "Das heißt: ", num(f.D),
+                  "% der erwünschten Dienste oder Gefälligkeiten wurden gewährt."}});
     display.ShowStyledLine(
         QStringLiteral("LabelImFriedenEndeten"),
         StyledLine({{0, QStringLiteral("Im Frieden endeten: ")},
@@ -162,10 +175,9 @@ void ShowMoveOverview(const TournamentState& state, ResultDisplay& display) {
                     {0, QStringLiteral("% aller Züge. Die soziale Effektivität qualitativer Art "
                                        "beträgt somit ")},
                     {1, fixed2(f.AvgN, f.M)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelSozEffQuant"),
-        StyledLine({{0, QStringLiteral("Die soziale Effektivität quantitativer Art beträgt: ")},
-                    {1, fixed2(f.D, 100)}}));
+    showFigures(display,
+                {{"LabelSozEffQuant",
+                  "Die soziale Effektivität quantitativer Art beträgt: ", fixed2(f.D, 100)}});
 }
 
 void ShowGroupEconomy(const TournamentState& state, ResultDisplay& display) {
@@ -196,27 +208,15 @@ void ShowGroupEconomy(const TournamentState& state, ResultDisplay& display) {
     display.SetRunTables(participants, pairings);
 
     const OverallFigures f = ComputeOverallFigures(state);
-    display.ShowStyledLine(
-        QStringLiteral("Labelwirtschafterg"),
-        StyledLine(
-            {{0, QStringLiteral("Die Gruppe erwirtschaftet ein Ergebnis von: ")}, {1, num(f.G)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelBestesErgebnis"),
-        StyledLine(
-            {{0, QStringLiteral("Das bestmögliche Ergebnis wäre gewesen: ")}, {1, num(f.Best)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelSchlechtesteErgebnis"),
-        StyledLine({{0, QStringLiteral("Das schlechtmöglichste Ergebnis wäre gewesen: ")},
-                    {1, num(f.Worst)}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelGruppehaterwirtschaftet"),
-        StyledLine({{0, QStringLiteral("So erwirtschaftete die Gruppe (bereinigt): ")},
-                    {1, num(f.B)},
-                    {0, QStringLiteral("% des Möglichen.")}}));
-    display.ShowStyledLine(
-        QStringLiteral("LabelWirtschaftlichkeitsfaktor"),
-        StyledLine({{0, QStringLiteral("Der Wirtschaftlichskeitfaktor beträgt: ")},
-                    {1, fixed2(f.G - f.Worst, f.Best - f.Worst)}}));
+    showFigures(display,
+                {{"Labelwirtschafterg", "Die Gruppe erwirtschaftet ein Ergebnis von: ", num(f.G)},
+                 {"LabelBestesErgebnis", "Das bestmögliche Ergebnis wäre gewesen: ", num(f.Best)},
+                 {"LabelSchlechtesteErgebnis",
+                  "Das schlechtmöglichste Ergebnis wäre gewesen: ", num(f.Worst)},
+                 {"LabelGruppehaterwirtschaftet",
+                  "So erwirtschaftete die Gruppe (bereinigt): ", num(f.B), "% des Möglichen."},
+                 {"LabelWirtschaftlichkeitsfaktor", "Der Wirtschaftlichskeitfaktor beträgt: ",
+                  fixed2(f.G - f.Worst, f.Best - f.Worst)}});
 }
 
 void ShowTypeAverages(const TypeTallies& tallies, ResultDisplay& display) {
@@ -276,40 +276,22 @@ void ShowCompositionTexts(const TournamentState& state, const TypeTallies& talli
                                                                    {0, AccommodationEnd}}));
 
     auto share = [&f](std::int32_t count) { return PropertyShare(count, f.n); };
-    display.ShowStyledLine(
-        QStringLiteral("Label12"),
-        StyledLine({{0, QStringLiteral("sind ")},
-                    {1, share(counts.AnzKonsensorientiert)},
-                    {0, QStringLiteral("% konsensorientiert (greifen nicht als erste an)")}}));
-    display.ShowStyledLine(QStringLiteral("Label13"),
-                           StyledLine({{0, QStringLiteral("sind ")},
-                                       {1, share(counts.AnzFriedlich)},
-                                       {0, QStringLiteral("% friedlich")}}));
-    display.ShowStyledLine(QStringLiteral("Label14"),
-                           StyledLine({{0, QStringLiteral("verteidigen sich ")},
-                                       {1, share(counts.AnzVerteidigtSicher)},
-                                       {0, QStringLiteral("% sicher")}}));
-    display.ShowStyledLine(
-        QStringLiteral("Label49"),
-        StyledLine({{0, QStringLiteral("erweisen sich ")},
-                    {1, share(counts.AnzGeschaeftsmaessigAusbeutbar)},
-                    {0, QStringLiteral("% unter andauerndem Druck der Gegenseite durch "
-                                       "Defektionen als geschäftsmäßig ausbeutbar.")}}));
-    display.ShowStyledLine(QStringLiteral("Label15"),
-                           StyledLine({{1, share(counts.AnzNeigtZumAngreifen)},
-                                       {0, QStringLiteral("% Neigungen zum Angreifen.")}}));
-    display.ShowStyledLine(QStringLiteral("Label16"),
-                           StyledLine({{1, share(counts.AnzNeigtZumAusbeuten)},
-                                       {0, QStringLiteral("% Neigungen zum Ausbeuten.")}}));
-    display.ShowStyledLine(QStringLiteral("Label17"),
-                           StyledLine({{1, share(counts.AnzNeigtZuUeberreaktionen)},
-                                       {0, QStringLiteral("% Neigungen zu Überreaktionen.")}}));
+    showFigures(
+        display,
+        {{"Label12", "sind ", share(counts.AnzKonsensorientiert),
+          "% konsensorientiert (greifen nicht als erste an)"},
+         {"Label13", "sind ", share(counts.AnzFriedlich), "% friedlich"},
+         {"Label14", "verteidigen sich ", share(counts.AnzVerteidigtSicher), "% sicher"},
+         {"Label49", "erweisen sich ", share(counts.AnzGeschaeftsmaessigAusbeutbar),
+          "% unter andauerndem Druck der Gegenseite durch Defektionen als geschäftsmäßig "
+          "ausbeutbar."},
+         {"Label15", nullptr, share(counts.AnzNeigtZumAngreifen), "% Neigungen zum Angreifen."},
+         {"Label16", nullptr, share(counts.AnzNeigtZumAusbeuten), "% Neigungen zum Ausbeuten."},
+         {"Label17", nullptr, share(counts.AnzNeigtZuUeberreaktionen),
+          "% Neigungen zu Überreaktionen."}});
 
-    display.ShowStyledLine(
-        QStringLiteral("LabelDienste"),
-        StyledLine({{0, QStringLiteral("In dieser Gruppe wurden ")},
-                    {1, num(favoursGranted(f))},
-                    {0, QStringLiteral("% der erbetenen Dienste oder Gefälligkeiten gewährt.")}}));
+    showFigures(display, {{"LabelDienste", "In dieser Gruppe wurden ", num(favoursGranted(f)),
+                           "% der erbetenen Dienste oder Gefälligkeiten gewährt."}});
 }
 
 void RunFigureSteps(TournamentState& state, ResultDisplay& display, bool force) {

@@ -396,17 +396,6 @@ private:
     bool m_cancelled = false;
 };
 
-// A display that shows nothing, for runs without a result window.
-class NoDisplay : public ResultDisplay {
-public:
-    void SetCounts(int, int) override {}
-    void ShowStyledLine(const QString&, const QString&) override {}
-    void AddRankingRow(const QString&, const QString&, const QString&, const QString&, int,
-                       int) override {}
-    void SetPlayerList(const QStringList&) override {}
-    void SetRunTables(const QStringList&, const QList<ResultPairing>&) override {}
-};
-
 void closeResultFilesQuietly(TournamentState& state) {
     state.Zusammensetzung.closeQuietly();
     state.Export.closeQuietly();
@@ -435,7 +424,7 @@ void closeResultFiles(TournamentState& state) {
 
 int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, ResultDisplay* display,
                       const TournamentOptions& options) {
-    NoDisplay noDisplay;
+    NoResultDisplay noDisplay;
     ResultDisplay& window = display ? *display : noDisplay;
     state.WendrakPath = platform::withTrailingSlash(state.WendrakPath);
     state.RootPath = platform::withTrailingSlash(state.RootPath);

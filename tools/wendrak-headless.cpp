@@ -232,23 +232,16 @@ int playCommand(const Args& a) {
     settingsOf(a.root);
     const GameResult g = PlayGame(a.positional[0], a.positional[1], a.rounds.value_or(500),
                                   QStringLiteral("Aktuelles Spiel"), a.debug, 1, a.seed);
-    const std::pair<const char*, std::int32_t> outputs[] = {
-        {"Punkte1", g.Punkte1},
-        {"Punkte2", g.Punkte2},
-        {"AnzKCounter", g.AnzK},
-        {"anzKK", g.AnzKK},
-        {"anzDD", g.AnzDD},
-        {"anzDK", g.AnzDK},
-        {"anzKD", g.AnzKD},
-        {"AnzNKK", g.AnzNKK},
-        {"intSozEffQualTmp", g.AnzKK2},
-        {"ErhalteneDienste1", g.ErhalteneDienste1},
-        {"ErwieseneDienste1", g.ErwieseneDienste1},
-        {"ErhalteneDienste2", g.ErhalteneDienste2},
-        {"ErwieseneDienste2", g.ErwieseneDienste2},
-    };
-    for (const auto& [name, value] : outputs)
-        out(QStringLiteral("%1=%2").arg(QLatin1String(name)).arg(value));
+    // The outputs in the order of GameResult's fields, under their debug log names.
+    const auto& [p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2] = g;
+    const std::int32_t values[] = {p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2};
+    const QStringList names =
+        QStringLiteral(
+            "Punkte1 Punkte2 AnzKCounter anzKK anzDD anzDK anzKD AnzNKK intSozEffQualTmp "
+            "ErhalteneDienste1 ErwieseneDienste1 ErhalteneDienste2 ErwieseneDienste2")
+            .split(' ');
+    for (qsizetype i = 0; i < names.size(); ++i)
+        out(QStringLiteral("%1=%2").arg(names[i]).arg(values[i]));
     return 0;
 }
 

@@ -1,11 +1,14 @@
-// Shared by the ranking, figures and composition tests: a display that records what the
-// run hands it, and builders for player records and run states.
+// Shared by the tournament, ranking and figures tests: a display that records what the
+// run hands it, builders for player records, and a run on a temporary installation.
 #pragma once
 
+#include "engine/Ranking.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
 #include "engine/Tournament.h"
 #include "players/PlayerFile.h"
+
+#include "TempRoot.h"
 
 #include <QMap>
 #include <initializer_list>
@@ -58,16 +61,26 @@ public:
     }
 };
 
-// A profile player with 10 cases per situation and the given D counts.
-inline SpielerTyp profilePlayer(std::initializer_list<std::pair<Situation, int>> dCounts,
-                                const char* verteidigtSicher = "Ja") {
+// A profile player that gives way in kOf10 of 10 cases in every situation.
+inline SpielerTyp uniformPlayer(int kOf10, const char* verteidigtSicher = "Ja") {
     SpielerTyp p = zeroedPlayer();
-    for (int s = 0; s < SituationCount; ++s)
-        p.Situationen[s] = {10, 10, 0};
-    for (const auto& [s, d] : dCounts)
-        p.Situationen[s] = {10, 10 - d, d};
+    for (auto& s : p.Situationen)
+        s = {10, kOf10, 10 - kOf10};
     p.VerteidigtSicher.set(QString::fromUtf8(verteidigtSicher));
     return p;
+}
+
+// A player that always gives way except for the given D counts (of 10 cases).
+inline SpielerTyp profilePlayer(std::initializer_list<std::pair<Situation, int>> dCounts,
+                                const char* verteidigtSicher = "Ja") {
+    SpielerTyp p = uniformPlayer(10, verteidigtSicher);
+    for (const auto& [s, d] : dCounts)
+        p.Situationen[s] = {10, 10 - d, d};
+    return p;
+}
+
+inline SpielerTyp allD(const char* verteidigtSicher = "Ja") {
+    return uniformPlayer(0, verteidigtSicher);
 }
 
 inline SpielerTyp automatonPlayer(const char* name = "Automat") {
@@ -77,9 +90,33 @@ inline SpielerTyp automatonPlayer(const char* name = "Automat") {
     return p;
 }
 
-inline SpielerTyp allD(const char* verteidigtSicher = "Ja") {
-    SpielerTyp p = profilePlayer({}, verteidigtSicher);
-    for (int s = 0; s < SituationCount; ++s)
-        p.Situationen[s] = {10, 0, 10};
-    return p;
+// Type tallies from (type, count) pairs.
+inline TypeTallies tallies(std::initializer_list<std::pair<int, int>> typeCounts) {
+    TypeTallies t;
+    for (const auto& [type, count] : typeCounts)
+        t.AnzTyp[std::size_t(type)] = count;
+    return t;
+}
+
+// The tournament on the current game of root, results in the program folder.
+inline int playTournament(TournamentState& state, const TempRoot& root,
+                          TournamentObserver& observer, ResultDisplay* display, bool debug = false,
+                          std::uint64_t seed = 42) {
+    state = TournamentState{};
+    state.WendrakPath = root.programFolder();
+    state.RootPath = root.root();
+    state.OutFolder = root.programFolder();
+    TournamentOptions options;
+    options.debug = debug;
+    options.seed = seed;
+    return PlayDravolenz_new(state, observer, display, options);
+}
+
+// The nine game values of the "Gruppenergebnisse.Txt" line with this id.
+inline QStringList groupResultValues(const TempRoot& root, const QString& id) {
+    for (const QString& line :
+         QString::fromLatin1(root.read("Wendrak/Gruppenergebnisse.Txt")).split("\r\n"))
+        if (line.startsWith(id + ";"))
+            return line.split(';').mid(4);
+    return {};
 }

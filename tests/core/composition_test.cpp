@@ -1,6 +1,6 @@
 // "Zusammensetzung.Txt": every line of hand-worked groups, separators under both locales,
 // rounding of exact shares, and the bytes on disk.
-#include "TempRoot.h"
+#include "FigureTestSupport.h"
 #include "engine/Composition.h"
 #include "platform/NumberFormat.h"
 
@@ -11,27 +11,15 @@ namespace {
 class Composition : public ::testing::Test {
 protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
-    void TearDown() override { platform::setDecimalSeparator(u','); }
 };
-
-TypeTallies tallies(std::initializer_list<std::pair<int, int>> typeCounts) {
-    TypeTallies t;
-    for (const auto& [type, count] : typeCounts)
-        t.AnzTyp[std::size_t(type)] = count;
-    return t;
-}
 
 TEST_F(Composition, FourPlayerGroupGivesTheseTwelveLines) {
     // Types 1, 3, 3 and an unknown automaton; properties counted from four players.
-    PropertyCounts c;
-    c.AnzKonsensorientiert = 3;
-    c.AnzFriedlich = 1;
-    c.AnzNeigtZumAngreifen = 2;
-    c.AnzNeigtZumAusbeuten = 0;
-    c.AnzNeigtZuUeberreaktionen = 1;
-    c.AnzVerteidigtSicher = 4;
-    c.AnzGeschaeftsmaessigAusbeutbar = 3;
-    c.SummeEntgegenkommenPromille = 1500;
+    // clang-format off
+    const PropertyCounts c{.AnzKonsensorientiert = 3, .AnzFriedlich = 1, .AnzVerteidigtSicher = 4,
+        .AnzNeigtZumAngreifen = 2, .AnzNeigtZuUeberreaktionen = 1,
+        .AnzGeschaeftsmaessigAusbeutbar = 3, .SummeEntgegenkommenPromille = 1500};
+    // clang-format on
     const QStringList expected = {
         "1. Zusammensetzung: der Gruppe nach Typen;F;;verteidigen sich sicher;Sind wiederholt "
         "ausbeutbar",
@@ -58,9 +46,7 @@ TEST_F(Composition, FourPlayerGroupGivesTheseTwelveLines) {
 }
 
 TEST_F(Composition, TypeSharesKeepTheCommaWhilePropertySharesFollowTheLocale) {
-    PropertyCounts c;
-    c.AnzVerteidigtSicher = 3;
-    c.SummeEntgegenkommenPromille = 1500;
+    const PropertyCounts c{.AnzVerteidigtSicher = 3, .SummeEntgegenkommenPromille = 1500};
     QStringList lines = CompositionLines(tallies({{1, 2}, {6, 1}}), c, 3);
     EXPECT_TRUE(lines[1].endsWith(";       66,7%;        0,0%"));
     EXPECT_TRUE(lines[3].endsWith(";        0,0%;       33,3%"));
@@ -73,9 +59,8 @@ TEST_F(Composition, TypeSharesKeepTheCommaWhilePropertySharesFollowTheLocale) {
 }
 
 TEST_F(Composition, SharesRoundHalfAwayFromZeroFromExactValues) {
-    PropertyCounts c;
-    c.AnzFriedlich = 1;                  // 1 of 16 = 6.25 %
-    c.SummeEntgegenkommenPromille = 125; // 0.125
+    // 1 of 16 = 6.25 % peaceful, accommodation 0.125
+    const PropertyCounts c{.AnzFriedlich = 1, .SummeEntgegenkommenPromille = 125};
     const QStringList lines = CompositionLines(tallies({{5, 1}}), c, 16);
     EXPECT_TRUE(lines[5].endsWith(";sind friedlich:;6,3;"));
     EXPECT_TRUE(lines[3].endsWith(";        6,3%;        0,0%"));

@@ -1,10 +1,10 @@
 // The ranking: order and rank texts, the behaviour type of every kind of player, and the
 // rows and tallies of a whole group read from the current game's files.
 #include "FigureTestSupport.h"
-#include "TempRoot.h"
 #include "engine/Ranking.h"
 #include "platform/WendrakError.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -36,15 +36,12 @@ TEST(Ranking, SortsBestFirstAndKeepsLoadOrderOnEqualTotals) {
 
 TEST(Ranking, RankTextIsEmptyOnlyForEqualTotals) {
     const auto tie = participants({{"A", 5000}, {"B", 5000}, {"C", 4000}});
-    EXPECT_EQ(RankText(tie, 0), "1.");
-    EXPECT_EQ(RankText(tie, 1), "");
-    EXPECT_EQ(RankText(tie, 2), "3.");
+    EXPECT_EQ(QStringList({RankText(tie, 0), RankText(tie, 1), RankText(tie, 2)}),
+              QStringList({"1.", "", "3."}));
     // Both show 500 points, but the totals differ, so the ranks do too.
     const auto close = participants({{"A", 4505}, {"B", 4500}});
-    EXPECT_EQ(ShownPoints(4505), 500);
-    EXPECT_EQ(ShownPoints(4500), 500);
-    EXPECT_EQ(RankText(close, 0), "1.");
-    EXPECT_EQ(RankText(close, 1), "2.");
+    EXPECT_EQ(std::make_pair(ShownPoints(4505), ShownPoints(4500)), std::make_pair(500, 500));
+    EXPECT_EQ(QStringList({RankText(close, 0), RankText(close, 1)}), QStringList({"1.", "2."}));
 }
 
 struct ProfileCase {
@@ -54,36 +51,23 @@ struct ProfileCase {
 };
 
 TEST(Ranking, ProfileTypeFollowsUnprovokedAndProvokedAttacksAndDefence) {
+    // clang-format off
     const ProfileCase cases[] = {
-        {{}, "Ja", 5},
-        {{}, "Nein", 6},
-        {{}, "k.A.", 5},
+        {{}, "Ja", 5}, {{}, "Nein", 6}, {{}, "k.A.", 5},
         {{}, "nein", 5}, // only the exact "Nein" makes a player exploitable
-        {{{SitErsterTag, 1}}, "Ja", 1},
-        {{{SitErsterTag, 1}}, "Nein", 2},
+        {{{SitErsterTag, 1}}, "Ja", 1}, {{{SitErsterTag, 1}}, "Nein", 2},
         {{{SitNKK, 4}}, "Ja", 1},
-        {{{SitNDD, 3}}, "Ja", 3},
-        {{{SitNDD, 3}}, "Nein", 4},
-        {{{SitNDD, 3}}, "k.A.", 3},
+        {{{SitNDD, 3}}, "Ja", 3}, {{{SitNDD, 3}}, "Nein", 4}, {{{SitNDD, 3}}, "k.A.", 3},
         {{{SitPDK, 1}}, "Nein", 4},
         // D in situations that neither start nor answer an attack do not count.
-        {{{SitMDD, 10},
-          {SitMDK, 10},
-          {SitMKK, 10},
-          {SitNDK, 10},
-          {SitNKD, 10},
-          {SitPDD, 10},
-          {SitPKD, 10},
-          {SitPKK, 10}},
-         "Ja",
-         5},
+        {{{SitMDD, 10}, {SitMDK, 10}, {SitMKK, 10}, {SitNDK, 10}, {SitNKD, 10}, {SitPDD, 10},
+          {SitPKD, 10}, {SitPKK, 10}}, "Ja", 5},
     };
-    int row = 0;
-    for (const ProfileCase& c : cases) {
-        const SpielerTyp p = profilePlayer(c.d, c.verteidigtSicher);
-        EXPECT_EQ(PlayerTypeOf(p, "Spieler.ply"), c.type) << "row " << row;
-        ++row;
-    }
+    // clang-format on
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(PlayerTypeOf(profilePlayer(cases[i].d, cases[i].verteidigtSicher), "S.ply"),
+                  cases[i].type)
+            << "row " << i;
 }
 
 TEST(Ranking, AutomataAreKnownOnlyByTheirFileNames) {
@@ -130,24 +114,16 @@ TEST_F(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
     tallies.AnzTyp[1] = 77; // left over from an earlier run
     ShowRanking(state, display, tallies);
 
-    ASSERT_EQ(display.rows.size(), 6);
-    const RankingRow& h = display.rows[0];
-    EXPECT_EQ(QStringList({h.platz, h.name, h.punkte, h.spielertyp}),
-              QStringList({"Platz", "Name", "Punkte", "Spielertyp"}));
-    EXPECT_EQ(h.showBar, -1);
-    EXPECT_EQ(h.opponents, -1);
-
-    const QStringList expected[] = {
-        {"1.", "Angreifer", "2000", "Typ1"}, {"2.", "Friedlich", "1200", "Typ6"},
-        {"3.", "Graf", "1200", "Typ3"},      {"4.", "Zug", "900", "Nicht bekannt."},
-        {"5.", "Zweiter", "500", "Typ1"},
-    };
-    for (int i = 0; i < 5; ++i) {
-        const RankingRow& r = display.rows[i + 1];
-        EXPECT_EQ(QStringList({r.platz, r.name, r.punkte, r.spielertyp}), expected[i]) << i;
-        EXPECT_EQ(r.showBar, 4);
-        EXPECT_EQ(r.opponents, 4);
-    }
+    QStringList shown;
+    for (const RankingRow& r : display.rows)
+        shown << QStringLiteral("%1|%2|%3|%4|%5|%6")
+                     .arg(r.platz, r.name, r.punkte, r.spielertyp)
+                     .arg(r.showBar)
+                     .arg(r.opponents);
+    EXPECT_EQ(shown,
+              QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|Angreifer|2000|Typ1|4|4",
+                           "2.|Friedlich|1200|Typ6|4|4", "3.|Graf|1200|Typ3|4|4",
+                           "4.|Zug|900|Nicht bekannt.|4|4", "5.|Zweiter|500|Typ1|4|4"}));
     // The table stays in ranking order for the later steps.
     EXPECT_EQ(names(state.Teilnehmer),
               QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
@@ -163,12 +139,8 @@ TEST_F(RankingGroup, MissingPlayerFileStopsWithItsName) {
     state.Teilnehmer.push_back({"Weg", "Weg.ply", 50});
     state.AnzTeilnehmerHigh = 1;
     TypeTallies tallies;
-    try {
-        ShowRanking(state, display, tallies);
-        FAIL() << "no error";
-    } catch (const WendrakError& e) {
-        EXPECT_TRUE(e.message().contains("Weg.ply")) << e.message().toStdString();
-    }
+    EXPECT_THAT([&] { ShowRanking(state, display, tallies); },
+                testing::ThrowsMessage<WendrakError>(testing::HasSubstr("Weg.ply")));
 }
 
 } // namespace

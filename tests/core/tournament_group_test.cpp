@@ -1,12 +1,9 @@
 // The tournament run on a full group of 125 players: pairing order, file sizes and the
 // notation of the tiny fractions a big group produces; and what a failure after play
 // leaves behind.
-#include "engine/Tournament.h"
+#include "FigureTestSupport.h"
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
-#include "players/PlayerFile.h"
-
-#include "TempRoot.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -14,17 +11,9 @@
 
 namespace {
 
-SpielerTyp holder() {
-    SpielerTyp p = zeroedPlayer();
-    for (auto& s : p.Situationen)
-        s = {10, 0, 10};
-    p.VerteidigtSicher.set(QStringLiteral("Ja"));
-    return p;
-}
-
 // Gives way on its first move only, then always holds out.
 SpielerTyp opener() {
-    SpielerTyp p = holder();
+    SpielerTyp p = allD();
     p.Situationen[SitErsterTag] = {10, 10, 0};
     return p;
 }
@@ -33,26 +22,11 @@ class TournamentGroup : public ::testing::Test {
 protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
     QString game() const { return root.programFolder() + "Aktuelles Spiel/"; }
-    int run(TournamentObserver& observer) {
-        state.WendrakPath = root.programFolder();
-        state.RootPath = root.root();
-        state.OutFolder = root.programFolder();
-        TournamentOptions options;
-        options.debug = false;
-        options.seed = 7;
-        return PlayDravolenz_new(state, observer, nullptr, options);
-    }
     QStringList lines(const QString& name) const {
         QStringList all = QString::fromLatin1(root.read("Wendrak/" + name)).split("\r\n");
         if (!all.isEmpty() && all.last().isEmpty())
-            all.removeLast();
+            all.removeLast(); // the line end of the last line
         return all;
-    }
-    QStringList groupValues(const QString& id) const {
-        for (const QString& line : lines("Gruppenergebnisse.Txt"))
-            if (line.startsWith(id + ";"))
-                return line.split(';').mid(4);
-        return {};
     }
 
     TempRoot root;
@@ -64,11 +38,10 @@ TEST_F(TournamentGroup, HundredTwentyFivePlayersPairInOrderAndTinySharesTakeScie
     // 123 holders P001..P123, then X and Y, who give way once per game: X and Y meet in one
     // round of mutual K per game, and each of them is exploited once by every holder.
     for (int i = 1; i <= 123; ++i)
-        writePlayerFile(game() + QStringLiteral("P%1.ply").arg(i, 3, 10, QLatin1Char('0')),
-                        holder());
+        writePlayerFile(game() + QStringLiteral("P%1.ply").arg(i, 3, 10, QLatin1Char('0')), allD());
     writePlayerFile(game() + "X.ply", opener());
     writePlayerFile(game() + "Y.ply", opener());
-    ASSERT_EQ(run(quiet), RunFinished);
+    ASSERT_EQ(playTournament(state, root, quiet, nullptr, false, 7), RunFinished);
 
     ASSERT_EQ(state.participants(), 125);
     ASSERT_EQ(state.pairings(), 7750);
@@ -88,29 +61,24 @@ TEST_F(TournamentGroup, HundredTwentyFivePlayersPairInOrderAndTinySharesTakeScie
     EXPECT_TRUE(exported[15499].startsWith("7750;Y;0;502;"));
 
     EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
-    const std::vector<std::pair<QString, QString>> expected = {{"11", "3875000"},
-                                                               {"12", "1"},
-                                                               {"13", "2,58064516129032E-7"},
-                                                               {"14", "246"},
-                                                               {"16", "3874753"},
-                                                               {"21", "7750742"},
-                                                               {"22", "23250000"},
-                                                               {"23", "7750000"},
-                                                               {"24", "742"},
-                                                               {"25", "0,0000478709677419355"},
-                                                               {"33", "0,000032"},
-                                                               {"41", "2,58064516129032E-7"}};
+    // clang-format off
+    const std::vector<std::pair<QString, QString>> expected = {
+        {"11", "3875000"}, {"12", "1"}, {"13", "2,58064516129032E-7"}, {"14", "246"},
+        {"16", "3874753"}, {"21", "7750742"}, {"22", "23250000"}, {"23", "7750000"},
+        {"24", "742"}, {"25", "0,0000478709677419355"}, {"33", "0,000032"},
+        {"41", "2,58064516129032E-7"}};
+    // clang-format on
     for (const auto& [id, value] : expected)
-        EXPECT_EQ(groupValues(id), QStringList(9, value)) << id.toStdString();
+        EXPECT_EQ(groupResultValues(root, id), QStringList(9, value)) << id.toStdString();
     EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 12);
 }
 
 TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGameResults) {
-    writePlayerFile(game() + "A.ply", holder());
+    writePlayerFile(game() + "A.ply", allD());
     writePlayerFile(game() + "B.ply", opener());
     // The property evaluation rewrites every player file; this one refuses.
     ASSERT_EQ(::chmod(QFile::encodeName(game() + "B.ply").constData(), 0444), 0);
-    EXPECT_THROW(run(quiet), WendrakError);
+    EXPECT_THROW(playTournament(state, root, quiet, nullptr, false, 7), WendrakError);
     EXPECT_EQ(lines("Export.Txt").size(), 2);
     EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
     EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 0);

@@ -1,21 +1,11 @@
 // The headless driver as scripts use it: a run on an installation folder with its result
 // window printed as text, a cancelled run, and a single game.
-#include "players/PlayerFile.h"
-
-#include "TempRoot.h"
+#include "FigureTestSupport.h"
 
 #include <QProcess>
 #include <gtest/gtest.h>
 
 namespace {
-
-SpielerTyp profile(int kOf10) {
-    SpielerTyp p = zeroedPlayer();
-    for (auto& s : p.Situationen)
-        s = {10, kOf10, 10 - kOf10};
-    p.VerteidigtSicher.set(QStringLiteral("Ja"));
-    return p;
-}
 
 struct Output {
     int exitCode = -1;
@@ -39,8 +29,8 @@ Output headless(const QStringList& args) {
 class TournamentHeadless : public ::testing::Test {
 protected:
     void SetUp() override {
-        writePlayerFile(root.programFolder() + "Aktuelles Spiel/Kai.ply", profile(10));
-        writePlayerFile(root.programFolder() + "Aktuelles Spiel/Dora.ply", profile(0));
+        writePlayerFile(root.programFolder() + "Aktuelles Spiel/Kai.ply", uniformPlayer(10));
+        writePlayerFile(root.programFolder() + "Aktuelles Spiel/Dora.ply", allD());
     }
     TempRoot root;
 };
@@ -50,18 +40,12 @@ TEST_F(TournamentHeadless, RunPrintsResultCodeThenTheResultWindowAsText) {
     ASSERT_EQ(o.exitCode, 0) << o.errors.toStdString();
     ASSERT_FALSE(o.lines.isEmpty());
     EXPECT_EQ(o.lines[0], "Ergebnis: 2");
-    const auto has = [&o](const QString& line) { return o.lines.contains(line); };
-    EXPECT_TRUE(
-        has(QString::fromUtf8("[LabelAnzahlallerzuege] Anzahl aller Züge in dieser Gruppe: 500")))
-        << o.lines.join('\n').toStdString();
-    EXPECT_TRUE(has("Platz: Platz;Name;Punkte;Spielertyp"));
-    EXPECT_TRUE(has("Platz: 1.;Dora;2500;Typ1"));
-    EXPECT_TRUE(has("Platz: 2.;Kai;0;Typ5"));
-    EXPECT_TRUE(has("Partien von Dora:"));
-    EXPECT_TRUE(has("  Dora;Kai;2500;0"));
-    EXPECT_TRUE(has("  Kai;Dora;0;2500"));
-    EXPECT_TRUE(has("Dienste: Maximum an Diensten:;500;500;500"));
-    EXPECT_TRUE(has("Dienste: Dora;500;0;500"));
+    for (const char* line :
+         {"[LabelAnzahlallerzuege] Anzahl aller Züge in dieser Gruppe: 500",
+          "Platz: Platz;Name;Punkte;Spielertyp", "Platz: 1.;Dora;2500;Typ1", "Platz: 2.;Kai;0;Typ5",
+          "Partien von Dora:", "  Dora;Kai;2500;0", "  Kai;Dora;0;2500",
+          "Dienste: Maximum an Diensten:;500;500;500", "Dienste: Dora;500;0;500"})
+        EXPECT_TRUE(o.lines.contains(QString::fromUtf8(line))) << line;
     EXPECT_EQ(root.read("Wendrak/Export.Txt").count("\r\n"), 2);
 }
 
