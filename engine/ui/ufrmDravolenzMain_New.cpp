@@ -18,6 +18,7 @@
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QTabBar>
 #include <QTableWidgetItem>
 #include <QVBoxLayout>
 #include <array>
@@ -236,6 +237,9 @@ void TfrmDravolenzMain_New::FormCreate()
 
     connect(ui->ComboBoxSpielerliste, &QComboBox::currentTextChanged, this,
             [this] { platform::guarded(this, [this] { ComboBoxSpielerlisteChange(); }); });
+    // The five captions fit the page row side by side; they are never cut short.
+    ui->PageControlMain->setElideMode(Qt::ElideNone);
+    ui->PageControlMain->tabBar()->setExpanding(false);
     connect(ui->PageControlMain, &QTabWidget::currentChanged, this,
             &TfrmDravolenzMain_New::PageControlMainChange);
     connect(ui->btnRetry, &QPushButton::clicked, this, [this] { done(ResultRetry); });
