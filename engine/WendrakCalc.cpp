@@ -44,14 +44,6 @@ constexpr int ownCodeIndex(int seenLetter, int otherD, int ownD) {
     return 1 + 4 * seenLetter + 2 * (1 - otherD) + (1 - ownD);
 }
 
-inline int codeIndexP1(int standing, int move1, int move2) {
-    return ownCodeIndex(1 - standing, isD(move2), isD(move1));
-}
-
-inline int codeIndexP2(int standing, int move1, int move2) {
-    return ownCodeIndex(1 + standing, isD(move1), isD(move2));
-}
-
 std::int32_t automatonMove(AutomatTyp& entry) {
     // A position read from a file may be anything; the table has slots 1..3 only.
     std::int32_t position = entry.Position;
@@ -72,8 +64,8 @@ std::int32_t automatonMove(AutomatTyp& entry) {
 }
 
 // The first move of an automaton: Zug[1] of "1. Tag", its position untouched.
-std::int32_t firstAutomatonMove(const SpielerTyp& player) {
-    const std::int32_t move = player.Automat[SitErsterTag].zug(1);
+std::int32_t firstAutomatonMove(const AutomatTyp* automat) {
+    const std::int32_t move = automat[SitErsterTag].zug(1);
     return move == MoveEmpty ? MoveK : move;
 }
 
@@ -188,6 +180,15 @@ inline int roundCode(std::int32_t standing, std::int32_t move1, std::int32_t mov
     return (standing + 1) * 4 + isD(move1) * 2 + isD(move2);
 }
 
+// Whether a profile player answers from "MKD" instead of its own entry after a round: an
+// exploitation counts in this player's own counter, and mutual giving way after one sends
+// a consensus-oriented player there.
+inline bool answersFromMKD(const Step& t, std::int32_t& exploits,
+                           std::int32_t consensusOriented) {
+    exploits += t.exploit;
+    return t.mutualK & (exploits >= 1) & consensusOriented;
+}
+
 // The round loop of games with an automaton player, compiled once per combination of
 // player kinds so that no round asks which kind a player is.
 template <bool Auto1, bool Auto2>
@@ -203,35 +204,29 @@ GameResult playLoop(WendrakEngine& e, Side& p1, Side& p2, int rounds,
         std::int32_t ns, a, b;
         if (r == 1) [[unlikely]] {
             ns = 0;
-            if constexpr (Auto1) {
-                const std::int32_t z = p1.automat[SitErsterTag].zug(1);
-                a = z == MoveEmpty ? MoveK : z;
-            } else {
+            if constexpr (Auto1)
+                a = firstAutomatonMove(p1.automat);
+            else
                 a = draw(p1.entries[SitErsterTag], random);
-            }
-            if constexpr (Auto2) {
-                const std::int32_t z = p2.automat[SitErsterTag].zug(1);
-                b = z == MoveEmpty ? MoveK : z;
-            } else {
+            if constexpr (Auto2)
+                b = firstAutomatonMove(p2.automat);
+            else
                 b = draw(p2.entries[SitErsterTag], random);
-            }
         } else {
             const Step& t = kSteps.step[roundCode(s, m1, m2)];
             ns = t.next;
+            // Each counter counts only in its own player's lookup.
             if constexpr (Auto1) {
                 a = automatonMove(p1.automat[t.entry1]);
             } else {
-                // Each counter counts only in its own player's lookup.
-                ex1 += t.exploit;
-                const bool consensus = t.mutualK & (ex1 >= 1) & kons1;
-                a = draw(p1.entries[consensus ? int(SitMKD) : t.entry1], random);
+                const int entry = answersFromMKD(t, ex1, kons1) ? int(SitMKD) : t.entry1;
+                a = draw(p1.entries[entry], random);
             }
             if constexpr (Auto2) {
                 b = automatonMove(p2.automat[t.entry2]);
             } else {
-                ex2 += t.exploit;
-                const bool consensus = t.mutualK & (ex2 >= 1) & kons2;
-                b = draw(p2.entries[consensus ? int(SitMKD) : t.entry2], random);
+                const int entry = answersFromMKD(t, ex2, kons2) ? int(SitMKD) : t.entry2;
+                b = draw(p2.entries[entry], random);
             }
         }
 
@@ -450,41 +445,23 @@ std::int32_t NextGameState(std::int32_t standing, std::int32_t move1, std::int32
 }
 
 int WendrakEngine::SituationIndexP1(int standing, int move1, int move2) {
-    const int s = clampStanding(standing);
-    if (s == 0) {
-        if (isD(move1) && !isD(move2)) {
-            ++ExploitCount1;
-            return SitNKD;
-        }
-        if (!isD(move1) && !isD(move2))
-            return (ExploitCount1 >= 1 && glbKons1 >= 1) ? SitMKD : SitNKK;
-    }
-    return codeIndexP1(s, move1, move2);
+    const Step& t = kSteps.step[roundCode(clampStanding(standing), move1, move2)];
+    return answersFromMKD(t, ExploitCount1, glbKons1 >= 1) ? int(SitMKD) : t.entry1;
 }
 
 int WendrakEngine::SituationIndexP2(int standing, int move1, int move2) {
-    const int s = clampStanding(standing);
-    if (s == 0) {
-        if (isD(move1) && !isD(move2)) {
-            ++ExploitCount2;
-            return SitNDK;
-        }
-        if (!isD(move1) && !isD(move2))
-            return (ExploitCount2 >= 1 && glbKons2 >= 1) ? SitMKD : SitNKK;
-    }
-    return codeIndexP2(s, move1, move2);
+    const Step& t = kSteps.step[roundCode(clampStanding(standing), move1, move2)];
+    return answersFromMKD(t, ExploitCount2, glbKons2 >= 1) ? int(SitMKD) : t.entry2;
 }
 
 std::int32_t AutomatonMoveP1(SpielerTyp& player, int standing, int move1, int move2) {
-    if (!isAutomaton(player))
-        return MoveK;
-    return automatonMove(player.Automat[codeIndexP1(clampStanding(standing), move1, move2)]);
+    const int entry = kSteps.step[roundCode(clampStanding(standing), move1, move2)].entry1;
+    return isAutomaton(player) ? automatonMove(player.Automat[entry]) : MoveK;
 }
 
 std::int32_t AutomatonMoveP2(SpielerTyp& player, int standing, int move1, int move2) {
-    if (!isAutomaton(player))
-        return MoveK;
-    return automatonMove(player.Automat[codeIndexP2(clampStanding(standing), move1, move2)]);
+    const int entry = kSteps.step[roundCode(clampStanding(standing), move1, move2)].entry2;
+    return isAutomaton(player) ? automatonMove(player.Automat[entry]) : MoveK;
 }
 
 std::int32_t ConsensusFlag(const SpielerTyp& player) {
@@ -602,32 +579,6 @@ GameResult PlayGame(const QString& name1, const QString& name2, std::int32_t rou
     return result;
 }
 
-void PlayGame(const QString& name1, const QString& name2, std::int32_t& points1,
-              std::int32_t& points2, std::int32_t& anzK, std::int32_t& anzKK,
-              std::int32_t& anzDD, std::int32_t& anzDK, std::int32_t& anzKD,
-              std::int32_t& anzNKK, std::int32_t& anzKK2, std::int32_t rounds,
-              const QString& folder, bool debug, std::int32_t gameNumber,
-              std::int32_t& received1, std::int32_t& granted1, std::int32_t& received2,
-              std::int32_t& granted2, std::optional<std::uint64_t> seed) {
-    // Every output is set afresh, also when the game fails.
-    points1 = points2 = anzK = anzKK = anzDD = anzDK = anzKD = anzNKK = anzKK2 = 0;
-    received1 = granted1 = received2 = granted2 = 0;
-    const GameResult g = PlayGame(name1, name2, rounds, folder, debug, gameNumber, seed);
-    points1 = g.Punkte1;
-    points2 = g.Punkte2;
-    anzK = g.AnzK;
-    anzKK = g.AnzKK;
-    anzDD = g.AnzDD;
-    anzDK = g.AnzDK;
-    anzKD = g.AnzKD;
-    anzNKK = g.AnzNKK;
-    anzKK2 = g.AnzKK2;
-    received1 = g.ErhalteneDienste1;
-    granted1 = g.ErwieseneDienste1;
-    received2 = g.ErhalteneDienste2;
-    granted2 = g.ErwieseneDienste2;
-}
-
 // ---- test runs ------------------------------------------------------------------------
 
 namespace {
@@ -649,7 +600,7 @@ void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedM
 
     ZugTyp& first = e.Zuege[1];
     first.Stand = 0;
-    first.Zug1 = automat ? firstAutomatonMove(player)
+    first.Zug1 = automat ? firstAutomatonMove(player.Automat)
                          : RandomMove(player.Situationen[SitErsterTag].Anzahl,
                                       player.Situationen[SitErsterTag].AnzahlK, random);
     first.Zug2 = fixedMove;

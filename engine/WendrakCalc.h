@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <tuple>
 
 class TApplicationEnviroment;
 class TLogger;
@@ -122,21 +123,32 @@ QString GameDebugFilePath(const QString& rootPath, int gameNumber);
 void SaveGameDebugFile(const QString& path, bool debug, std::span<const ZugTyp> rounds);
 
 // Plays player files name1 and name2 (extension replaced by ".ply") from WendrakPath +
-// folder for rounds rounds (1..2000), sets every output afresh and writes the debug file
-// "Runde_<gameNumber>.csv" below RootPath + "Debug/". Without a seed it draws from
-// SharedRandom(). Throws WendrakError naming the file when a player file cannot be read
-// (nothing is written then), and for a round count outside 1..2000.
-void PlayGame(const QString& name1, const QString& name2, std::int32_t& points1,
-              std::int32_t& points2, std::int32_t& anzK, std::int32_t& anzKK,
-              std::int32_t& anzDD, std::int32_t& anzDK, std::int32_t& anzKD,
-              std::int32_t& anzNKK, std::int32_t& anzKK2, std::int32_t rounds,
-              const QString& folder, bool debug, std::int32_t gameNumber,
-              std::int32_t& received1, std::int32_t& granted1, std::int32_t& received2,
-              std::int32_t& granted2, std::optional<std::uint64_t> seed = std::nullopt);
-// The same, with the outputs as one record.
+// folder for rounds rounds (1..2000) and writes the debug file "Runde_<gameNumber>.csv"
+// below RootPath + "Debug/". Without a seed it draws from SharedRandom(). Throws
+// WendrakError naming the file when a player file cannot be read (nothing is written then),
+// and for a round count outside 1..2000.
 GameResult PlayGame(const QString& name1, const QString& name2, std::int32_t rounds,
                     const QString& folder, bool debug, std::int32_t gameNumber,
                     std::optional<std::uint64_t> seed = std::nullopt);
+// The same with every output as a parameter of its own; each is set afresh, to 0 when the
+// game fails.
+inline void PlayGame(const QString& name1, const QString& name2, std::int32_t& points1,
+                     std::int32_t& points2, std::int32_t& anzK, std::int32_t& anzKK,
+                     std::int32_t& anzDD, std::int32_t& anzDK, std::int32_t& anzKD,
+                     std::int32_t& anzNKK, std::int32_t& anzKK2, std::int32_t rounds,
+                     const QString& folder, bool debug, std::int32_t gameNumber,
+                     std::int32_t& received1, std::int32_t& granted1, std::int32_t& received2,
+                     std::int32_t& granted2, std::optional<std::uint64_t> seed = std::nullopt) {
+    // GameResult holds the outputs in the order of these parameters.
+    const auto set = [&](const GameResult& g) {
+        const auto& [p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2] = g;
+        std::tie(points1, points2, anzK, anzKK, anzDD, anzDK, anzKD, anzNKK, anzKK2, received1,
+                 granted1, received2, granted2) =
+            std::tie(p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2);
+    };
+    set(GameResult{});
+    set(PlayGame(name1, name2, rounds, folder, debug, gameNumber, seed));
+}
 
 // Test runs on a player file (full path). A record whose MasseGueltig is set is left alone
 // unless force is true. Settings give the payoff matrix; null (what every caller passes)

@@ -1,7 +1,8 @@
-// Small builders of player records for the engine tests: profiles with a fixed answer per
-// situation, automata with fixed move lists, and writing them into a temporary root.
+// Small builders of player records for the engine tests (profiles with a fixed answer per
+// situation, automata with fixed move lists) and the message of an expected error.
 #pragma once
 
+#include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
 #include <QString>
@@ -53,4 +54,15 @@ inline SpielerTyp automaton(std::array<int, 3> all) {
 inline void setMoves(SpielerTyp& p, int situation, std::array<int, 3> moves) {
     for (int i = 0; i < 3; ++i)
         p.Automat[situation].Zug[i] = moves[i];
+}
+
+// The message of the WendrakError that call throws.
+template <typename Call>
+QString errorOf(Call call) {
+    try {
+        call();
+    } catch (const WendrakError& e) {
+        return e.message();
+    }
+    return "(kein Fehler)";
 }

@@ -1,5 +1,5 @@
-// The game engine: hand-derived games, the round steps, the counts and outputs of
-// PlayGame, and its per-game debug file.
+// The game engine: the round steps, hand-derived games, the fast loops against the steps,
+// and PlayGame on files with its outputs and per-game debug file.
 #include "engine/WendrakCalc.h"
 
 #include "engine/uTApplicationEnviroment.h"
@@ -8,159 +8,105 @@
 #include "platform/WendrakError.h"
 #include "TempRoot.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-struct Expected {
-    std::vector<int> moves1, moves2, standings;
-};
-
-std::string movesOf(const WendrakEngine& e, int rounds, int player) {
-    std::string s;
-    for (const ZugTyp& z : e.Rounds(rounds))
-        s += "KDZ"[player == 1 ? z.Zug1 : z.Zug2];
-    return s;
-}
-
-std::string standingsOf(const WendrakEngine& e, int rounds) {
-    std::string s;
-    for (const ZugTyp& z : e.Rounds(rounds))
-        s += "MNP"[z.Stand + 1]; // -1 M, 0 N, +1 P, as the debug file writes them
-    return s;
-}
-
-GameResult play(WendrakEngine& e, const SpielerTyp& a, const SpielerTyp& b, int rounds,
-                std::uint64_t seed = 1) {
-    platform::Random random(seed);
-    return e.PlayRecords(a, b, rounds, random);
+// The rounds as text: the standings (M/N/P, as the debug file writes them), then player 1's
+// and player 2's moves.
+std::string roundsOf(const WendrakEngine& e, int rounds) {
+    std::string s[3];
+    for (const ZugTyp& z : e.Rounds(rounds)) {
+        s[0] += "MNP"[z.Stand + 1];
+        s[1] += "KDZ"[z.Zug1];
+        s[2] += "KDZ"[z.Zug2];
+    }
+    return s[0] + " " + s[1] + " " + s[2];
 }
 
 } // namespace
 
-TEST(GameRules, NextStandingFollowsExploitationAndPayback) {
-    struct Row { int s, m1, m2, next; };
+TEST(GameRules, StandingAndSituationFollowFromThePreviousRound) {
+    // Standing before, both moves; the next standing; the entries player 1 and player 2
+    // answer from, each seeing the standing from its own side. Z counts as holding out.
+    struct Row { int s, m1, m2, next, p1, p2; };
     const Row rows[] = {
-        {0, MoveK, MoveK, 0},  {0, MoveD, MoveD, 0},  {0, MoveD, MoveK, -1},
-        {0, MoveK, MoveD, 1},  {-1, MoveK, MoveD, 0}, {-1, MoveD, MoveK, -1},
-        {-1, MoveK, MoveK, -1}, {-1, MoveD, MoveD, -1}, {1, MoveD, MoveK, 0},
-        {1, MoveK, MoveD, 1},  {1, MoveK, MoveK, 1},  {1, MoveD, MoveD, 1},
-        {0, MoveZ, MoveK, -1}, {1, MoveZ, MoveK, 0},  {-1, MoveK, MoveZ, 0},
-    };
-    for (const Row& r : rows)
-        EXPECT_EQ(NextGameState(r.s, r.m1, r.m2), r.next)
-            << "standing " << r.s << " moves " << r.m1 << "," << r.m2;
-}
-
-TEST(GameRules, SituationLookupSeesTheStandingFromEachSide) {
-    struct Row { int s, m1, m2, p1, p2; };
-    const Row rows[] = {
-        {1, MoveD, MoveD, SitMDD, SitPDD},  {1, MoveK, MoveD, SitMDK, SitPKD},
-        {-1, MoveD, MoveK, SitPKD, SitMDK}, {-1, MoveK, MoveK, SitPKK, SitMKK},
-        {0, MoveD, MoveD, SitNDD, SitNDD},  {0, MoveK, MoveD, SitNDK, SitNKD},
-        {0, MoveD, MoveK, SitNKD, SitNDK},  {0, MoveK, MoveK, SitNKK, SitNKK},
-        {0, MoveZ, MoveK, SitNKD, SitNDK},  {1, MoveZ, MoveZ, SitMDD, SitPDD},
+        {0, MoveK, MoveK, 0, SitNKK, SitNKK},   {0, MoveD, MoveD, 0, SitNDD, SitNDD},
+        {0, MoveD, MoveK, -1, SitNKD, SitNDK},  {0, MoveK, MoveD, 1, SitNDK, SitNKD},
+        {-1, MoveK, MoveD, 0, SitPDK, SitMKD},  {-1, MoveD, MoveK, -1, SitPKD, SitMDK},
+        {-1, MoveK, MoveK, -1, SitPKK, SitMKK}, {-1, MoveD, MoveD, -1, SitPDD, SitMDD},
+        {1, MoveD, MoveK, 0, SitMKD, SitPDK},   {1, MoveK, MoveD, 1, SitMDK, SitPKD},
+        {1, MoveK, MoveK, 1, SitMKK, SitPKK},   {1, MoveD, MoveD, 1, SitMDD, SitPDD},
+        {0, MoveZ, MoveK, -1, SitNKD, SitNDK},  {1, MoveZ, MoveK, 0, SitMKD, SitPDK},
+        {-1, MoveK, MoveZ, 0, SitPDK, SitMKD},  {1, MoveZ, MoveZ, 1, SitMDD, SitPDD},
     };
     for (const Row& r : rows) {
         WendrakEngine e;
+        EXPECT_EQ(NextGameState(r.s, r.m1, r.m2), r.next) << r.s << " " << r.m1 << r.m2;
         EXPECT_EQ(e.SituationIndexP1(r.s, r.m1, r.m2), r.p1) << r.s << " " << r.m1 << r.m2;
         EXPECT_EQ(e.SituationIndexP2(r.s, r.m1, r.m2), r.p2) << r.s << " " << r.m1 << r.m2;
     }
 }
 
-TEST(GameRules, ConsensusPlayerAnswersMutualGivingWayAfterAnExploitationFromMKD) {
+TEST(GameRules, OnlyHoldingOutAgainstKUnderAnEvenStandingCountsForTheConsensusRule) {
     auto e = std::make_unique<WendrakEngine>();
-    e->glbKons1 = 1;
-    e->glbKons2 = 1;
-    EXPECT_EQ(e->SituationIndexP1(0, MoveK, MoveK), SitNKK);
-    EXPECT_EQ(e->SituationIndexP2(0, MoveK, MoveK), SitNKK);
-    // One exploitation of player 2 by player 1 counts on both sides.
-    EXPECT_EQ(e->SituationIndexP1(0, MoveD, MoveK), SitNKD);
-    EXPECT_EQ(e->SituationIndexP2(0, MoveD, MoveK), SitNDK);
-    EXPECT_EQ(e->ExploitCount1, 1);
-    EXPECT_EQ(e->ExploitCount2, 1);
-    EXPECT_EQ(e->SituationIndexP1(0, MoveK, MoveK), SitMKD);
-    EXPECT_EQ(e->SituationIndexP2(0, MoveK, MoveK), SitMKD);
-    // Only under an even standing.
-    EXPECT_EQ(e->SituationIndexP1(-1, MoveK, MoveK), SitPKK);
-    // Without the flag the counter changes nothing.
+    e->glbKons1 = e->glbKons2 = 1;
+    using Entries = std::pair<int, int>; // player 1's, player 2's
+    const auto entries = [&e](int s, int m1, int m2) {
+        return Entries(e->SituationIndexP1(s, m1, m2), e->SituationIndexP2(s, m1, m2));
+    };
+    entries(0, MoveK, MoveD);  // player 2 exploiting counts for neither
+    entries(-1, MoveD, MoveK); // nor does anything under an uneven standing
+    EXPECT_EQ(entries(0, MoveK, MoveK), Entries(SitNKK, SitNKK));
+    entries(0, MoveD, MoveK); // counts for both players
+    EXPECT_EQ(entries(0, MoveK, MoveK), Entries(SitMKD, SitMKD));
+    EXPECT_EQ(entries(1, MoveK, MoveK), Entries(SitMKK, SitPKK));
     e->glbKons1 = 0;
-    EXPECT_EQ(e->SituationIndexP1(0, MoveK, MoveK), SitNKK);
-    // The other one-sided round is no exploitation for either counter.
-    e->SituationIndexP1(0, MoveK, MoveD);
-    e->SituationIndexP2(0, MoveK, MoveD);
-    EXPECT_EQ(e->ExploitCount1, 1);
-    EXPECT_EQ(e->ExploitCount2, 1);
+    EXPECT_EQ(entries(0, MoveK, MoveK), Entries(SitNKK, SitMKD));
 }
 
 TEST(GameRules, ConsensusFlagNeedsTypeAndTheThirtyCasesRule) {
-    auto make = [](int typ, Answer ndd, Answer mkd, Answer pkd) {
-        SpielerTyp p = profile(kAlwaysK);
-        p.Spielertyp = typ;
-        setAnswer(p, SitNDD, ndd);
-        setAnswer(p, SitMKD, mkd);
-        setAnswer(p, SitPKD, pkd);
-        return p;
+    struct Row { int typ; Answer ndd, mkd, pkd; int flag; };
+    const Row rows[] = {
+        {3, {10, 2}, {10, 2}, {10, 2}, 1}, {4, {10, 4}, {10, 5}, {10, 3}, 1},
+        {4, {10, 0}, {10, 0}, {10, 0}, 1}, {2, {10, 2}, {10, 2}, {10, 2}, 0},
+        {5, {10, 2}, {10, 2}, {10, 2}, 0}, {3, {10, 2}, {10, 2}, {9, 2}, 0},  // 29 cases
+        {3, {10, 2}, {10, 3}, {10, 2}, 0}, // 7 K-cases, not 3 x 2
     };
-    EXPECT_EQ(ConsensusFlag(make(3, {10, 2}, {10, 2}, {10, 2})), 1);
-    EXPECT_EQ(ConsensusFlag(make(4, {10, 4}, {10, 5}, {10, 3})), 1);
-    EXPECT_EQ(ConsensusFlag(make(4, {10, 0}, {10, 0}, {10, 0})), 1);
-    EXPECT_EQ(ConsensusFlag(make(2, {10, 2}, {10, 2}, {10, 2})), 0); // type
-    EXPECT_EQ(ConsensusFlag(make(5, {10, 2}, {10, 2}, {10, 2})), 0);
-    EXPECT_EQ(ConsensusFlag(make(3, {10, 2}, {10, 2}, {9, 2})), 0);  // 29 cases
-    EXPECT_EQ(ConsensusFlag(make(3, {10, 2}, {10, 3}, {10, 2})), 0); // 7 != 3 x 2
+    for (const Row& r : rows) {
+        SpielerTyp p = profile(kAlwaysK);
+        p.Spielertyp = r.typ;
+        setAnswer(p, SitNDD, r.ndd);
+        setAnswer(p, SitMKD, r.mkd);
+        setAnswer(p, SitPKD, r.pkd);
+        EXPECT_EQ(ConsensusFlag(p), r.flag) << "type " << r.typ << " k(MKD) " << r.mkd.k;
+    }
 }
 
-TEST(GameRules, RandomMoveDrawsOnlyForMixedEntries) {
+TEST(GameRules, RandomMoveDrawsOnlyForMixedEntriesWithTheShareOfItsKCases) {
     struct Row { int n, k, move; bool draws; };
     const Row rows[] = {
         {10, 10, MoveK, false}, {0, 0, MoveK, false}, {10, 0, MoveD, false},
         {0, 5, MoveK, false},   {-1, -1, MoveK, false}, {10, 12, MoveK, true},
     };
     for (const Row& r : rows) {
-        platform::Random random(7);
-        platform::Random untouched(7);
+        platform::Random random(7), untouched(7);
         EXPECT_EQ(RandomMove(r.n, r.k, random), r.move) << r.n << "/" << r.k;
         EXPECT_EQ(random.next() != untouched.next(), r.draws) << r.n << "/" << r.k;
     }
-}
-
-TEST(GameRules, ProfileGivesWayWithTheShareOfItsKCases) {
     platform::Random random(12345);
-    struct Row { int n, k; };
-    for (const Row r : {Row{10, 3}, Row{10, 7}, Row{4, 1}, Row{7, 6}}) {
-        const int draws = 200000;
+    for (const Answer a : {Answer{10, 3}, Answer{10, 7}, Answer{4, 1}, Answer{7, 6}}) {
         int k = 0;
-        for (int i = 0; i < draws; ++i)
-            k += RandomMove(r.n, r.k, random) == MoveK;
-        EXPECT_NEAR(double(k) / draws, double(r.k) / r.n, 0.01) << r.k << " of " << r.n;
-    }
-    // The same inside games: 3 of 10 in every entry against a player that always gives way.
-    auto e = std::make_unique<WendrakEngine>();
-    int k = 0, moves = 0;
-    for (int g = 0; g < 50; ++g) {
-        const GameResult res = play(*e, profile({10, 3}), profile(kAlwaysK), 2000, g + 1);
-        k += res.AnzK - 2000;
-        moves += 2000;
-    }
-    EXPECT_NEAR(double(k) / moves, 0.3, 0.01);
-}
-
-TEST(GameRules, PayoffFollowsTheMatrixWithZAsHoldingOut) {
-    struct Row { int m1, m2, p1, p2; };
-    const Row rows[] = {{MoveK, MoveK, 3, 3}, {MoveK, MoveD, 0, 5}, {MoveD, MoveK, 5, 0},
-                        {MoveD, MoveD, 1, 1}, {MoveZ, MoveK, 5, 0}, {MoveK, MoveZ, 0, 5}};
-    for (const Row& r : rows) {
-        ZugTyp z{0, r.m1, r.m2, -9, -9};
-        ApplyPayoff(z, nullptr);
-        EXPECT_EQ(z.Punkte1, r.p1);
-        EXPECT_EQ(z.Punkte2, r.p2);
+        for (int i = 0; i < 200000; ++i)
+            k += RandomMove(a.n, a.k, random) == MoveK;
+        EXPECT_NEAR(k / 200000.0, double(a.k) / a.n, 0.01) << a.k << " of " << a.n;
     }
 }
 
@@ -171,274 +117,176 @@ TEST(GameRules, PayoffFromSettingsTruncatesEachPart) {
     TApplicationEnviroment settings;
     settings.ReadSettings();
     ZugTyp kk{0, MoveK, MoveK, 0, 0}, kd{0, MoveK, MoveD, 0, 0}, dd{0, MoveD, MoveD, 0, 0};
-    ApplyPayoff(kk, &settings);
-    ApplyPayoff(kd, &settings);
-    ApplyPayoff(dd, &settings);
-    EXPECT_EQ(kk.Punkte1, 4);
-    EXPECT_EQ(kk.Punkte2, 2);
-    EXPECT_EQ(kd.Punkte1, -1);
-    EXPECT_EQ(kd.Punkte2, 7);
-    EXPECT_EQ(dd.Punkte1, 1);
+    for (ZugTyp* z : {&kk, &kd, &dd})
+        ApplyPayoff(*z, &settings);
+    EXPECT_EQ((std::array{kk.Punkte1, kk.Punkte2, kd.Punkte1, kd.Punkte2, dd.Punkte1}),
+              (std::array{4, 2, -1, 7, 1}));
 }
 
-TEST(Games, TwoPlayersWhoAlwaysGiveWayShareEveryRound) {
-    auto e = std::make_unique<WendrakEngine>();
-    const GameResult g = play(*e, profile(kAlwaysK), profile(kAlwaysK), 500);
-    EXPECT_EQ(g.Punkte1, 1500);
-    EXPECT_EQ(g.Punkte2, 1500);
-    EXPECT_EQ(g.AnzK, 1000);
-    EXPECT_EQ(g.AnzKK, 500);
-    EXPECT_EQ(g.AnzKK2, 500);
-    EXPECT_EQ(g.AnzNKK, 500);
-    EXPECT_EQ(g.AnzDD + g.AnzDK + g.AnzKD, 0);
-    EXPECT_EQ(g.ErhalteneDienste1, 500);
-    EXPECT_EQ(g.ErwieseneDienste1, 500);
-    EXPECT_EQ(g.ErhalteneDienste2, 500);
-    EXPECT_EQ(g.ErwieseneDienste2, 500);
-}
-
-TEST(Games, GivingWayAgainstHoldingOutLeavesTheStandingWithTheExploiter) {
-    auto e = std::make_unique<WendrakEngine>();
-    const GameResult g = play(*e, profile(kAlwaysK), profile(kAlwaysD), 100);
-    EXPECT_EQ(g.Punkte1, 0);
-    EXPECT_EQ(g.Punkte2, 500);
-    EXPECT_EQ(g.AnzK, 100);
-    EXPECT_EQ(g.AnzKD, 100);
-    EXPECT_EQ(g.AnzKK + g.AnzDD + g.AnzDK + g.AnzNKK, 0);
-    EXPECT_EQ(g.ErhalteneDienste1, 0);
-    EXPECT_EQ(g.ErwieseneDienste1, 100);
-    EXPECT_EQ(g.ErhalteneDienste2, 100);
-    EXPECT_EQ(g.ErwieseneDienste2, 0);
-    EXPECT_EQ(standingsOf(*e, 4), "NPPP");
-
-    const GameResult h = play(*e, profile(kAlwaysD), profile(kAlwaysD), 100);
-    EXPECT_EQ(h.Punkte1, 100);
-    EXPECT_EQ(h.AnzDD, 100);
-    EXPECT_EQ(h.AnzK, 0);
-}
-
-TEST(Games, TitForTatAnswersTheOthersPreviousMove) {
-    auto e = std::make_unique<WendrakEngine>();
-    GameResult g = play(*e, titForTat(), profile(kAlwaysD), 10);
-    EXPECT_EQ(movesOf(*e, 10, 1), "KDDDDDDDDD");
-    EXPECT_EQ(g.Punkte1, 9);
-    EXPECT_EQ(g.Punkte2, 14);
-
-    g = play(*e, titForTat(), titForTat(), 500);
-    EXPECT_EQ(g.AnzKK, 500);
-    EXPECT_EQ(g.Punkte1, 1500);
-
-    // Against a player that alternates by its own previous move: D after K, K after D.
-    SpielerTyp alternating = profile(kAlwaysK);
-    for (int i = 1; i < SituationCount; ++i)
-        setAnswer(alternating, i, (i - 1) % 2 == 1 ? kAlwaysD : kAlwaysK);
-    play(*e, titForTat(), alternating, 6);
-    EXPECT_EQ(movesOf(*e, 6, 2), "KDKDKD");
-    EXPECT_EQ(movesOf(*e, 6, 1), "KKDKDK");
-    EXPECT_EQ(standingsOf(*e, 6), "NNPNPN");
-}
-
-TEST(Games, ExploitationIsPlayedUnderTheStandingItLeaves) {
-    // Player 1 holds out first; its only K answers are in NKD, MDK and NDK, so a round-3
-    // D shows that it looked at a P entry. Player 2 gives way first; its only D answers
-    // are in NDK, PKD and NKD, so a round-3 K shows an M entry.
-    SpielerTyp p1 = profile(kAlwaysD);
+TEST(Games, HandDerivedGamesPlayRoundByRound) {
+    // Holds out first and gives way only from NKD, MDK and NDK, against one that gives way
+    // first and holds out only from NDK, PKD and NKD: in round 3 the first answers from a
+    // P entry, the second from an M entry.
+    SpielerTyp exploiter = profile(kAlwaysD), payer = profile(kAlwaysK);
     for (int s : {SitNKD, SitMDK, SitNDK})
-        setAnswer(p1, s, kAlwaysK);
-    SpielerTyp p2 = profile(kAlwaysK);
+        setAnswer(exploiter, s, kAlwaysK);
     for (int s : {SitNDK, SitPKD, SitNKD})
-        setAnswer(p2, s, kAlwaysD);
-
-    auto e = std::make_unique<WendrakEngine>();
-    play(*e, p1, p2, 3);
-    EXPECT_EQ(standingsOf(*e, 3), "NMN"); // round 2 under -1, paid back in round 2
-    EXPECT_EQ(movesOf(*e, 3, 1), "DKD");
-    EXPECT_EQ(movesOf(*e, 3, 2), "KDK");
-    EXPECT_EQ(e->ExploitCount1, 1);
-    EXPECT_EQ(e->ExploitCount2, 1);
-}
-
-TEST(Games, ConsensusPlayerAnswersFromMKDAfterHavingExploited) {
-    // Player 1 exploits in round 1, player 2 pays it back in round 2, both give way in
-    // round 3 under an even standing: a consensus-oriented player 1 then answers from MKD
-    // (hold out here), any other player from NKK (give way).
-    SpielerTyp p1 = profile(kAlwaysK);
-    p1.Spielertyp = 3;
+        setAnswer(payer, s, kAlwaysD);
+    // Consensus-oriented (holds out first and from NDD, MKD, PKD): after exploiting and
+    // being paid back it answers mutual giving way from MKD; a type 2 player from NKK.
+    SpielerTyp consensus = profile(kAlwaysK), payBack = profile(kAlwaysK);
+    consensus.Spielertyp = 3;
     for (int s : {SitErsterTag, SitNDD, SitMKD, SitPKD})
-        setAnswer(p1, s, kAlwaysD);
-    ASSERT_EQ(ConsensusFlag(p1), 1);
-    SpielerTyp p2 = profile(kAlwaysK);
-    setAnswer(p2, SitNDK, kAlwaysD);
-
-    auto e = std::make_unique<WendrakEngine>();
-    play(*e, p1, p2, 4);
-    EXPECT_EQ(movesOf(*e, 4, 1), "DKKD");
-    EXPECT_EQ(movesOf(*e, 4, 2), "KDKK");
-    EXPECT_EQ(standingsOf(*e, 4), "NMNN");
-    EXPECT_EQ(e->glbKons1, 1);
-    EXPECT_EQ(e->glbKons2, 0);
-
-    p1.Spielertyp = 2;
-    play(*e, p1, p2, 4);
-    EXPECT_EQ(movesOf(*e, 4, 1), "DKKK");
-}
-
-TEST(Games, AutomatonPlaysItsEntriesInOrderAndKeepsTheLastMove) {
-    SpielerTyp a = automaton({MoveK, MoveD, MoveK});
-    setMoves(a, SitErsterTag, {MoveD, MoveEmpty, MoveEmpty});
-    auto e = std::make_unique<WendrakEngine>();
-    play(*e, a, profile(kAlwaysK), 9);
-    // 1: "1. Tag" D. 2: NKD K. Then under -1: PKK K, PKK D, PKD K, PKK K (third move),
-    // then PKK stays on its third move.
-    EXPECT_EQ(movesOf(*e, 9, 1), "DKKDKKKKK");
-    EXPECT_EQ(standingsOf(*e, 9), "NMMMMMMMM");
-
-    // Empty slots repeat the current move; an entry without moves gives way; so does an
-    // empty first move.
-    SpielerTyp b = automaton({MoveD, MoveEmpty, MoveEmpty});
-    setMoves(b, SitErsterTag, {MoveEmpty, MoveEmpty, MoveEmpty});
-    setMoves(b, SitNKK, {MoveEmpty, MoveEmpty, MoveEmpty});
-    play(*e, profile(kAlwaysK), b, 5);
-    EXPECT_EQ(movesOf(*e, 5, 2), "KKKKK");
-
-    // One move and two empty slots: that move again and again.
-    play(*e, profile(kAlwaysK), automaton({MoveD, MoveEmpty, MoveEmpty}), 5);
-    EXPECT_EQ(movesOf(*e, 5, 2), "DDDDD");
-    EXPECT_EQ(standingsOf(*e, 5), "NPPPP");
-}
-
-TEST(Games, AutomatonPositionsStartFromZeroAndStayInTheCopy) {
-    SpielerTyp a = automaton({MoveD, MoveK, MoveK});
-    for (AutomatTyp& x : a.Automat)
+        setAnswer(consensus, s, kAlwaysD);
+    SpielerTyp typ2 = consensus;
+    typ2.Spielertyp = 2;
+    setAnswer(payBack, SitNDK, kAlwaysD);
+    // An automaton starts every entry from position 0, whatever its record holds.
+    SpielerTyp cycling = automaton({MoveK, MoveD, MoveK});
+    setMoves(cycling, SitErsterTag, {MoveD, MoveEmpty, MoveEmpty});
+    for (AutomatTyp& x : cycling.Automat)
         x.Position = 3;
-    auto e = std::make_unique<WendrakEngine>();
-    play(*e, a, profile(kAlwaysD), 4);
-    // NDD from position 0: D, K; then NDK from position 0: D.
-    EXPECT_EQ(movesOf(*e, 4, 1), "DDKD");
-    EXPECT_EQ(a.Automat[SitNDD].Position, 3); // the caller's record is untouched
+    SpielerTyp empty = automaton({MoveD, MoveEmpty, MoveEmpty});
+    setMoves(empty, SitErsterTag, {MoveEmpty, MoveEmpty, MoveEmpty});
+    setMoves(empty, SitNKK, {MoveEmpty, MoveEmpty, MoveEmpty});
 
+    struct Row { SpielerTyp a, b; const char* rounds; int p1, p2; };
+    const Row rows[] = {
+        {profile(kAlwaysK), profile(kAlwaysK), "NNN KKK KKK", 9, 9},
+        {profile(kAlwaysK), profile(kAlwaysD), "NPP KKK DDD", 0, 15},
+        {profile(kAlwaysD), profile(kAlwaysK), "NMM DDD KKK", 15, 0},
+        {profile(kAlwaysD), profile(kAlwaysD), "NNN DDD DDD", 3, 3},
+        {titForTat(), profile(kAlwaysD), "NPPP KDDD DDDD", 3, 8},
+        {exploiter, payer, "NMN DKD KDK", 10, 5},
+        {consensus, payBack, "NMNN DKKD KDKK", 13, 8},
+        {typ2, payBack, "NMNN DKKK KDKK", 11, 11},
+        // "1. Tag" D; NKD K; then under -1 PKK K, PKK D, PKD K, PKK K (its third move),
+        // and PKK stays on its third move.
+        {cycling, profile(kAlwaysK), "NMMMMMMMM DKKDKKKKK KKKKKKKKK", 31, 21},
+        // An empty first move and an entry without moves give way; empty slots repeat the
+        // last move; Z scores as holding out.
+        {profile(kAlwaysK), empty, "NNN KKK KKK", 9, 9},
+        {profile(kAlwaysK), automaton({MoveD, MoveEmpty, MoveEmpty}), "NPP KKK DDD", 0, 15},
+        {automaton({MoveZ, MoveZ, MoveZ}), profile(kAlwaysK), "NMM ZZZ KKK", 15, 0},
+    };
+    auto e = std::make_unique<WendrakEngine>();
+    for (const Row& r : rows) {
+        const int rounds = static_cast<int>(std::strlen(r.rounds) - 2) / 3;
+        platform::Random random(1);
+        const GameResult g = e->PlayRecords(r.a, r.b, rounds, random);
+        EXPECT_EQ(roundsOf(*e, rounds), r.rounds);
+        EXPECT_EQ(std::pair(g.Punkte1, g.Punkte2), std::pair(r.p1, r.p2)) << r.rounds;
+    }
+}
+
+TEST(Games, AutomatonMoveMendsAStoredPositionOutOfRange) {
     SpielerTyp rec = automaton({MoveK, MoveD, MoveEmpty});
-    EXPECT_EQ(AutomatonMoveP1(rec, 0, MoveK, MoveK), MoveK);
-    EXPECT_EQ(AutomatonMoveP1(rec, 0, MoveK, MoveK), MoveD);
-    EXPECT_EQ(AutomatonMoveP1(rec, 0, MoveK, MoveK), MoveD);
-    EXPECT_EQ(rec.Automat[SitNKK].Position, 2);
     rec.Automat[SitNKK].Position = 17; // garbage from a file
     EXPECT_EQ(AutomatonMoveP2(rec, 0, MoveK, MoveK), MoveD);
     EXPECT_EQ(rec.Automat[SitNKK].Position, 2);
 }
 
-TEST(Games, ZMovesScoreAsHoldingOutButCountNowhere) {
-    SpielerTyp z = automaton({MoveZ, MoveZ, MoveZ});
-    auto e = std::make_unique<WendrakEngine>();
-    const GameResult g = play(*e, z, profile(kAlwaysK), 10);
-    EXPECT_EQ(g.Punkte1, 50);
-    EXPECT_EQ(g.AnzK, 10);
-    EXPECT_EQ(g.AnzDK + g.AnzDD + g.AnzKD + g.AnzKK, 0);
-    EXPECT_EQ(standingsOf(*e, 3), "NMM");
-}
+namespace {
 
-TEST(Games, RoundCountsOutsideTheTableAreRefused) {
-    auto e = std::make_unique<WendrakEngine>();
-    for (int rounds : {0, -5, 2001}) {
-        try {
-            play(*e, profile(kAlwaysK), profile(kAlwaysK), rounds);
-            ADD_FAILURE() << rounds;
-        } catch (const WendrakError& err) {
-            EXPECT_TRUE(err.message().contains("2000")) << err.what();
-        }
-    }
-    EXPECT_NO_THROW(play(*e, profile(kAlwaysK), profile(kAlwaysK), 2000));
-}
-
-TEST(Games, SameSeedPlaysTheSameGame) {
-    auto e = std::make_unique<WendrakEngine>();
-    const SpielerTyp mixed = profile({10, 5});
-    const GameResult a = play(*e, mixed, mixed, 500, 99);
-    const std::string moves = movesOf(*e, 500, 1);
-    const GameResult b = play(*e, mixed, mixed, 500, 99);
-    EXPECT_EQ(moves, movesOf(*e, 500, 1));
-    EXPECT_EQ(a.Punkte1, b.Punkte1);
-    EXPECT_EQ(a.AnzK, b.AnzK);
-}
-
-// The game loop is written for speed; it must play exactly the game that the single
+// The game loops are written for speed; they must play exactly the game that the single
 // round steps describe, draw for draw. The reference below composes those steps.
-GameResult referenceGame(WendrakEngine& e, const SpielerTyp& a, const SpielerTyp& b,
-                         int rounds, platform::Random& random, std::vector<ZugTyp>& out) {
+std::vector<ZugTyp> referenceGame(WendrakEngine& e, SpielerTyp a, SpielerTyp b, int rounds,
+                                  platform::Random& random) {
     e.glbKons1 = ConsensusFlag(a);
     e.glbKons2 = ConsensusFlag(b);
     e.ExploitCount1 = e.ExploitCount2 = 0;
-    GameResult g;
-    ZugTyp prev{};
+    for (SpielerTyp* p : {&a, &b})
+        for (AutomatTyp& x : p->Automat)
+            x.Position = 0;
+    const auto drawn = [&random](const SpielerTyp& p, int i) {
+        return RandomMove(p.Situationen[i].Anzahl, p.Situationen[i].AnzahlK, random);
+    };
+    const auto first = [&](const SpielerTyp& p) {
+        const int move = p.Automat[SitErsterTag].Zug[0];
+        return !p.IstAutomat ? drawn(p, SitErsterTag) : move == MoveEmpty ? int(MoveK) : move;
+    };
+    std::vector<ZugTyp> out;
     for (int r = 1; r <= rounds; ++r) {
         ZugTyp z{};
-        int i1 = SitErsterTag, i2 = SitErsterTag;
-        if (r > 1) {
-            z.Stand = NextGameState(prev.Stand, prev.Zug1, prev.Zug2);
-            i1 = e.SituationIndexP1(prev.Stand, prev.Zug1, prev.Zug2);
-            i2 = e.SituationIndexP2(prev.Stand, prev.Zug1, prev.Zug2);
+        if (r == 1) {
+            z.Zug1 = first(a);
+            z.Zug2 = first(b);
+        } else {
+            const auto [s, m1, m2, p1, p2] = out.back();
+            z.Stand = NextGameState(s, m1, m2);
+            z.Zug1 = a.IstAutomat ? AutomatonMoveP1(a, s, m1, m2)
+                                  : drawn(a, e.SituationIndexP1(s, m1, m2));
+            z.Zug2 = b.IstAutomat ? AutomatonMoveP2(b, s, m1, m2)
+                                  : drawn(b, e.SituationIndexP2(s, m1, m2));
         }
-        z.Zug1 = RandomMove(a.Situationen[i1].Anzahl, a.Situationen[i1].AnzahlK, random);
-        z.Zug2 = RandomMove(b.Situationen[i2].Anzahl, b.Situationen[i2].AnzahlK, random);
         ApplyPayoff(z, nullptr);
-        g.Punkte1 += z.Punkte1;
-        g.Punkte2 += z.Punkte2;
-        g.AnzK += (z.Zug1 == 0) + (z.Zug2 == 0);
-        g.AnzKK += z.Zug1 == 0 && z.Zug2 == 0;
-        g.AnzNKK += z.Zug1 == 0 && z.Zug2 == 0 && z.Stand == 0;
-        g.AnzDK += z.Zug1 == 1 && z.Zug2 == 0;
-        g.AnzKD += z.Zug1 == 0 && z.Zug2 == 1;
-        g.AnzDD += z.Zug1 == 1 && z.Zug2 == 1;
         out.push_back(z);
-        prev = z;
     }
-    return g;
+    return out;
 }
 
-TEST(Games, GameLoopPlaysExactlyTheRoundSteps) {
+// Points, K moves, KK, KK under an even standing, DK, KD and DD of a game's rounds.
+std::array<int, 8> countsOf(const std::vector<ZugTyp>& rounds) {
+    std::array<int, 8> c{};
+    for (const ZugTyp& z : rounds) {
+        const bool k1 = z.Zug1 == MoveK, k2 = z.Zug2 == MoveK;
+        const bool d1 = z.Zug1 == MoveD, d2 = z.Zug2 == MoveD;
+        c = {c[0] + z.Punkte1,   c[1] + z.Punkte2,     c[2] + k1 + k2,
+             c[3] + (k1 && k2),  c[4] + (k1 && k2 && z.Stand == 0),
+             c[5] + (d1 && k2),  c[6] + (k1 && d2),    c[7] + (d1 && d2)};
+    }
+    return c;
+}
+
+} // namespace
+
+TEST(Games, GameLoopsPlayExactlyTheRoundSteps) {
     platform::Random maker(77);
-    auto randomProfile = [&maker](bool sameN) {
+    const auto randomPlayer = [&maker](bool automat) {
         SpielerTyp p = zeroedPlayer();
+        p.IstAutomat = automat ? 1 : 0;
         for (SituationTyp& s : p.Situationen) {
-            const int n = sameN ? 10 : 1 + int(maker.below(12));
-            const int k = int(maker.below(n + 1));
+            const int n = 1 + int(maker.below(12)), k = int(maker.below(n + 1));
             s = {n, k, n - k};
         }
         if (maker.below(2)) { // consensus-oriented
             p.Spielertyp = 3;
-            p.Situationen[SitNDD] = {10, 2, 8};
-            p.Situationen[SitMKD] = {10, 1, 9};
-            p.Situationen[SitPKD] = {10, 3, 7};
+            for (int s : {SitNDD, SitMKD, SitPKD})
+                p.Situationen[s] = {10, 2, 8};
+        }
+        for (AutomatTyp& x : p.Automat) {
+            x.Position = int(maker.below(5));
+            for (int& m : x.Zug)
+                m = int(maker.below(4)) - 1; // empty, K, D or Z
         }
         return p;
     };
+    const bool kinds[][2] = {{false, false}, {true, false}, {false, true}, {true, true}};
     auto e = std::make_unique<WendrakEngine>();
     auto ref = std::make_unique<WendrakEngine>();
-    for (int game = 0; game < 40; ++game) {
-        const bool sameN = game % 2 == 0;
-        const SpielerTyp a = randomProfile(sameN), b = randomProfile(sameN);
+    for (int game = 0; game < 48; ++game) {
+        const bool* kind = kinds[game % 4];
+        const SpielerTyp a = randomPlayer(kind[0]), b = randomPlayer(kind[1]);
         platform::Random r1(game), r2(game);
-        std::vector<ZugTyp> expected;
-        const GameResult want = referenceGame(*ref, a, b, 700, r2, expected);
-        const GameResult got = e->PlayRecords(a, b, 700, r1);
-        ASSERT_EQ(got.Punkte1, want.Punkte1) << game;
-        EXPECT_EQ(got.Punkte2, want.Punkte2) << game;
-        EXPECT_EQ(got.AnzK, want.AnzK) << game;
-        EXPECT_EQ(got.AnzKK, want.AnzKK) << game;
-        EXPECT_EQ(got.AnzNKK, want.AnzNKK) << game;
-        EXPECT_EQ(got.AnzDK, want.AnzDK) << game;
-        EXPECT_EQ(got.AnzKD, want.AnzKD) << game;
-        EXPECT_EQ(got.AnzDD, want.AnzDD) << game;
-        EXPECT_EQ(e->ExploitCount1, ref->ExploitCount1) << game;
-        EXPECT_EQ(e->ExploitCount2, ref->ExploitCount2) << game;
-        for (int r = 0; r < 700; ++r) {
-            const ZugTyp& x = e->Zuege[r + 1];
-            const ZugTyp& y = expected[r];
-            ASSERT_TRUE(x.Stand == y.Stand && x.Zug1 == y.Zug1 && x.Zug2 == y.Zug2 &&
-                        x.Punkte1 == y.Punkte1 && x.Punkte2 == y.Punkte2)
-                << "game " << game << " round " << r + 1;
-        }
+        const std::vector<ZugTyp> expected = referenceGame(*ref, a, b, MaxRounds, r2);
+        const GameResult g = e->PlayRecords(a, b, MaxRounds, r1);
+        ASSERT_EQ((std::array{g.Punkte1, g.Punkte2, g.AnzK, g.AnzKK, g.AnzNKK, g.AnzDK, g.AnzKD,
+                              g.AnzDD}),
+                  countsOf(expected))
+            << "game " << game;
+        // Favours received and granted: KK plus the other's giving way, KK plus one's own.
+        EXPECT_EQ((std::array{g.AnzKK2, g.ErhalteneDienste1, g.ErwieseneDienste1,
+                              g.ErhalteneDienste2, g.ErwieseneDienste2}),
+                  (std::array{g.AnzKK, g.AnzKK + g.AnzDK, g.AnzKK + g.AnzKD, g.AnzKK + g.AnzKD,
+                              g.AnzKK + g.AnzDK}));
+        EXPECT_EQ(std::pair(e->ExploitCount1, e->ExploitCount2),
+                  std::pair(ref->ExploitCount1, ref->ExploitCount2)) << game;
+        ASSERT_EQ(std::memcmp(e->Zuege + 1, expected.data(), sizeof(ZugTyp) * MaxRounds), 0)
+            << "game " << game;
     }
+    platform::Random random(1);
+    for (int rounds : {0, MaxRounds + 1}) // beyond the round table
+        EXPECT_THROW(e->PlayRecords(zeroedPlayer(), zeroedPlayer(), rounds, random), WendrakError);
 }
 
 // ---- PlayGame on files -----------------------------------------------------------------
@@ -446,53 +294,52 @@ TEST(Games, GameLoopPlaysExactlyTheRoundSteps) {
 class PlayGameFiles : public ::testing::Test {
 protected:
     TempRoot root;
-    QString gameFolder() const { return root.programFolder() + "Aktuelles Spiel/"; }
-    void put(const QString& name, const SpielerTyp& p) { writePlayerFile(gameFolder() + name, p); }
-    QByteArray debugFile(int n) const { return root.read("Debug/Runde_" + QString::number(n) + ".csv"); }
+    void put(const QString& name, const SpielerTyp& p) {
+        writePlayerFile(root.programFolder() + "Aktuelles Spiel/" + name, p);
+    }
+    bool debugFolderExists() const { return QFileInfo::exists(root.root() + "Debug"); }
 };
 
 TEST_F(PlayGameFiles, SetsEveryOutputAfresh) {
     put("Anna.ply", profile(kAlwaysK));
     put("Bert.ply", titForTat());
-    std::int32_t o[13];
-    std::fill(std::begin(o), std::end(o), 777);
-    PlayGame("Anna.ply", "BERT.PLX", o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], 500,
-             "Aktuelles Spiel", false, 3, o[9], o[10], o[11], o[12], 5);
-    const std::int32_t expected[13] = {1500, 1500, 1000, 500, 0, 0, 0, 500, 500,
-                                       500,  500,  500,  500};
-    for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(o[i], expected[i]) << "output " << i;
-
     put("Cora.ply", profile(kAlwaysD));
-    PlayGame("Cora", "Bert", o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], 20,
-             "Aktuelles Spiel", false, 3, o[9], o[10], o[11], o[12], 5);
+    std::array<std::int32_t, 13> o;
+    const auto run = [&o](const char* a, const char* b, int rounds) {
+        o.fill(777);
+        PlayGame(a, b, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], rounds,
+                 "Aktuelles Spiel", false, 3, o[9], o[10], o[11], o[12], 5);
+    };
+    // A game has 1 to 2000 rounds; a failing game leaves every output at 0 and writes nothing.
+    for (int rounds : {0, -5, 2001}) {
+        EXPECT_TRUE(errorOf([&] { run("Anna", "Anna", rounds); }).contains("2000")) << rounds;
+        EXPECT_EQ(o, (std::array<std::int32_t, 13>{}));
+    }
+    EXPECT_FALSE(debugFolderExists());
+
+    run("Anna.ply", "BERT.PLX", 500);
+    EXPECT_EQ(o, (std::array<std::int32_t, 13>{1500, 1500, 1000, 500, 0, 0, 0, 500, 500, 500,
+                                               500, 500, 500}));
     // D K first, then D D: 5 + 19 and 0 + 19.
-    const std::int32_t second[13] = {24, 19, 1, 0, 19, 1, 0, 0, 0, 1, 0, 0, 1};
-    for (int i = 0; i < 13; ++i)
-        EXPECT_EQ(o[i], second[i]) << "output " << i;
+    run("Cora", "Bert", 20);
+    EXPECT_EQ(o, (std::array<std::int32_t, 13>{24, 19, 1, 0, 19, 1, 0, 0, 0, 1, 0, 0, 1}));
 }
 
-TEST_F(PlayGameFiles, DebugFileWithoutDebugHoldsOnlyTheConsensusKeys) {
-    put("A.ply", profile(kAlwaysK));
-    put("B.ply", profile(kAlwaysD));
-    ASSERT_FALSE(QFileInfo::exists(root.root() + "Debug"));
-    const GameResult g = PlayGame("A", "B", 500, "Aktuelles Spiel", false, 7);
-    EXPECT_EQ(g.Punkte2, 2500);
-    EXPECT_EQ(debugFile(7), QByteArray("glbKons1,glbKons2,\r\n"));
-}
-
-TEST_F(PlayGameFiles, DebugFileWithDebugHoldsOneRowPerRound) {
+TEST_F(PlayGameFiles, DebugFileHoldsTheConsensusKeysOrWithDebugOneRowPerRound) {
     SpielerTyp z = automaton({MoveZ, MoveK, MoveEmpty});
     setMoves(z, SitErsterTag, {MoveD, MoveEmpty, MoveEmpty});
     put("Z.ply", z);
     put("K.ply", profile(kAlwaysK));
+    PlayGame("Z", "K", 500, "Aktuelles Spiel", false, 7);
+    EXPECT_EQ(root.read("Debug/Runde_7.csv"), QByteArray("glbKons1,glbKons2,\r\n"));
+
     PlayGame("Z", "K", 4, "Aktuelles Spiel", true, 2, 1);
     // 1: D K under N. 2: NKD -> Z, under M. 3: PKD... (Z counts as D) -> Z then K.
-    EXPECT_EQ(debugFile(2), QByteArray("zugnr,Erg.,M1,M2,\r\n"
-                                       "1,NDK,5,0,\r\n"
-                                       "2,MXK,5,0,\r\n"
-                                       "3,MXK,5,0,\r\n"
-                                       "4,MKK,3,3,\r\n"));
+    EXPECT_EQ(root.read("Debug/Runde_2.csv"), QByteArray("zugnr,Erg.,M1,M2,\r\n"
+                                                         "1,NDK,5,0,\r\n"
+                                                         "2,MXK,5,0,\r\n"
+                                                         "3,MXK,5,0,\r\n"
+                                                         "4,MKK,3,3,\r\n"));
 }
 
 TEST_F(PlayGameFiles, DebugFolderGoesBelowTheRootPathSetting) {
@@ -505,25 +352,9 @@ TEST_F(PlayGameFiles, DebugFolderGoesBelowTheRootPathSetting) {
 TEST_F(PlayGameFiles, UnreadablePlayerFileNamesTheFileAndWritesNothing) {
     put("A.ply", profile(kAlwaysK));
     root.write("Wendrak/Aktuelles Spiel/Short.ply", QByteArray(100, '\0'));
-    for (const char* other : {"Missing", "Short"}) {
-        try {
-            PlayGame("A", other, 500, "Aktuelles Spiel", false, 1);
-            ADD_FAILURE() << other;
-        } catch (const WendrakError& e) {
-            EXPECT_TRUE(e.message().contains(QString(other) + ".ply")) << e.what();
-        }
-    }
-    EXPECT_FALSE(QFileInfo::exists(root.root() + "Debug"));
-}
-
-TEST_F(PlayGameFiles, RoundCountOutsideTheTableIsAGermanError) {
-    put("A.ply", profile(kAlwaysK));
-    std::int32_t o[13];
-    std::fill(std::begin(o), std::end(o), 777);
-    EXPECT_THROW(PlayGame("A", "A", o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], 2001,
-                          "Aktuelles Spiel", false, 1, o[9], o[10], o[11], o[12]),
-                 WendrakError);
-    for (std::int32_t v : o)
-        EXPECT_EQ(v, 0);
-    EXPECT_FALSE(QFileInfo::exists(root.root() + "Debug"));
+    for (const char* other : {"Missing", "Short"})
+        EXPECT_TRUE(errorOf([&] { PlayGame("A", other, 500, "Aktuelles Spiel", false, 1); })
+                        .contains(QString(other) + ".ply"))
+            << other;
+    EXPECT_FALSE(debugFolderExists());
 }

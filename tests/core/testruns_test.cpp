@@ -1,13 +1,14 @@
 // The player test runs against a fixed opponent and the peacefulness score, on files.
 #include "engine/WendrakCalc.h"
 
-#include "engine/uTApplicationEnviroment.h"
 #include "engine_fixtures.h"
 #include "platform/WendrakError.h"
 #include "TempRoot.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace {
 
@@ -32,45 +33,29 @@ protected:
 
 } // namespace
 
-TEST_F(TestRuns, PlayerWhoAlwaysGivesWayIsExploitable) {
-    SpielerTyp p = profile(kAlwaysK);
-    p.VerteidigtSicher.set("Ja");
-    put(p);
-    const SpielerTyp r = runAll();
-    EXPECT_EQ(r.ErgebnisGegenD, 0);
-    EXPECT_EQ(r.GeschaeftsmaessigAusbeutbar.get(), "Ja");
-    EXPECT_EQ(r.ErgebnisNachEntgegenkommen, 0);
-    EXPECT_EQ(r.ErgebnisGegenK, 3000);
-    EXPECT_EQ(r.Friedfertigkeit, 1000);
-    EXPECT_EQ(r.MasseGueltig, 0); // the runs never set it
-}
-
-TEST_F(TestRuns, PlayerWhoNeverGivesWayScoresAgainstBothOpponents) {
-    SpielerTyp p = profile(kAlwaysD);
-    p.VerteidigtSicher.set("Ja");
-    put(p);
-    SpielerTyp r = runAll();
-    EXPECT_EQ(r.ErgebnisGegenD, 1000);
-    EXPECT_EQ(r.GeschaeftsmaessigAusbeutbar.get(), "Nein");
-    EXPECT_EQ(r.ErgebnisNachEntgegenkommen, -1);
-    EXPECT_EQ(r.ErgebnisGegenK, 5000);
-    EXPECT_EQ(r.Friedfertigkeit, 0);
-
-    p.VerteidigtSicher.set("k.A.");
-    put(p);
-    r = runAll();
-    EXPECT_EQ(r.GeschaeftsmaessigAusbeutbar.get(), "k.A.");
-}
-
-TEST_F(TestRuns, RepeatedExploitationCountsTheThousandRoundsAfterTheFirstK) {
-    // Holds out everywhere except after mutual holding out under an even standing.
-    SpielerTyp p = profile(kAlwaysD);
-    setAnswer(p, SitNDD, kAlwaysK);
-    put(p);
-    TestRepeatedExploitation(path, true);
-    // Round 1 D, round 2 K (from NDD), round 3 D (from NDK), then under standing +1 only
-    // MDD: D. The 1000 rounds after round 2 are all D against D: 1000 points.
-    EXPECT_EQ(readPlayerFile(path).ErgebnisNachEntgegenkommen, 1000);
+TEST_F(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTrait) {
+    // Holds out everywhere except after mutual holding out under an even standing: round 1
+    // D, round 2 K (from NDD), then only D (NDK, then MDD under standing +1), so the 1000
+    // rounds after round 2 are all D against D. Against K it holds out from round 1 on.
+    SpielerTyp once = profile(kAlwaysD);
+    setAnswer(once, SitNDD, kAlwaysK);
+    struct Row { SpielerTyp p; const char* defends; int vsD; const char* exploitable;
+                 int afterK, vsK, peace; };
+    const Row rows[] = {
+        {profile(kAlwaysK), "Ja", 0, "Ja", 0, 3000, 1000},
+        {profile(kAlwaysD), "Ja", 1000, "Nein", -1, 5000, 0},
+        {once, "k.A.", 999, "k.A.", 1000, 5000, 0},
+    };
+    for (Row r : rows) {
+        r.p.VerteidigtSicher.set(r.defends);
+        put(r.p);
+        const SpielerTyp m = runAll();
+        EXPECT_EQ((std::array{m.ErgebnisGegenD, m.ErgebnisNachEntgegenkommen, m.ErgebnisGegenK,
+                              m.Friedfertigkeit, int(m.MasseGueltig)}),
+                  (std::array{r.vsD, r.afterK, r.vsK, r.peace, 0})) // the runs never set it
+            << r.vsD;
+        EXPECT_EQ(m.GeschaeftsmaessigAusbeutbar.get(), r.exploitable);
+    }
 }
 
 TEST_F(TestRuns, ValidMeasuresAreLeftAloneUnlessForced) {
@@ -80,15 +65,13 @@ TEST_F(TestRuns, ValidMeasuresAreLeftAloneUnlessForced) {
     p.Friedfertigkeit = 456;
     put(p);
     const QDateTime before = QFileInfo(path).lastModified();
-    const SpielerTyp r = runAll(false);
-    EXPECT_EQ(r.ErgebnisGegenD, 123);
-    EXPECT_EQ(r.Friedfertigkeit, 456);
+    SpielerTyp r = runAll(false);
+    EXPECT_EQ(std::pair(r.ErgebnisGegenD, r.Friedfertigkeit), std::pair(123, 456));
     EXPECT_EQ(QFileInfo(path).lastModified(), before);
 
-    const SpielerTyp forced = runAll(true);
-    EXPECT_EQ(forced.ErgebnisGegenD, 1000);
-    EXPECT_EQ(forced.Friedfertigkeit, 0);
-    EXPECT_EQ(forced.MasseGueltig, 1);
+    r = runAll(true);
+    EXPECT_EQ(std::pair(r.ErgebnisGegenD, r.Friedfertigkeit), std::pair(1000, 0));
+    EXPECT_EQ(r.MasseGueltig, 1);
 }
 
 TEST_F(TestRuns, AutomatonGoesOnFromItsStoredPositionsAndKeepsItsTrait) {
@@ -110,11 +93,11 @@ TEST_F(TestRuns, AutomatonGoesOnFromItsStoredPositionsAndKeepsItsTrait) {
     put(a);
     TestAgainstCooperator(path, true);
     r = readPlayerFile(path);
-    EXPECT_EQ(r.Automat[SitErsterTag].Position, 0); // the first move does not move it
-    // NKK plays K, D; the exploitation leads to PKK and PKD, which reach their third move.
-    EXPECT_EQ(r.Automat[SitNKK].Position, 2);
-    EXPECT_EQ(r.Automat[SitPKK].Position, 3);
-    EXPECT_EQ(r.Automat[SitPKD].Position, 3);
+    // The first move leaves "1. Tag" alone; NKK plays K, D; the exploitation leads to PKK
+    // and PKD, which reach their third move.
+    EXPECT_EQ((std::array{r.Automat[SitErsterTag].Position, r.Automat[SitNKK].Position,
+                          r.Automat[SitPKK].Position, r.Automat[SitPKD].Position}),
+              (std::array{0, 2, 3, 3}));
     EXPECT_EQ(r.ErgebnisGegenK, 5 * 3 + 995 * 5); // K in rounds 1, 2, 4, 5 and 7
 }
 
@@ -141,24 +124,11 @@ TEST_F(TestRuns, TestRunsStartFromTheirOwnConsensusState) {
     EXPECT_EQ(readPlayerFile(path).ErgebnisGegenK, 3000);
 }
 
-TEST_F(TestRuns, SettingsMatrixScoresTheRounds) {
-    root.write("Kemra.ini", "[Settings]\r\nMatrixKK=2;2\r\n");
-    TApplicationEnviroment settings;
-    settings.ReadSettings();
-    put(profile(kAlwaysK));
-    TestAgainstCooperator(path, true, &settings);
-    EXPECT_EQ(readPlayerFile(path).ErgebnisGegenK, 2000);
-}
-
 TEST_F(TestRuns, MissingOrShortFileIsReportedAndNothingIsWritten) {
     const QString shortFile = root.write("Wendrak/SpielerStamm/Kurz.ply", QByteArray(2399, 'x'));
     for (const QString& file : {root.root() + "fehlt.ply", shortFile}) {
-        try {
-            TestAgainstDefector(file, true);
-            ADD_FAILURE() << file.toStdString();
-        } catch (const WendrakError& e) {
-            EXPECT_TRUE(e.message().contains(QFileInfo(file).fileName())) << e.what();
-        }
+        EXPECT_TRUE(errorOf([&] { TestAgainstDefector(file, true); })
+                        .contains(QFileInfo(file).fileName()));
         EXPECT_THROW(ComputePeacefulness(file, true), WendrakError);
     }
     EXPECT_FALSE(QFileInfo::exists(root.root() + "fehlt.ply"));
@@ -169,13 +139,10 @@ TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
     struct Row { int a, d, k8, d8, score; };
     const Row rows[] = {
         {9, 1, 10, 0, 899}, // lies just below 900 in double precision
-        {7, 3, 10, 0, 700},
-        {10, 0, 10, 0, 1000},
-        {0, 0, 10, 0, 1000},
-        {0, 10, 10, 0, 0},
-        {10, 0, 9, 1, 126}, // the largest with ten cases
+        {7, 3, 10, 0, 700},   {10, 0, 10, 0, 1000}, {0, 0, 10, 0, 1000}, {0, 10, 10, 0, 0},
+        {10, 0, 9, 1, 126},   // the largest with ten cases
         {5, 5, 5, 5, 12},
-        {0, 0, 7, 3, 0},    // no first-move cases to weigh
+        {0, 0, 7, 3, 0},      // no first-move cases to weigh
     };
     for (const Row& r : rows) {
         SpielerTyp p = zeroedPlayer();
