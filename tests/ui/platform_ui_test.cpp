@@ -3,7 +3,6 @@
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 
@@ -52,17 +51,6 @@ private slots:
         QCOMPARE(box.button(QDialogButtonBox::No)->text().remove('&'), QStringLiteral("Nein"));
         QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
                  QStringLiteral("Abbrechen"));
-    }
-
-    void desktopCanBeReplacedForTests() {
-        struct Fake : platform::Desktop {
-            int colorDepth() override { return 8; }
-        };
-        platform::Desktop::setInstance(std::make_unique<Fake>());
-        QCOMPARE(platform::Desktop::instance().colorDepth(), 8);
-        platform::Desktop::setInstance(nullptr);
-        QVERIFY(platform::Desktop::instance().colorDepth() != 8 ||
-                QGuiApplication::primaryScreen()->depth() == 8);
     }
 
     void programPathCanBeSetAndGivesTheProgramFolder() {
