@@ -34,25 +34,27 @@ bool writeAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
-} // namespace
-
-QByteArray readFileBytes(const QString& path) {
-    QFile file(resolvePath(path));
+// Opens an existing file for reading; throws naming the file when it is missing or locked.
+void openForReading(QFile& file, const QString& path) {
+    file.setFileName(resolvePath(path));
     if (!QFileInfo(file.fileName()).isFile())
         throw WendrakError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
     if (!file.open(QIODevice::ReadOnly))
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+}
+
+} // namespace
+
+QByteArray readFileBytes(const QString& path) {
+    QFile file;
+    openForReading(file, path);
     return file.readAll();
 }
 
 QByteArray readRecordFile(const QString& path, qsizetype size) {
-    QFile file(resolvePath(path));
-    if (!QFileInfo(file.fileName()).isFile())
-        throw WendrakError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
-    if (!file.open(QIODevice::ReadOnly))
-        throw WendrakError(
-            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+    QFile file;
+    openForReading(file, path);
     QByteArray bytes = file.read(size);
     if (bytes.size() < size)
         throw WendrakError(QStringLiteral("Die Datei \"%1\" ist zu kurz oder beschädigt: "
