@@ -4,6 +4,8 @@
 // table views.
 #include "engine/ui/uTFormDefault.h"
 
+#include "platform/ui/Colours.h"
+
 #include "platform/WendrakError.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/GradientWidget.h"
@@ -30,7 +32,6 @@
 
 namespace {
 
-const int silver = 0xC0C0C0;
 const int plainGradientTag = 100;
 
 void setArial8(QWidget* widget)
@@ -44,7 +45,7 @@ void setArial8(QWidget* widget)
 void setFieldColour(QWidget* widget, bool blackText)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::Base, GradientWidget::fromBgr(silver));
+    palette.setColor(QPalette::Base, GradientWidget::fromBgr(colours::clSilver));
     if (blackText)
         palette.setColor(QPalette::Text, Qt::black);
     widget->setPalette(palette);

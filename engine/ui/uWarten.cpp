@@ -1,6 +1,8 @@
 // The progress window (see uWarten.h).
 #include "engine/ui/uWarten.h"
 
+#include "platform/ui/Colours.h"
+
 #include "ui_uWarten.h"
 
 #include "engine/ui/uTFormDefault.h"
@@ -14,7 +16,6 @@
 TForm10* Form10 = nullptr;
 
 namespace {
-const int frameColour = 0x6C6C00;
 }
 
 TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
@@ -38,7 +39,7 @@ TForm10::~TForm10()
 void TForm10::FormCreate()
 {
     QPalette palette = ui->pnlRahmen->palette();
-    palette.setColor(QPalette::Window, GradientWidget::fromBgr(frameColour));
+    palette.setColor(QPalette::Window, GradientWidget::fromBgr(colours::clPanelFrame));
     ui->pnlRahmen->setPalette(palette);
     ui->pnlRahmen->setAutoFillBackground(true);
     LayOutCentredPanel(this, ui->pnlWarten, ui->pnlRahmen);

@@ -3,6 +3,8 @@
 // changes its width, so the proportions hold on any screen.
 #include "engine/ui/ufrmDravolenzMain_New.h"
 
+#include "platform/ui/Colours.h"
+
 #include "ui_ufrmDravolenzMain_New.h"
 
 #include "engine/StyledLine.h"
@@ -25,12 +27,7 @@
 
 namespace {
 
-const int frameColour = 0x6C6C00;
-const int pageColour = 0x808080;
-const int silverColour = 0xC0C0C0;
-const int greenColour = 0x008000;
-const int maroonColour = 0x000080;
-const int oliveColour = 0x008080;
+using namespace colours;
 
 const int rankingRowHeight = 16;
 const int servicesRowHeight = 41;
@@ -77,12 +74,12 @@ public:
     {
         const QString maxHint = QStringLiteral("Maximale Punktanzahl: %1 Punkte").arg(maximum);
         setToolTip(maxHint);
-        m_max = new BarShape(this, GradientWidget::fromBgr(silverColour), outline, maxHint);
+        m_max = new BarShape(this, GradientWidget::fromBgr(clSilver), outline, maxHint);
         m_max->setObjectName(QStringLiteral("shpMaximum"));
-        m_achieved = new BarShape(this, GradientWidget::fromBgr(greenColour), outline,
+        m_achieved = new BarShape(this, GradientWidget::fromBgr(clGreen), outline,
                                   QStringLiteral("%1 Punkte").arg(points));
         m_achieved->setObjectName(QStringLiteral("shpPunkte"));
-        m_marker = new BarShape(this, GradientWidget::fromBgr(maroonColour), outline,
+        m_marker = new BarShape(this, GradientWidget::fromBgr(clMaroon), outline,
                                 QStringLiteral("Referenzschwelle: %1 Punkte").arg(reference));
         m_marker->setObjectName(QStringLiteral("shpReferenz"));
         layOut();
@@ -129,13 +126,13 @@ public:
                     std::int32_t maximum)
         : QWidget(parent), m_received(received), m_granted(granted), m_maximum(maximum)
     {
-        setBackground(this, GradientWidget::fromBgr(pageColour));
+        setBackground(this, GradientWidget::fromBgr(clGray));
         m_receivedBar = new QWidget(this);
         m_receivedBar->setObjectName(QStringLiteral("pnlErhalten"));
-        setBackground(m_receivedBar, GradientWidget::fromBgr(oliveColour));
+        setBackground(m_receivedBar, GradientWidget::fromBgr(clOlive));
         m_grantedBar = new QWidget(this);
         m_grantedBar->setObjectName(QStringLiteral("pnlErwiesen"));
-        setBackground(m_grantedBar, GradientWidget::fromBgr(greenColour));
+        setBackground(m_grantedBar, GradientWidget::fromBgr(clGreen));
         layOut();
     }
 
@@ -213,7 +210,7 @@ TfrmDravolenzMain_New::~TfrmDravolenzMain_New() = default;
 
 void TfrmDravolenzMain_New::FormCreate()
 {
-    setBackground(ui->pnlRahmen, GradientWidget::fromBgr(frameColour));
+    setBackground(ui->pnlRahmen, GradientWidget::fromBgr(clPanelFrame));
     LayOutCentredPanel(this, ui->pnlMain, ui->pnlRahmen);
 
     QPalette head = ui->lblHead->palette();
@@ -222,7 +219,7 @@ void TfrmDravolenzMain_New::FormCreate()
 
     for (QFrame* panel : {ui->pnlPartien, ui->pnlEndplatzierung, ui->pnlZusammensetzung,
                           ui->pnlGruppenergebnisse, ui->pnlDienste})
-        setBackground(panel, GradientWidget::fromBgr(pageColour));
+        setBackground(panel, GradientWidget::fromBgr(clGray));
     rowsLayout(ui->ScrollBoxEndplatzierungInhalt);
     rowsLayout(ui->ScrollBoxDiensteInhalt);
 
@@ -423,7 +420,7 @@ void TfrmDravolenzMain_New::AddServicesBar(const QString& name, std::int32_t rec
     parts->setContentsMargins(0, 0, 0, 0);
     parts->setSpacing(0);
 
-    const QColor grey = GradientWidget::fromBgr(pageColour);
+    const QColor grey = GradientWidget::fromBgr(clGray);
     QLabel* nameCell = makeCell(row, QLatin1Char(' ') + name, servicesNameWidth, Qt::AlignLeft,
                                 false);
     nameCell->setObjectName(QStringLiteral("pnlName"));

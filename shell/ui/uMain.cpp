@@ -1,6 +1,8 @@
 // Start-up and the main window (see uMain.h).
 #include "shell/ui/uMain.h"
 
+#include "platform/ui/Colours.h"
+
 #include "ui_uMain.h"
 
 #include "engine/ResultDisplay.h"
@@ -55,11 +57,8 @@ bool glbNeuBerechnen = false;
 namespace {
 
 // Colours, $BBGGRR.
-constexpr int clBlack = 0x000000;
-constexpr int clMaroon = 0x000080;
+using namespace colours;
 constexpr int clRed = 0x0000E7;
-constexpr int clNavy = 0x800000;
-constexpr int clProgressFrame = 0x6C6C00;
 
 const char* const kMessageTitle = "Wendrak";
 
@@ -94,7 +93,7 @@ public:
         if (form == nullptr)
             return;
         QPalette palette = form->pnlRahmen()->palette();
-        palette.setColor(QPalette::Window, GradientWidget::fromBgr(clProgressFrame));
+        palette.setColor(QPalette::Window, GradientWidget::fromBgr(clPanelFrame));
         form->pnlRahmen()->setPalette(palette);
         form->show();
         form->raise();
