@@ -14,16 +14,11 @@
 #include <initializer_list>
 #include <utility>
 
-struct RankingRow {
-    QString platz, name, punkte, spielertyp;
-    int showBar = 0, opponents = 0;
-};
-
 class RecordingDisplay : public ResultDisplay {
 public:
     int anzDurchlaeufe = -1, anzTeilnehmerHigh = -1;
     QMap<QString, QString> lines; // placeholder -> last styled line
-    QList<RankingRow> rows;
+    QStringList rows;             // "platz|name|punkte|spielertyp|showBar|opponents"
     QStringList playerList, participants;
     QList<ResultPairing> pairings;
 
@@ -37,7 +32,10 @@ public:
     }
     void AddRankingRow(const QString& platz, const QString& name, const QString& punkte,
                        const QString& spielertyp, int showBar, int opponents) override {
-        rows.append({platz, name, punkte, spielertyp, showBar, opponents});
+        rows << QStringLiteral("%1|%2|%3|%4|%5|%6")
+                    .arg(platz, name, punkte, spielertyp)
+                    .arg(showBar)
+                    .arg(opponents);
     }
     void SetPlayerList(const QStringList& names) override { playerList = names; }
     void SetRunTables(const QStringList& p, const QList<ResultPairing>& t) override {
@@ -45,20 +43,15 @@ public:
         pairings = t;
     }
 
-    // The text of a placeholder's line as the reader sees it, pieces joined.
-    QString text(const QString& placeholder) const {
+    // The text of a placeholder's line as the reader sees it, pieces joined; or the styles
+    // of its pieces, e.g. "010".
+    QString text(const QString& placeholder, bool pieceStyles = false) const {
         QString joined;
         for (const StyledPiece& p : ParseStyledLine(lines.value(placeholder)))
-            joined += p.Text;
+            joined += pieceStyles ? QString::number(p.Style) : p.Text;
         return joined;
     }
-    // The styles of a placeholder's pieces, e.g. "010".
-    QString styles(const QString& placeholder) const {
-        QString s;
-        for (const StyledPiece& p : ParseStyledLine(lines.value(placeholder)))
-            s += QString::number(p.Style);
-        return s;
-    }
+    QString styles(const QString& placeholder) const { return text(placeholder, true); }
 };
 
 // A profile player that gives way in kOf10 of 10 cases in every situation.
@@ -79,11 +72,11 @@ inline SpielerTyp profilePlayer(std::initializer_list<std::pair<Situation, int>>
     return p;
 }
 
-inline SpielerTyp allD(const char* verteidigtSicher = "Ja") {
-    return uniformPlayer(0, verteidigtSicher);
+inline SpielerTyp allD(const char* secure = "Ja") {
+    return uniformPlayer(0, secure);
 }
 
-inline SpielerTyp automatonPlayer(const char* name = "Automat") {
+inline SpielerTyp automatonPlayer(const char* name) {
     SpielerTyp p = zeroedPlayer();
     p.IstAutomat = 1;
     p.Name.set(QString::fromUtf8(name));
@@ -99,17 +92,12 @@ inline TypeTallies tallies(std::initializer_list<std::pair<int, int>> typeCounts
 }
 
 // The tournament on the current game of root, results in the program folder.
-inline int playTournament(TournamentState& state, const TempRoot& root,
-                          TournamentObserver& observer, ResultDisplay* display, bool debug = false,
-                          std::uint64_t seed = 42) {
+inline int playTournament(TournamentState& state, const TempRoot& root, TournamentObserver& obs,
+                          ResultDisplay* display, bool debug = false, std::uint64_t seed = 42) {
     state = TournamentState{};
-    state.WendrakPath = root.programFolder();
+    state.WendrakPath = state.OutFolder = root.programFolder();
     state.RootPath = root.root();
-    state.OutFolder = root.programFolder();
-    TournamentOptions options;
-    options.debug = debug;
-    options.seed = seed;
-    return PlayDravolenz_new(state, observer, display, options);
+    return PlayDravolenz_new(state, obs, display, {.debug = debug, .seed = seed});
 }
 
 // The nine game values of the "Gruppenergebnisse.Txt" line with this id.

@@ -1,6 +1,5 @@
-// Group figures: hand-worked groups of two (always K, always D, one of each) through every
-// placeholder, big and degenerate groups, type averages and shares, the property counts,
-// the window's tables, and the whole chain of steps on player files.
+// Group figures: hand-worked groups of two through every placeholder, big and degenerate
+// groups, type averages and shares, property counts and the chain of steps on player files.
 #include "FigureTestSupport.h"
 #include "engine/Composition.h"
 #include "engine/GroupFigures.h"
@@ -17,12 +16,9 @@ TournamentState pairState(int punkte1, int punkte2, int kPerGame, int nkkPerGame
     s.AnzPaarungenHigh = 0;
     s.SpielerNamen = {"A", "B"};
     s.Teilnehmer = {{"A", "A.ply", 9 * punkte1}, {"B", "B.ply", 9 * punkte2}};
-    PaarungTyp p;
-    p.Name1 = "A";
-    p.Name2 = "B";
-    p.Punkte1 = punkte1;
-    p.Punkte2 = punkte2;
-    s.Paarungen = {p};
+    s.Paarungen.resize(1);
+    std::tie(s.Paarungen[0].Name1, s.Paarungen[0].Name2) = std::pair("A", "B");
+    std::tie(s.Paarungen[0].Punkte1, s.Paarungen[0].Punkte2) = std::pair(punkte1, punkte2);
     s.AnzK = 9 * kPerGame;
     s.intAnzNKK = 9 * nkkPerGame;
     return s;
@@ -34,44 +30,16 @@ protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
 };
 
-struct PairCase {
-    const char* what;
-    int punkte1, punkte2, kPerGame, nkkPerGame;
-    // AvgK, G, M, H, Kn, Bl, AvgN, D, P, Best, Worst, B
-    std::array<std::int64_t, 12> figures;
-    const char* factor;
-};
-
-TEST_F(Figures, PairsThatAlwaysGiveWayHoldOutOrMixGiveTheseFigures) {
-    // clang-format off
-    const PairCase cases[] = {
-        {"KK", 1500, 1500, 1000, 500,
-         {1000, 3000, 500, 0, 500, 0, 500, 100, 100, 3000, 1000, 100}, "1,00"},
-        {"DD", 500, 500, 0, 0, {0, 1000, 500, 0, 0, 500, 0, 0, 0, 3000, 1000, 0}, "0,00"},
-        {"KD", 0, 2500, 500, 0, {500, 2500, 500, 500, 0, 0, 0, 50, 0, 3000, 1000, 75}, "0,75"},
-    };
-    // clang-format on
-    for (const PairCase& c : cases) {
-        const TournamentState s = pairState(c.punkte1, c.punkte2, c.kPerGame, c.nkkPerGame);
-        const OverallFigures f = ComputeOverallFigures(s);
-        EXPECT_EQ(f.n, 2) << c.what;
-        const std::array<std::int64_t, 12> got = {f.AvgK, f.G, f.M, f.H,    f.Kn,    f.Bl,
-                                                  f.AvgN, f.D, f.P, f.Best, f.Worst, f.B};
-        EXPECT_EQ(got, c.figures) << c.what;
-
-        RecordingDisplay d;
-        ShowGroupEconomy(s, d);
-        EXPECT_EQ(d.text("LabelWirtschaftlichkeitsfaktor"),
-                  QStringLiteral("Der Wirtschaftlichskeitfaktor beträgt: ") + c.factor)
-            << c.what;
-    }
+// The giving pair's figures show in the overview, the mixed pair's in the economy test.
+TEST_F(Figures, PairThatAlwaysHoldsOutBlocksEveryRound) {
+    const OverallFigures f = ComputeOverallFigures(pairState(500, 500, 0, 0));
+    EXPECT_EQ((std::array{f.n, f.AvgK, f.G, f.M, f.H, f.Kn, f.Bl, f.AvgN, f.D, f.P, f.B}),
+              (std::array<std::int64_t, 11>{2, 0, 1000, 500, 0, 0, 500, 0, 0, 0, 0}));
 }
 
 TEST_F(Figures, OverviewPlaceholdersOfAPeacefulPair) {
-    const TournamentState s = pairState(1500, 1500, 1000, 500);
-    ShowMoveOverview(s, display);
-    EXPECT_EQ(display.anzDurchlaeufe, 9);
-    EXPECT_EQ(display.anzTeilnehmerHigh, 1);
+    ShowMoveOverview(pairState(1500, 1500, 1000, 500), display);
+    EXPECT_EQ(std::pair(display.anzDurchlaeufe, display.anzTeilnehmerHigh), std::pair(9, 1));
     const std::tuple<const char*, const char*, const char*> expected[] = {
         {"LabelAnzahlallerzuege", "01", "Anzahl aller Züge in dieser Gruppe: 500"},
         {"LabelHereinlegenendet", "01", "Mit einem Hereinlegen endeten: 0"},
@@ -88,10 +56,6 @@ TEST_F(Figures, OverviewPlaceholdersOfAPeacefulPair) {
         EXPECT_EQ(display.styles(placeholder), styles) << placeholder;
         EXPECT_EQ(display.text(placeholder), QString::fromUtf8(text)) << placeholder;
     }
-    EXPECT_EQ(display.lines.size(), 7);
-    // The line itself is made of quoted pieces, the last without a comma.
-    EXPECT_EQ(display.lines["LabelKonsens"],
-              QStringLiteral("\"0Mit einem Konsens endeten: \",\"1500\""));
 }
 
 TEST_F(Figures, EconomyPlaceholdersAndTheWindowsTables) {
@@ -103,9 +67,6 @@ TEST_F(Figures, EconomyPlaceholdersAndTheWindowsTables) {
     EXPECT_EQ(display.playerList, QStringList({"A", "B"}));
     EXPECT_EQ(display.participants, QStringList({"B", "A"}));
     ASSERT_EQ(display.pairings.size(), 1);
-    EXPECT_EQ(display.pairings[0].ErhalteneDienste2.size(), 9);
-    EXPECT_EQ(display.pairings[0].Punkte2, 2500);
-
     EXPECT_EQ(display.text("Labelwirtschafterg"),
               "Die Gruppe erwirtschaftet ein Ergebnis von: 2500");
     EXPECT_EQ(display.text("LabelBestesErgebnis"), "Das bestmögliche Ergebnis wäre gewesen: 3000");
@@ -113,12 +74,11 @@ TEST_F(Figures, EconomyPlaceholdersAndTheWindowsTables) {
               "Das schlechtmöglichste Ergebnis wäre gewesen: 1000");
     EXPECT_EQ(display.text("LabelGruppehaterwirtschaftet"),
               "So erwirtschaftete die Gruppe (bereinigt): 75% des Möglichen.");
-    EXPECT_EQ(display.styles("LabelGruppehaterwirtschaftet"), "010");
+    EXPECT_EQ(display.text("LabelWirtschaftlichkeitsfaktor"),
+              QString::fromUtf8("Der Wirtschaftlichskeitfaktor beträgt: 0,75"));
 
-    // The favours page averages over the runs; the games list compares names exactly.
+    // The favour lists hand over runs 1 to 9, which the favours page averages.
     EXPECT_EQ(ServicesRows(display.participants, display.pairings, 9, 1)[1].Received, 500);
-    EXPECT_EQ(GamesOfPlayer(display.pairings, "B").size(), 1);
-    EXPECT_TRUE(GamesOfPlayer(display.pairings, "b").isEmpty());
 }
 
 TEST_F(Figures, BigGroupsKeepTheirTotalsBeyondThirtyTwoBits) {
@@ -140,8 +100,6 @@ TEST_F(Figures, GroupsWithoutPairsShowZerosInsteadOfDividingByZero) {
         ShowMoveOverview(s, d);
         ShowGroupEconomy(s, d);
         ShowCompositionTexts(s, {}, {}, d);
-        const OverallFigures f = ComputeOverallFigures(s);
-        EXPECT_EQ((std::array{f.M, f.D, f.B}), (std::array<std::int64_t, 3>{}));
         EXPECT_TRUE(d.text("LabelSozEffQuant").endsWith(": 0,00"));
         EXPECT_TRUE(d.text("LabelWirtschaftlichkeitsfaktor").endsWith(": 0,00"));
         EXPECT_EQ(d.text("lblZ11"), "0,0%");
@@ -151,19 +109,16 @@ TEST_F(Figures, GroupsWithoutPairsShowZerosInsteadOfDividingByZero) {
 
 TEST_F(Figures, TypeAveragesAreTruncatedOrKA) {
     TypeTallies t = tallies({{1, 3}, {6, 1}});
-    t.PunkteTyp[1] = 1000;
-    t.PunkteTyp[6] = 1234;
+    t.PunkteTyp = {0, 1000, 0, 0, 0, 0, 1234};
     ShowTypeAverages(t, display);
-    const std::pair<const char*, const char*> expected[] = {
-        {"LabelVertsicher_AngriffNeig", "\"2333\""},
-        {"LabelVertsicher_AngriffNeigNachAngriff", "\"2k.A.\""},
-        {"LabelVertsicher_Friedlich", "\"2k.A.\""},
-        {"LabelAusbeutbar_AngriffNeig", "\"2k.A.\""},
-        {"LabelAusbeutbar_AngriffNeigNachAngriff", "\"2k.A.\""},
-        {"LabelAusbeutbar_Friedlich", "\"21234\""},
-    };
-    for (const auto& [placeholder, line] : expected)
-        EXPECT_EQ(display.lines.value(placeholder), line) << placeholder;
+    QStringList shown;
+    for (const char* placeholder :
+         {"LabelVertsicher_AngriffNeig", "LabelVertsicher_AngriffNeigNachAngriff",
+          "LabelVertsicher_Friedlich", "LabelAusbeutbar_AngriffNeig",
+          "LabelAusbeutbar_AngriffNeigNachAngriff", "LabelAusbeutbar_Friedlich"})
+        shown << display.lines.value(placeholder);
+    EXPECT_EQ(shown, QStringList({"\"2333\"", "\"2k.A.\"", "\"2k.A.\"", "\"2k.A.\"", "\"2k.A.\"",
+                                  "\"21234\""}));
 }
 
 TEST_F(Figures, CompositionTextsOfThreePlayersOfTypesOneOneSix) {
@@ -179,8 +134,6 @@ TEST_F(Figures, CompositionTextsOfThreePlayersOfTypesOneOneSix) {
     ShowCompositionTexts(s, tallies({{1, 2}, {6, 1}}), c, display);
     const std::pair<const char*, const char*> expected[] = {
         {"lblZ11", "66,7%"},
-        {"lblZ21", "0,0%"},
-        {"lblZ23", "33,3%"},
         {"lblAMass", "Das gesamte, in der Gruppe vorhandene Entgegenkommen gegenüber Angreifern "
                      "beträgt 1.01 bei einer Gruppengröße von 3 Teilnehmern."},
         {"Label14", "verteidigen sich 66.7% sicher"},
@@ -191,58 +144,32 @@ TEST_F(Figures, CompositionTextsOfThreePlayersOfTypesOneOneSix) {
     };
     for (const auto& [placeholder, text] : expected)
         EXPECT_EQ(display.text(placeholder), QString::fromUtf8(text)) << placeholder;
-    EXPECT_EQ(display.styles("lblZ11"), "20");
     EXPECT_EQ(display.styles("lblAMass"), "01010");
 }
 
-struct PropertyCase {
-    const char* what;
-    void (*change)(SpielerTyp&);
-    int PropertyCounts::*count;
-    int expected;
-};
-
 TEST_F(Figures, PropertiesAreCountedByTheFirstLetterOfEachAnswer) {
-    using P = PropertyCounts;
-    // clang-format off
-    const PropertyCase cases[] = {
-        {"type 3", [](SpielerTyp& p) { p.Spielertyp = 3; }, &P::AnzKonsensorientiert, 1},
-        {"type 2", [](SpielerTyp& p) { p.Spielertyp = 2; }, &P::AnzKonsensorientiert, 0},
-        {"peaceful needs both", [](SpielerTyp& p) { p.IstFriedlich.set("Ja"); p.GreiftNichtAn.set("Nein"); },
-         &P::AnzFriedlich, 0},
-        {"peaceful", [](SpielerTyp& p) { p.IstFriedlich.set("Ja"); p.GreiftNichtAn.set("J"); },
-         &P::AnzFriedlich, 1},
-        {"secure k.A.", [](SpielerTyp& p) { p.VerteidigtSicher.set("k.A."); }, &P::AnzVerteidigtSicher, 1},
-        {"secure empty", [](SpielerTyp&) {}, &P::AnzVerteidigtSicher, 1},
-        {"secure Nein", [](SpielerTyp& p) { p.VerteidigtSicher.set("Nein"); }, &P::AnzVerteidigtSicher, 0},
-        {"attacks", [](SpielerTyp& p) { p.NeigtZumAngreifen.set("Ja"); }, &P::AnzNeigtZumAngreifen, 1},
-        {"attacks lower case", [](SpielerTyp& p) { p.NeigtZumAngreifen.set("ja"); }, &P::AnzNeigtZumAngreifen, 0},
-        {"exploitable", [](SpielerTyp& p) { p.GeschaeftsmaessigAusbeutbar.set("Ja"); },
-         &P::AnzGeschaeftsmaessigAusbeutbar, 1},
-        {"exploitable k.A.", [](SpielerTyp& p) { p.GeschaeftsmaessigAusbeutbar.set("k.A."); },
-         &P::AnzGeschaeftsmaessigAusbeutbar, 0},
-    };
-    // clang-format on
-    for (const PropertyCase& c : cases) {
+    // The first player has every property; the others only near misses, so a wrong or
+    // inverted rule changes a count.
+    const char* answers[3][5] = {{"Ja", "J", "k.A.", "Ja", "Ja"},
+                                 {"Ja", "Nein", "Nein", "ja", "k.A."},
+                                 {"Nein", "Ja", "N", "", ""}};
+    const int types[3] = {3, 2, 7}, gegenD[3] = {999, 996, 0}; // accommodation 0.001 + 0.004 + 1
+    PropertyCounts c;
+    for (int i = 0; i < 3; ++i) {
         SpielerTyp p = zeroedPlayer();
-        c.change(p);
-        PropertyCounts counts;
-        CountProperties(p, counts);
-        EXPECT_EQ(counts.*(c.count), c.expected) << c.what;
+        p.Spielertyp = types[i];
+        p.ErgebnisGegenD = gegenD[i];
+        p.IstFriedlich.set(answers[i][0]);
+        p.GreiftNichtAn.set(answers[i][1]);
+        p.VerteidigtSicher.set(answers[i][2]);
+        p.NeigtZumAngreifen.set(answers[i][3]);
+        p.GeschaeftsmaessigAusbeutbar.set(answers[i][4]);
+        CountProperties(p, c);
     }
-}
-
-TEST_F(Figures, AccommodationIsSummedExactlyInThousandths) {
-    PropertyCounts counts;
-    for (int gegenD : {0, 999, 996, 1000}) { // shares 1, 0.001, 0.004, 0
-        SpielerTyp p = zeroedPlayer();
-        p.ErgebnisGegenD = gegenD;
-        CountProperties(p, counts);
-    }
-    EXPECT_EQ(counts.SummeEntgegenkommenPromille, 1005);
-    EXPECT_EQ(AccommodationText(counts, 4),
-              "Das gesamte, in der Gruppe vorhandene Entgegenkommen gegenüber Angreifern beträgt "
-              "1,01 bei einer Gruppengröße von 4 Teilnehmern.");
+    EXPECT_EQ((std::array{c.AnzKonsensorientiert, c.AnzFriedlich, c.AnzVerteidigtSicher,
+                          c.AnzNeigtZumAngreifen, c.AnzGeschaeftsmaessigAusbeutbar}),
+              (std::array{1, 1, 1, 1, 1}));
+    EXPECT_EQ(c.SummeEntgegenkommenPromille, 1005); // summed exactly in thousandths
 }
 
 // The whole chain on player files: ranking from the files as they are, then traits and
@@ -257,9 +184,7 @@ TEST_F(Figures, StepsOnPlayerFilesRankFromOldRecordsAndCountFromNewOnes) {
         {"Sanft", "Sanft.ply", 9000}, {"Hart", "Hart.ply", 12000}, {"Graf", "Graf.ply", 10000}};
     s.SpielerNamen = {"Sanft", "Hart", "Graf"};
     const QString folder = root.programFolder() + "Aktuelles Spiel/";
-    SpielerTyp sanft = profilePlayer({}, "Ja"); // stored as defending; traits will say no
-    sanft.Spielertyp = 0;
-    writePlayerFile(folder + "Sanft.ply", sanft);
+    writePlayerFile(folder + "Sanft.ply", profilePlayer({})); // defends; traits will say no
     writePlayerFile(folder + "Hart.ply", allD());
     writePlayerFile(folder + "Graf.ply", automatonPlayer("Graf"));
     s.Zusammensetzung.create(root.root() + "Zusammensetzung.Txt");
@@ -267,30 +192,18 @@ TEST_F(Figures, StepsOnPlayerFilesRankFromOldRecordsAndCountFromNewOnes) {
     RunFigureSteps(s, display, true);
     s.Zusammensetzung.close();
 
-    QStringList ranked;
-    for (const RankingRow& r : display.rows)
-        ranked << r.name + " " + r.spielertyp;
     // Sanft is judged from the record before the traits.
-    EXPECT_EQ(ranked, QStringList({"Name Spielertyp", "Hart Typ1", "Graf Typ3", "Sanft Typ5"}));
+    EXPECT_EQ(display.rows,
+              QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|Hart|1333|Typ1|2|2",
+                           "2.|Graf|1111|Typ3|2|2", "3.|Sanft|1000|Typ5|2|2"}));
 
-    const SpielerTyp after = readPlayerFile(folder + "Sanft.ply");
-    EXPECT_EQ(after.Spielertyp, 6);
-    EXPECT_TRUE(after.VerteidigtSicher == "Nein");
-    EXPECT_TRUE(after.GeschaeftsmaessigAusbeutbar == "Ja");
-    EXPECT_EQ(after.ErgebnisGegenD, 0);
-    EXPECT_EQ(readPlayerFile(folder + "Hart.ply").ErgebnisGegenD, 1000);
+    EXPECT_EQ(readPlayerFile(folder + "Sanft.ply").Spielertyp, 6);
 
-    // Sanft: type 6, peaceful, exploitable; Hart: secure, attacks, exploits; Graf: type 3,
-    // secure, attacks, exploits, over-reacts.
+    // Sanft is now type 6, Graf type 3: two of three are consensus-minded.
     EXPECT_EQ(display.text("Label12"), "sind 66,7% konsensorientiert (greifen nicht als erste an)");
-    EXPECT_EQ(display.text("Label13"), "sind 33,3% friedlich");
-    EXPECT_EQ(display.text("Label14"), "verteidigen sich 66,7% sicher");
-    EXPECT_EQ(display.text("Label17"), "33,3% Neigungen zu Überreaktionen.");
-    EXPECT_EQ(display.text("lblZ11"), "33,3%");
 
-    const QByteArray file = root.read("Zusammensetzung.Txt");
-    EXPECT_EQ(file.count("\r\n"), 12);
-    EXPECT_TRUE(file.contains("sind friedlich;       33,3%;        0,0%\r\n"));
+    EXPECT_TRUE(
+        root.read("Zusammensetzung.Txt").contains("sind friedlich;       33,3%;        0,0%\r\n"));
 }
 
 } // namespace
