@@ -1,59 +1,43 @@
-// Small builders of player records for the engine tests (profiles with a fixed answer per
-// situation, automata with fixed move lists) and the message of an expected error.
+// Small builders of player records for the engine tests (profiles that give way or hold out
+// per situation, automata with fixed move lists) and the message of an expected error.
 #pragma once
 
 #include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 
-// Answers of a profile: per situation, n cases of which k give way (d = n - k).
-struct Answer {
-    int n;
-    int k;
-};
-constexpr Answer kAlwaysK{10, 10};
-constexpr Answer kAlwaysD{10, 0};
+constexpr bool kGives = true, kHolds = false;
 
-inline SpielerTyp profile(Answer all) {
+// A profile that always gives way (or always holds out) in ten of ten cases, except in the
+// listed situations, where it does the opposite.
+inline SpielerTyp profile(bool givesWay, std::initializer_list<int> otherwise = {}) {
     SpielerTyp p = zeroedPlayer();
-    for (SituationTyp& s : p.Situationen)
-        s = {all.n, all.k, all.n - all.k};
+    for (int i = 0; i < SituationCount; ++i) {
+        const bool k = givesWay != (std::find(otherwise.begin(), otherwise.end(), i) !=
+                                    otherwise.end());
+        p.Situationen[i] = {10, k ? 10 : 0, k ? 0 : 10};
+    }
     return p;
-}
-
-inline void setAnswer(SpielerTyp& p, int situation, Answer a) {
-    p.Situationen[situation] = {a.n, a.k, a.n - a.k};
 }
 
 // Tit for tat: gives way first, then answers the other's previous move.
 inline SpielerTyp titForTat() {
-    SpielerTyp p = profile(kAlwaysK);
-    for (int i = 1; i < SituationCount; ++i) {
-        const bool otherGaveWay = ((i - 1) / 2) % 2 == 1; // second letter K
-        setAnswer(p, i, otherGaveWay ? kAlwaysK : kAlwaysD);
-    }
-    return p;
+    return profile(kGives, {SitMDD, SitMDK, SitNDD, SitNDK, SitPDD, SitPDK});
 }
 
-inline SpielerTyp automaton(std::array<int, 3> all) {
+// An automaton with the same three moves and stored position in every entry.
+inline SpielerTyp automaton(std::array<int, 3> moves, int position = 0) {
     SpielerTyp p = zeroedPlayer();
     p.IstAutomat = 1;
     for (SituationTyp& s : p.Situationen)
         s = {-1, -1, -1};
-    for (AutomatTyp& a : p.Automat) {
-        a.Position = 0;
-        for (int i = 0; i < 3; ++i)
-            a.Zug[i] = all[i];
-    }
+    for (AutomatTyp& a : p.Automat)
+        a = {position, {moves[0], moves[1], moves[2]}};
     return p;
-}
-
-inline void setMoves(SpielerTyp& p, int situation, std::array<int, 3> moves) {
-    for (int i = 0; i < 3; ++i)
-        p.Automat[situation].Zug[i] = moves[i];
 }
 
 // The message of the WendrakError that call throws.
