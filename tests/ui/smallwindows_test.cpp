@@ -12,30 +12,13 @@
 
 #include "TempRoot.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScreen>
-#include <QTextBrowser>
-#include <QTimer>
-#include <QToolButton>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 
 namespace {
 
 const QByteArray page = "<html><body><h1>Seite</h1></body></html>";
-
-QRect screenArea() {
-    return QGuiApplication::primaryScreen()->geometry();
-}
-
-void click(QAbstractButton* button) {
-    QTest::mouseClick(button, Qt::LeftButton);
-}
 
 // Shows dialog modally, does what the user does while it is open, and returns its result.
 int execDoing(QDialog& dialog, const std::function<void()>& user) {
@@ -62,10 +45,9 @@ private slots:
         TfrmTXTAusgabeHTML text;
         TfrmDravolHintergundmaterial menu;
         QCOMPARE(menu.property("helpContext").toInt(), 31400);
-        QCOMPARE(menu.findChild<QLabel*>("lblHead")->text(), QString("Hintergrundmaterial"));
         // Without the pages nothing shows (it would block in exec()).
         for (const auto& [button, file] : rows)
-            click(menu.findChild<QPushButton*>(button));
+            menu.findChild<QPushButton*>(button)->click();
         QVERIFY(QApplication::activeModalWidget() == nullptr);
 
         // "Hintergrundwissen" from the main menu: history on, a link followed. The menu's
@@ -74,41 +56,43 @@ private slots:
         const QString chapter = root.write("Wendrak/Texte/texte/Spielstand.html", page);
         QTimer::singleShot(0, &text, [&] {
             text.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
-            click(text.btnClose());
+            text.btnClose()->click();
         });
         QCOMPARE(text.ShowHtmlPage(index, 0x0000E7, 0x000080, 420, "B&eenden", true, 40100), 1);
         for (const auto& [button, file] : rows) {
             root.write(QString("Wendrak/Texte/") + file, page);
             // A "DE_" variant of the page must not be taken: the menu uses its names as they are.
             root.write(QString("Wendrak/Texte/DE_") + file, page);
-            QString shown, caption;
-            bool browserVisible = false, prev = false, next = true;
-            int height = 0;
+            QStringList seen;
             QTimer::singleShot(0, &text, [&] {
-                shown = QFileInfo(text.brwHTML()->source().toLocalFile()).fileName();
-                caption = text.btnClose()->text();
-                browserVisible = text.brwHTML()->isVisible();
-                height = text.pnlMain()->height();
-                prev = text.btnPrev()->isVisible();
-                next = text.btnNext()->isVisible();
-                click(text.btnClose());
+                seen << QFileInfo(text.brwHTML()->source().toLocalFile()).fileName()
+                     << text.btnClose()->text() << QString::number(text.pnlMain()->height())
+                     << QString::number(text.brwHTML()->isVisible() * 100 +
+                                        text.btnPrev()->isVisible() * 10 +
+                                        text.btnNext()->isVisible());
+                text.btnClose()->click();
             });
-            click(menu.findChild<QPushButton*>(button));
-            QCOMPARE(shown, QString(file));
-            QCOMPARE(caption, QString("Zur&ück"));
-            QVERIFY(browserVisible);
-            QCOMPARE(height, 420);
-            QVERIFY(prev && !next);
-            QVERIFY(!text.isVisible());
+            menu.findChild<QPushButton*>(button)->click();
+            QCOMPARE(seen, (QStringList{file, "Zur&ück", "420", "110"}));
         }
-        QCOMPARE(menu.findChildren<QPushButton*>().size(), 9);
-        QCOMPARE(execDoing(menu, [&] { click(menu.findChild<QPushButton*>("btnBack")); }), 1);
+        QCOMPARE(execDoing(menu, [&] { menu.findChild<QPushButton*>("btnBack")->click(); }), 1);
     }
 
-    void intro_closesWith1ByButtonOrKey() {
+    void intro_showsItsPictureCentredInItsFrameAndClosesWith1ByButtonOrKey() {
+        TempRoot root;
+        QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/Intro.jpg",
+                            root.programFolder() + "Intro.jpg"));
         TfrmIntroMain intro;
+        QVERIFY(!intro.Image1()->pixmap().isNull());
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const QRect panel = intro.pnlSpieler()->geometry();
+        QCOMPARE(panel, QRect(screen.width() / 2 - 400, screen.height() / 2 - 300, 800, 600));
+        QCOMPARE(intro.pnlRahmen()->geometry(), panel.adjusted(-5, -5, 5, 5));
+        const TempRoot withoutPicture;
+        QVERIFY(TfrmIntroMain().Image1()->pixmap().isNull());
+
         QCOMPARE(intro.btnStart()->text(), QString("&Weiter"));
-        QCOMPARE(execDoing(intro, [&] { click(intro.btnStart()); }), 1);
+        QCOMPARE(execDoing(intro, [&] { intro.btnStart()->click(); }), 1);
         // A modifier alone does not close it; the key that follows does.
         auto shiftThenX = [&] {
             QTest::keyClick(&intro, Qt::Key_Shift);
@@ -116,46 +100,16 @@ private slots:
             QTest::keyClick(&intro, Qt::Key_X);
         };
         QCOMPARE(execDoing(intro, shiftThenX), 1);
-        // The farewell reuses the window with a new caption.
-        intro.btnStart()->setText("B&eenden");
-        QCOMPARE(execDoing(intro, [&] { QTest::keyClick(intro.btnStart(), Qt::Key_Space); }), 1);
-    }
-
-    void intro_showsItsPictureCentredInItsFrame() {
-        {
-            TempRoot root;
-            QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/Intro.jpg",
-                                root.programFolder() + "Intro.jpg"));
-            TfrmIntroMain intro;
-            QVERIFY(!intro.Image1()->pixmap().isNull());
-            const QRect panel = intro.pnlSpieler()->geometry();
-            QCOMPARE(panel, QRect(screenArea().width() / 2 - 400, screenArea().height() / 2 - 300,
-                                  800, 600));
-            QCOMPARE(intro.pnlRahmen()->geometry(), panel.adjusted(-5, -5, 5, 5));
-            QCOMPARE(intro.lblHead()->font().pixelSize(), 24);
-            QCOMPARE(intro.lblSubHead()->font().pixelSize(), 19);
-        }
-        TempRoot withoutPicture;
-        TfrmIntroMain intro;
-        QVERIFY(intro.Image1()->pixmap().isNull());
     }
 
     void startPictureAndAuthorPage_closeWith1() {
         TempRoot root;
-        const QRect area = screenArea();
+        const QRect area = QGuiApplication::primaryScreen()->geometry();
         TfrmStart start;
-        QCOMPARE(start.geometry(), area);
-        QCOMPARE(start.lbl1()->y(), area.height() / 2 - 50);
         QCOMPARE(execDoing(start, [&] { QTest::keyClick(&start, Qt::Key_A); }), 1);
-
-        QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/AutorLogo.png",
-                            root.programFolder() + "AutorLogo.png"));
         TfrmAutor autor;
         QCOMPARE(autor.geometry(), area);
-        QCOMPARE(autor.imgLogo()->geometry().bottomRight(),
-                 QPoint(area.width() - 1, area.height() - 1));
-        QVERIFY(qAbs(autor.lblWendrak()->geometry().center().x() - area.width() / 2) <= 1);
-        QCOMPARE(execDoing(autor, [&] { click(autor.btnWeiter()); }), 1);
+        QCOMPARE(execDoing(autor, [&] { autor.btnWeiter()->click(); }), 1);
     }
 
     void folderChooser_drivesFoldersAndButton() {
@@ -163,7 +117,6 @@ private slots:
         TfrmDirectory chooser;
         QCOMPARE(chooser.windowTitle(), QString::fromUtf8("Zugriffspfad auswählen"));
         QCOMPARE(chooser.btnOk()->text(), QString::fromUtf8("&Auswählen"));
-        QVERIFY(chooser.cboDrive()->count() >= 1);
         // It opens at the program folder and lists its subfolders.
         QCOMPARE(chooser.Directory(), root.programFolder());
         const auto stores = chooser.dir()->findItems("SpielerStamm", Qt::MatchEndsWith);
@@ -171,16 +124,13 @@ private slots:
         // A folder that cannot be read leaves the list as it was.
         QVERIFY(!chooser.SetDirectory(root.root() + "fehlt/"));
         QCOMPARE(chooser.Directory(), root.programFolder());
-        // Opening a listed folder.
         emit chooser.dir()->itemActivated(stores.first());
         QCOMPARE(chooser.Directory(), root.programFolder() + "SpielerStamm/");
         // An unusable drive falls back to the drive of the program's file.
         chooser.cboDrive()->addItem(root.root() + "keinLaufwerk/");
         chooser.cboDrive()->setCurrentIndex(chooser.cboDrive()->count() - 1);
-        QVERIFY(QDir(chooser.Directory()).exists());
         QVERIFY(root.programFolder().startsWith(chooser.Directory()));
-
-        QCOMPARE(execDoing(chooser, [&] { click(chooser.btnOk()); }), 1);
+        QCOMPARE(execDoing(chooser, [&] { chooser.btnOk()->click(); }), 1);
     }
 };
 
