@@ -279,12 +279,6 @@ void TfrmDravolenzMain_New::FormActivate()
 
 // ---- styled lines ------------------------------------------------------------------------
 
-void TfrmDravolenzMain_New::MakeStyledPiece(int style, const QString& text, bool last,
-                                            QString& piece)
-{
-    piece = ::MakeStyledPiece(style, text, last);
-}
-
 void TfrmDravolenzMain_New::ShowStyledLine(QLabel* placeholder, const QString& lineText)
 {
     placeholder->hide();

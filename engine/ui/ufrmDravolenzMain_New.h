@@ -36,7 +36,6 @@ public:
     // one label per piece is laid from its left edge on, each after the one before. An item
     // without a style digit throws WendrakError; the labels made before it stay.
     void ShowStyledLine(QLabel* placeholder, const QString& lineText);
-    static void MakeStyledPiece(int style, const QString& text, bool last, QString& piece);
     // Appends a ranking row; showBar -1 makes the header row.
     void AddRankingRow(const QString& platz, const QString& name, const QString& punkte,
                        const QString& spielertyp, int showBar, int opponents) override;
