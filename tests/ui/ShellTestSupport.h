@@ -1,7 +1,5 @@
-// Helpers for the window tests of the main window, the experiments menu and the whole
-// challenge: answering modal windows from a timer, clicking tree items, a desktop that
-// records what would have been opened or started, filling a temporary root and starting
-// the program's forms on it.
+// Helpers for the shell's window tests: answering modal windows from a timer, clicking tree
+// items, a recording desktop, and a temporary installation with the start-up forms.
 #pragma once
 
 #include "TempRoot.h"
@@ -9,9 +7,9 @@
 #include "shell/ui/uMain.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QMessageBox>
 #include <QTimer>
@@ -22,17 +20,15 @@
 
 namespace shelltest {
 
-// Polls every 10 ms for the active modal window and hands it to handler until the handler
-// returns true (so it also reaches dialogs opened from inside a click handler). The poll
-// gives up after timeoutMs, so a failed step cannot keep a test waiting for ever.
+// Hands the active modal window to handler every 10 ms until it returns true (so it also
+// reaches dialogs opened inside a click handler); gives up after timeoutMs, not to hang.
 inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeoutMs = 60000) {
     auto* timer = new QTimer(qApp);
     timer->setInterval(10);
-    auto started = std::make_shared<QElapsedTimer>();
-    started->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, handler, started, timeoutMs] {
+    const QDeadlineTimer deadline(timeoutMs);
+    QObject::connect(timer, &QTimer::timeout, [timer, handler, deadline] {
         QWidget* modal = QApplication::activeModalWidget();
-        if ((modal != nullptr && handler(modal)) || started->elapsed() > timeoutMs) {
+        if ((modal != nullptr && handler(modal)) || deadline.hasExpired()) {
             timer->stop();
             timer->deleteLater();
         }
@@ -42,22 +38,14 @@ inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeou
 
 // Runs act once target is the active modal window (act must close it).
 inline void whenModal(QWidget* target, const std::function<void()>& act) {
-    answerModal([target, act](QWidget* modal) {
-        if (modal != target)
-            return false;
-        act();
-        return true;
-    });
+    answerModal([target, act](QWidget* modal) { return modal == target && (act(), true); });
 }
 
 // Runs act on the next modal window of type T (act must close it).
-template <class T>
-void whenModalOf(const std::function<void(T*)>& act) {
+template <class T> void whenModalOf(const std::function<void(T*)>& act) {
     answerModal([act](QWidget* modal) {
         auto* window = qobject_cast<T*>(modal);
-        if (window != nullptr)
-            act(window);
-        return window != nullptr;
+        return window != nullptr && (act(window), true);
     });
 }
 
@@ -88,20 +76,6 @@ inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {
     return found.isEmpty() ? nullptr : found.first();
 }
 
-// Clicks the group node below folder in an experiments tree; false while the tree is
-// not filled yet.
-inline bool clickGroupOf(QTreeWidget* tree, const QString& folder) {
-    QTreeWidgetItem* parent = findNode(tree, folder);
-    for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
-        if (parent->child(i)->text(0) == "Selbst Experimentieren") {
-            parent->setExpanded(true);
-            clickItem(tree, parent->child(i));
-            return true;
-        }
-    }
-    return false;
-}
-
 inline QStringList childTexts(const QTreeWidgetItem* node) {
     QStringList out;
     for (int i = 0; i < node->childCount(); ++i)
@@ -109,55 +83,47 @@ inline QStringList childTexts(const QTreeWidgetItem* node) {
     return out;
 }
 
-// Records what the program asked the desktop to open or start.
-class RecordingDesktop : public platform::Desktop {
-public:
-    struct Log {
-        QStringList opened;
-        QStringList started;
-        bool startSucceeds = false;
-    };
-    explicit RecordingDesktop(std::shared_ptr<Log> log) : m_log(std::move(log)) {}
+// Clicks the group node below folder in an experiments tree; false while it is not there.
+inline bool clickGroupOf(QTreeWidget* tree, const QString& folder) {
+    QTreeWidgetItem* parent = findNode(tree, folder);
+    const int at = parent ? childTexts(parent).indexOf("Selbst Experimentieren") : -1;
+    if (at < 0)
+        return false;
+    parent->setExpanded(true);
+    clickItem(tree, parent->child(at));
+    return true;
+}
+
+// Records what the program asked the desktop to open or start; starting always fails.
+struct RecordingDesktop : platform::Desktop {
+    QStringList opened, started;
     bool openDocument(const QString& path) override {
-        m_log->opened << path;
+        opened << path;
         return true;
     }
     int colorDepth() override { return 24; }
     bool startProgram(const QString& program) override {
-        m_log->started << program;
-        return m_log->startSucceeds;
+        started << program;
+        return false;
     }
-
-    // Installs a recording desktop and returns its log.
-    static std::shared_ptr<Log> install() {
-        auto log = std::make_shared<Log>();
-        platform::Desktop::setInstance(std::make_unique<RecordingDesktop>(log));
-        return log;
+    // Installs a recording desktop; it lives until the next instance is set.
+    static RecordingDesktop* install() {
+        auto* desktop = new RecordingDesktop;
+        platform::Desktop::setInstance(std::unique_ptr<platform::Desktop>(desktop));
+        return desktop;
     }
-
-private:
-    std::shared_ptr<Log> m_log;
 };
 
-// Copies a folder of the source tree's data (recursively) below the temporary root.
-inline void copySourceFolder(const TempRoot& root, const QString& from, const QString& to) {
-    const QString base = TempRoot::sourceData() + from;
-    QDirIterator it(base, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString file = it.next();
-        const QString rel = QDir(base).relativeFilePath(file);
-        QFile f(file);
-        if (f.open(QIODevice::ReadOnly))
-            root.write(to + rel, f.readAll());
-    }
-}
-
-// Copies shipped players (file names of data/Wendrak/SpielerStamm) into the root's store.
-inline void copyPlayers(const TempRoot& root, const QStringList& names) {
+// Copies the named files of a source data folder (or all below it) to the same place.
+inline void copySource(const TempRoot& root, const QString& folder, QStringList names = {}) {
+    const QString base = TempRoot::sourceData() + folder;
+    if (names.isEmpty())
+        for (QDirIterator it(base, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            names << QDir(base).relativeFilePath(it.next());
     for (const QString& name : names) {
-        QFile f(TempRoot::sourceData() + "Wendrak/SpielerStamm/" + name);
+        QFile f(base + name);
         QVERIFY2(f.open(QIODevice::ReadOnly), qPrintable(name));
-        root.write("Wendrak/SpielerStamm/" + name, f.readAll());
+        root.write(folder + name, f.readAll());
     }
 }
 
@@ -169,7 +135,7 @@ inline QStringList filesIn(const QString& folder) {
 struct Program {
     TempRoot root;
     explicit Program(const std::function<void(TempRoot&)>& prepare = {}) {
-        copySourceFolder(root, "Wendrak/Texte/", "Wendrak/Texte/");
+        copySource(root, "Wendrak/Texte/");
         if (prepare)
             prepare(root);
         CreateStartupForms();

@@ -1,11 +1,9 @@
-// The whole program offscreen on a temporary root: the challenge from the menu through the
-// page, the game setup, the run with its progress window and the result window, again
-// with "Neue Gruppe berechnen lassen"; a run cancelled with "A&bbruch"; and a standard
-// experiment run into its own folder.
+// The whole program offscreen: the challenge from the menu through page, game setup, run
+// and result window, again with "Neue Gruppe berechnen lassen"; a run cancelled with
+// "A&bbruch"; and standard experiments run into their own folders.
 #include "shell/ui/uMain.h"
 
 #include "ShellTestSupport.h"
-#include "TempRoot.h"
 #include "engine/WendrakCalc.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
@@ -14,16 +12,10 @@
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QComboBox>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QTabWidget>
-#include <QTableWidget>
-#include <QTextBrowser>
 #include <QToolButton>
-#include <QtTest>
 
 using namespace shelltest;
 
@@ -33,20 +25,20 @@ const QStringList kPlayers = {"ANNA.PLY", "BRUNO.PLY", "DORIS.PLY", "EMIL.PLY"};
 
 // A started program with kPlayers in its store and the menu showing.
 struct Started : Program {
-    Started() : Program([](TempRoot& root) { copyPlayers(root, kPlayers); }) { showMenu(); }
-    // Files are named below the program folder.
-    int lines(const QString& file) const { return platform::readAnsiLines(data() + file).size(); }
-    // The ids of the first and the last line of a group results file.
-    QString groupResultIds(const QString& file) const {
-        const QStringList l = platform::readAnsiLines(data() + file);
-        return l.isEmpty() ? QString()
-                           : l.first().section(';', 0, 0) + "-" + l.last().section(';', 0, 0);
+    Started() : Program([](TempRoot& r) { copySource(r, "Wendrak/SpielerStamm/", kPlayers); }) {
+        showMenu();
+    }
+    // The result files of a run into folder (below the program folder): the lines of the
+    // export and of the composition, and the ids of the first and last group result.
+    QStringList results(const QString& folder = {}) const {
+        const auto lines = [&](auto f) { return platform::readAnsiLines(data() + folder + f); };
+        const QStringList groups = lines("Gruppenergebnisse.Txt");
+        return {QString::number(lines("Export.Txt").size()),
+                QString::number(lines("Zusammensetzung.Txt").size()),
+                groups.value(0).section(';', 0, 0) + "-" +
+                    groups.value(groups.size() - 1).section(';', 0, 0)};
     }
 };
-
-QStringList gameList(QWidget* setup) {
-    return childTexts(setup->findChild<QTreeWidget*>("lstPlayer")->invisibleRootItem());
-}
 
 // The game setup: every personal player of the store into the game, then Ok.
 void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
@@ -54,6 +46,21 @@ void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
     clickItem(filter, findNode(filter, QString::fromUtf8("Persönliche Spieler")));
     setup->findChild<QPushButton*>("btnAddAll")->click();
     setup->findChild<QPushButton*>("btnOk")->click();
+}
+
+// Opens the group of folder from the experiments menu, after look has seen the menu.
+void openExperiment(
+    TfrmMain* w, const QString& folder,
+    const std::function<void(QWidget*)>& look = [](QWidget*) {}) {
+    answerModal([=](QWidget* modal) {
+        auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
+        if (menu == nullptr || !clickGroupOf(menu->trvMain(), folder))
+            return false;
+        look(menu);
+        menu->btnOk()->click();
+        return true;
+    });
+    w->button("btnExperimente")->click();
 }
 
 } // namespace
@@ -67,33 +74,24 @@ private slots:
     void challengePlaysTheGameShowsTheResultsAndOffersANewGroup() {
         Started program;
         TfrmMain* w = program.main();
-        QString page, groupIds;
-        QStringList gameAfterSetup, gameOnReturn, tabs, ranking;
-        int comboItems = 0, games = 0, exportLines = 0, compositionLines = 0;
+        QStringList gameOnReturn, tabs, filesWhileShown;
         bool menuHiddenDuringRun = false;
 
         whenModal(textWindow(), [&] {
-            page = textWindow()->brwHTML()->source().toLocalFile();
             textWindow()->btnClose()->click();
             whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* setup) {
                 fillGameWithPersonalPlayers(setup);
-                gameAfterSetup = gameList(setup);
                 menuHiddenDuringRun = !w->pnlMNUHauptmenue()->isVisible();
                 whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
                     auto* pages = result->findChild<QTabWidget*>("PageControlMain");
                     for (int i = 0; i < pages->count(); ++i)
                         tabs << pages->tabText(i);
-                    comboItems = result->findChild<QComboBox*>("ComboBoxSpielerliste")->count();
-                    games = result->findChild<QTableWidget*>("ListViewErgebnisse")->rowCount();
-                    for (QLabel* l : result->findChild<QScrollArea*>("ScrollBoxEndplatzierung")
-                                         ->findChildren<QLabel*>())
-                        ranking << l->text();
-                    exportLines = program.lines("Export.Txt");
-                    groupIds = program.groupResultIds("Gruppenergebnisse.Txt");
-                    compositionLines = program.lines("Zusammensetzung.Txt");
+                    filesWhileShown = program.results();
+                    // "Neue Gruppe berechnen lassen" offers the setup again with the same game.
                     result->findChild<QPushButton*>("btnRetry")->click();
                     whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* again) {
-                        gameOnReturn = gameList(again);
+                        gameOnReturn = childTexts(
+                            again->findChild<QTreeWidget*>("lstPlayer")->invisibleRootItem());
                         again->findChild<QPushButton*>("btnCancel")->click();
                     });
                 });
@@ -101,33 +99,23 @@ private slots:
         });
         w->button("btnEigenes")->click();
 
-        QVERIFY2(page.endsWith("Texte/DE_Dravolenz.html"), qPrintable(page));
-        QCOMPARE(gameAfterSetup, kPlayers);
         QVERIFY(menuHiddenDuringRun);
         QCOMPARE(tabs, (QStringList{"Die einzelnen Partien", "Die Endplatzierungen",
                                     "Die Gruppenzusammensetzung", "Die Gruppenergebnisse",
                                     "Erhaltene und erwiesene Dienste"}));
-        QCOMPARE(comboItems, 4);
-        QCOMPARE(games, 3);
-        for (const char* name : {"ANNA", "BRUNO", "DORIS", "EMIL"})
-            QVERIFY2(ranking.join('|').contains(name), qPrintable(ranking.join('|')));
-        QCOMPARE(exportLines, 12);
-        QCOMPARE(groupIds, QString("10-41"));
-        QCOMPARE(compositionLines, 12);
+        QCOMPARE(filesWhileShown, (QStringList{"12", "12", "10-41"}));
         QCOMPARE(gameOnReturn, kPlayers);
-        QVERIFY(!Form10->isVisible());
-        QVERIFY(w->pnlMNUHauptmenue()->isVisible() && w->imgLogo()->isVisible());
+        QVERIFY(!Form10->isVisible() && w->pnlMNUHauptmenue()->isVisible() &&
+                w->imgLogo()->isVisible());
     }
 
     void cancellingTheRunEndsTheChallenge() {
         Started program;
-        TfrmMain* w = program.main();
         int setups = 0;
         QString question;
         bool resultShown = false;
 
-        // Runs on every pass of the event loop, so it also acts while the run pumps events
-        // between its games.
+        // Acts on every pass of the event loop, also while the run pumps events between games.
         QTimer driver;
         driver.setInterval(0);
         connect(&driver, &QTimer::timeout, [&] {
@@ -151,71 +139,44 @@ private slots:
             }
         });
         driver.start();
-        w->button("btnEigenes")->click();
+        program.main()->button("btnEigenes")->click();
         driver.stop();
 
         QCOMPARE(question, QString("Soll die aktuelle Berechnung abgebrochen werden ?"));
-        QVERIFY(!resultShown);
-        QCOMPARE(setups, 1);
-        QVERIFY(!Form10->isVisible());
-        QVERIFY(program.lines("Export.Txt") < 12);
-        QCOMPARE(program.lines("Gruppenergebnisse.Txt") + program.lines("Zusammensetzung.Txt"), 0);
-        const QStringList log =
-            platform::readAnsiLines(program.root.root() + "Debug/Spiel_Gesamt.csv");
-        QCOMPARE(log.value(log.size() - 1), QString("Abbruch durch Benutzer"));
-        QVERIFY(w->pnlMNUHauptmenue()->isVisible());
+        QVERIFY(!resultShown && setups == 1 && !Form10->isVisible());
+        // Fewer than all games exported, no group results and no composition.
+        const QStringList files = program.results();
+        QVERIFY2(files[0].toInt() < 12, qPrintable(files[0]));
+        QCOMPARE(files.mid(1), (QStringList{"0", "-"}));
+        QVERIFY(program.main()->pnlMNUHauptmenue()->isVisible());
     }
 
-    void experimentRunsItsGroupIntoItsOwnFolder() {
+    // The result is not read, so no new group is asked for; a group of fewer than two
+    // players ends with the run's message and nothing is written.
+    void experimentsRunTheirGroupsIntoTheirOwnFolders() {
         Started program;
-        program.root.write("Wendrak/Standardexperimente/Versuch/Text.rtf", "{\\rtf1 t}");
         program.root.write("Wendrak/Standardexperimente/Versuch/group.sgp",
                            "ANNA.PLY\r\nBRUNO.PLY\r\nDORIS.PLY\r\n");
-        TfrmMain* w = program.main();
-        int helpContext = 0, results = 0;
-        answerModal([&](QWidget* modal) {
-            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            if (menu == nullptr || !clickGroupOf(menu->trvMain(), "Versuch"))
-                return false;
-            helpContext = menu->property("helpContext").toInt();
-            menu->btnOk()->click();
-            whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
-                ++results;
-                result->findChild<QPushButton*>("btnRetry")->click();
-            });
-            return true;
+        program.root.write("Wendrak/Standardexperimente/Allein/group.sgp", "ANNA.PLY\r\n");
+        int helpContext = 0, resultsShown = 0;
+        whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
+            ++resultsShown;
+            result->findChild<QPushButton*>("btnRetry")->click();
         });
-        w->button("btnExperimente")->click();
-
-        // The result is not read: a new group is not asked for again.
-        QCOMPARE(helpContext, 40200);
-        QCOMPARE(results, 1);
+        openExperiment(program.main(), "Versuch",
+                       [&](QWidget* menu) { helpContext = menu->property("helpContext").toInt(); });
+        QVERIFY(helpContext == 40200 && resultsShown == 1);
         QTest::qWait(50);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
-        const QString folder = "Standardexperimente/Versuch/";
-        QCOMPARE(program.lines(folder + "Export.Txt"), 6);
-        QCOMPARE(program.groupResultIds(folder + "Gruppenergebnisse.Txt"), QString("10-41"));
-        QCOMPARE(program.lines(folder + "Zusammensetzung.Txt"), 12);
+        QCOMPARE(program.results("Standardexperimente/Versuch/"),
+                 (QStringList{"6", "12", "10-41"}));
         QVERIFY(!QFile::exists(program.data() + "Export.Txt"));
         QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"),
                  (QStringList{"ANNA.PLY", "BRUNO.PLY", "DORIS.PLY"}));
-    }
 
-    void aGroupOfFewerThanTwoPlayersEndsWithTheRunsMessage() {
-        Started program;
-        program.root.write("Wendrak/Standardexperimente/Allein/group.sgp", "ANNA.PLY\r\n");
-        std::shared_ptr<QString> message;
-        answerModal([&](QWidget* modal) {
-            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            if (menu == nullptr || !clickGroupOf(menu->trvMain(), "Allein"))
-                return false;
-            message = acceptNextMessage();
-            menu->btnOk()->click();
-            return true;
-        });
-        program.main()->button("btnExperimente")->click();
-        // No run: no result window was waited for and nothing was written.
-        QVERIFY2(message && message->contains("zwei Spieler"), qPrintable(message ? *message : ""));
+        const auto message = acceptNextMessage();
+        openExperiment(program.main(), "Allein");
+        QVERIFY2(message->contains("zwei Spieler"), qPrintable(*message));
         QVERIFY(!QFile::exists(program.data() + "Standardexperimente/Allein/Export.Txt"));
     }
 };

@@ -1,15 +1,12 @@
-// The standard-experiments menu driven through its widgets on a temporary root: the tree
-// of texts, groups and sub-folders, the node pictures, what "&Öffnen" opens or loads, and
-// what "&Zurück" leaves behind.
+// The standard-experiments menu driven through its widgets: the tree of texts, groups and
+// sub-folders with their pictures, what "&Öffnen" opens and what "&Zurück" leaves behind.
 #include "shell/ui/uFrmExperimenteMenu.h"
 
 #include "ShellTestSupport.h"
-#include "TempRoot.h"
 
 #include <QLabel>
 #include <QToolButton>
-#include <QTreeWidget>
-#include <QtTest>
+#include <tuple>
 
 using namespace shelltest;
 
@@ -18,26 +15,18 @@ class ExperimentsTest : public QObject {
 
 private:
     std::unique_ptr<TempRoot> m_root;
-    std::shared_ptr<RecordingDesktop::Log> m_desktop;
+    RecordingDesktop* m_desktop = nullptr;
 
     QString experiments() const { return m_root->programFolder() + "Standardexperimente/"; }
 
     // Versuch/ holds two texts (one without HTML version), a lone HTML page, the group file
     // and a sub-folder with one text; a hidden folder is ignored.
     void buildExperiments() {
-        m_root->write("Wendrak/Standardexperimente/Versuch/Alpha.rtf", "{\\rtf1 a}");
-        m_root->write("Wendrak/Standardexperimente/Versuch/Alpha.html", "<p>a</p>");
-        m_root->write("Wendrak/Standardexperimente/Versuch/Beta.rtf", "{\\rtf1 b}");
-        m_root->write("Wendrak/Standardexperimente/Versuch/Delta.html", "<p>d</p>");
+        for (const char* file :
+             {"Versuch/Alpha.rtf", "Versuch/Alpha.html", "Versuch/Beta.rtf", "Versuch/Delta.html",
+              "Versuch/Unter/Gamma.rtf", "Versuch/Unter/Gamma.html", ".versteckt/Geheim.rtf"})
+            m_root->write(QString("Wendrak/Standardexperimente/") + file, "text");
         m_root->write("Wendrak/Standardexperimente/Versuch/group.sgp", "ANNA.PLY\r\nBRUNO.PLY\r\n");
-        m_root->write("Wendrak/Standardexperimente/Versuch/Unter/Gamma.rtf", "{\\rtf1 g}");
-        m_root->write("Wendrak/Standardexperimente/Versuch/Unter/Gamma.html", "<p>g</p>");
-        m_root->write("Wendrak/Standardexperimente/.versteckt/Geheim.rtf", "{\\rtf1 x}");
-        copyPlayers(*m_root, {"ANNA.PLY", "BRUNO.PLY"});
-    }
-
-    static QTreeWidgetItem* node(TfrmExperimenteMenu& menu, const QString& text) {
-        return findNode(menu.trvMain(), text);
     }
 
 private slots:
@@ -51,154 +40,112 @@ private slots:
     }
 
     void treeListsTextsGroupThenSubFoldersWithTheirPictures() {
-        buildExperiments();
-        TfrmExperimenteMenu menu;
-        menu.FillTree();
-        QCOMPARE(menu.trvMain()->topLevelItemCount(), 1);
-        QTreeWidgetItem* top = menu.trvMain()->topLevelItem(0);
-        QCOMPARE(top->text(0), QString("Standardexperimente"));
-        QVERIFY(top->isExpanded());
-        QCOMPARE(childTexts(top), QStringList{"Versuch"});
-        QCOMPARE(childTexts(node(menu, "Versuch")),
-                 (QStringList{"Alpha", "Beta", "Selbst Experimentieren", "Unter"}));
-        QCOMPARE(childTexts(node(menu, "Unter")), QStringList{"Gamma"});
-
-        // Picture and selected picture of each kind of node.
-        const struct {
-            const char* text;
-            int image, selected;
-        } pictures[] = {
-            {"Versuch", 1, 0}, {"Alpha", 2, 2}, {"Beta", 4, 4}, {"Selbst Experimentieren", 3, 3}};
-        for (const auto& p : pictures) {
-            QTreeWidgetItem* n = node(menu, p.text);
-            QVERIFY2(n != nullptr && !n->icon(0).isNull(), p.text);
-            QCOMPARE(n->data(0, TfrmExperimenteMenu::ImageIndexRole).toInt(), p.image);
-            QCOMPARE(n->data(0, TfrmExperimenteMenu::SelectedIndexRole).toInt(), p.selected);
-        }
-        for (const char* absent : {"Delta", "Geheim", ".versteckt"})
-            QVERIFY2(node(menu, absent) == nullptr, absent);
-    }
-
-    void treeIsRebuiltAboutASecondAfterEachShowing() {
-        buildExperiments();
-        TfrmExperimenteMenu menu;
-        menu.open();
-        QCOMPARE(menu.trvMain()->topLevelItemCount(), 0);
-        QTRY_COMPARE_WITH_TIMEOUT(menu.trvMain()->topLevelItemCount(), 1, 3000);
-        QVERIFY(!menu.TimerDummy()->isActive());
-        menu.done(2);
-
-        m_root->write("Wendrak/Standardexperimente/Neu/Text.rtf", "{\\rtf1 n}");
-        menu.open();
-        QTRY_VERIFY_WITH_TIMEOUT(node(menu, "Neu") != nullptr, 3000);
-        menu.done(2);
-    }
-
-    void missingFolderShowsOnlyTheTopNodeAndOpenDoesNothing() {
+        // Without the folder there is only the top node, and "&Öffnen" does nothing.
         QDir(experiments()).removeRecursively();
         TfrmExperimenteMenu menu;
         menu.FillTree();
-        QCOMPARE(menu.trvMain()->topLevelItemCount(), 1);
-        QVERIFY(childTexts(menu.trvMain()->topLevelItem(0)).isEmpty());
+        QTreeWidget* tree = menu.trvMain();
+        QCOMPARE(childTexts(tree->invisibleRootItem()), QStringList{"Standardexperimente"});
+        QVERIFY(childTexts(tree->topLevelItem(0)).isEmpty());
         menu.btnOk()->click();
-        QVERIFY(m_desktop->opened.isEmpty());
-        QCOMPARE(menu.result(), 0);
+        QVERIFY(m_desktop->opened.isEmpty() && menu.result() == 0);
+
+        buildExperiments();
+        menu.FillTree();
+        QVERIFY(tree->topLevelItemCount() == 1 && tree->topLevelItem(0)->isExpanded());
+        QCOMPARE(childTexts(tree->topLevelItem(0)), QStringList{"Versuch"});
+        QCOMPARE(childTexts(findNode(tree, "Versuch")),
+                 (QStringList{"Alpha", "Beta", "Selbst Experimentieren", "Unter"}));
+        QCOMPARE(childTexts(findNode(tree, "Unter")), QStringList{"Gamma"});
+
+        // Picture and selected picture of each kind of node.
+        const std::tuple<const char*, int, int> pictures[] = {
+            {"Versuch", 1, 0}, {"Alpha", 2, 2}, {"Beta", 4, 4}, {"Selbst Experimentieren", 3, 3}};
+        for (const auto& [text, image, selected] : pictures) {
+            QTreeWidgetItem* n = findNode(tree, text);
+            QVERIFY2(!n->icon(0).isNull(), text);
+            QCOMPARE(n->data(0, TfrmExperimenteMenu::ImageIndexRole).toInt(), image);
+            QCOMPARE(n->data(0, TfrmExperimenteMenu::SelectedIndexRole).toInt(), selected);
+        }
+        for (const char* absent : {"Delta", "Geheim", ".versteckt"})
+            QVERIFY2(findNode(tree, absent) == nullptr, absent);
+
+        // A folder link back to an ancestor does not make the tree endless.
+        QVERIFY(QFile::link(experiments() + "Versuch", experiments() + "Versuch/Unter/Zurueck"));
+        menu.FillTree();
+        QVERIFY(findNode(tree, "Zurueck") != nullptr &&
+                findNode(tree, "Zurueck")->childCount() == 0);
     }
 
-    void clickingANodeChoosesItsFileAndOpeningATextPrefersItsRtf() {
+    void shownMenuBuildsItsTreeLaterOpensTextsAndBackLoadsNothing() {
         buildExperiments();
+        m_root->write("Wendrak/Aktuelles Spiel/ALT.PLY", QByteArray(2400, '\0'));
         TfrmExperimenteMenu menu;
-        menu.show();
-        menu.FillTree();
         QTreeWidget* tree = menu.trvMain();
+        // The tree is built about a second after each showing, not at once and not again.
+        menu.show();
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(tree->topLevelItemCount(), 1, 3000);
+        QVERIFY(!menu.TimerDummy()->isActive());
         tree->expandAll();
         // Texts choose their HTML version where there is one; folders choose nothing.
-        const char* rows[][2] = {{"Alpha", "Versuch/Alpha.html"},
-                                 {"Versuch", ""},
-                                 {"Beta", "Versuch/Beta.rtf"},
-                                 {"Selbst Experimentieren", "Versuch/group.sgp"},
-                                 {"Gamma", "Versuch/Unter/Gamma.html"},
-                                 {"Standardexperimente", ""}};
+        const char* rows[][2] = {
+            {"Alpha", "Versuch/Alpha.html"},       {"Versuch", ""},
+            {"Beta", "Versuch/Beta.rtf"},          {"Selbst Experimentieren", "Versuch/group.sgp"},
+            {"Gamma", "Versuch/Unter/Gamma.html"}, {"Standardexperimente", ""}};
         for (const auto& [text, file] : rows) {
-            clickItem(tree, node(menu, text));
+            clickItem(tree, findNode(tree, text));
             QCOMPARE(menu.AuswahlDatei, *file ? experiments() + file : QString());
             QCOMPARE(menu.btnOk()->isEnabled(), *file != 0);
         }
 
-        // "&Öffnen" prefers a text's ".rtf" and keeps the menu open.
-        clickItem(tree, node(menu, "Alpha"));
+        // "&Öffnen" prefers a text's ".rtf" (the ".html" once it has gone) and keeps the
+        // menu open; a double-click on a text acts like it, on a folder it opens nothing.
+        clickItem(tree, findNode(tree, "Alpha"));
         menu.btnOk()->click();
-        QCOMPARE(m_desktop->opened, QStringList{experiments() + "Versuch/Alpha.rtf"});
-
-        // Once the ".rtf" has gone, the same choice opens the ".html" version.
         QFile::remove(experiments() + "Versuch/Alpha.rtf");
         menu.btnOk()->click();
-        QCOMPARE(m_desktop->opened.last(), experiments() + "Versuch/Alpha.html");
-
-        // A double-click on a text acts like the button; on a folder it opens nothing.
-        doubleClickItem(tree, node(menu, "Beta"));
-        doubleClickItem(tree, node(menu, "Versuch"));
-        QCOMPARE(m_desktop->opened.mid(2), QStringList{experiments() + "Versuch/Beta.rtf"});
+        doubleClickItem(tree, findNode(tree, "Beta"));
+        doubleClickItem(tree, findNode(tree, "Versuch"));
+        QCOMPARE(m_desktop->opened, (QStringList{experiments() + "Versuch/Alpha.rtf",
+                                                 experiments() + "Versuch/Alpha.html",
+                                                 experiments() + "Versuch/Beta.rtf"}));
         QVERIFY(menu.isVisible());
-    }
 
-    // "&Öffnen" on the group loads it into the current game and closes with its own result;
-    // "&Zurück" runs nothing and leaves the current game alone.
-    void onlyOpeningTheGroupLoadsItIntoTheCurrentGame() {
-        buildExperiments();
-        m_root->write("Wendrak/Aktuelles Spiel/ALT.PLY", QByteArray(2400, '\0'));
-        for (const bool open : {false, true}) {
-            TfrmExperimenteMenu menu;
-            answerModal([&](QWidget* modal) {
-                if (modal != &menu || !clickGroupOf(menu.trvMain(), "Versuch"))
-                    return false;
-                (open ? menu.btnOk() : menu.mbtnBack())->click();
-                return true;
-            });
-            QCOMPARE(menu.exec(),
-                     open ? TfrmExperimenteMenu::ResultGroup : TfrmExperimenteMenu::ResultBack);
-            QCOMPARE(filesIn(m_root->programFolder() + "Aktuelles Spiel"),
-                     (open ? QStringList{"ANNA.PLY", "BRUNO.PLY"} : QStringList{"ALT.PLY"}));
-            if (open)
-                QCOMPARE(menu.lblCurrentPath()->text(), experiments() + "Versuch/");
-        }
-    }
+        // "&Zurück" on the chosen group runs nothing and leaves the current game alone.
+        clickItem(tree, findNode(tree, "Selbst Experimentieren"));
+        menu.mbtnBack()->click();
+        QCOMPARE(menu.result(), TfrmExperimenteMenu::ResultBack);
+        QCOMPARE(filesIn(m_root->programFolder() + "Aktuelles Spiel"), QStringList{"ALT.PLY"});
 
-    void aFolderLinkBackToAnAncestorDoesNotMakeTheTreeEndless() {
-        buildExperiments();
-        QVERIFY(QFile::link(experiments() + "Versuch", experiments() + "Versuch/Unter/Zurueck"));
-        TfrmExperimenteMenu menu;
-        menu.FillTree();
-        QTreeWidgetItem* back = node(menu, "Zurueck");
-        QVERIFY(back != nullptr && back->childCount() == 0);
+        m_root->write("Wendrak/Standardexperimente/Neu/Text.rtf", "text");
+        menu.show();
+        QTRY_VERIFY_WITH_TIMEOUT(findNode(tree, "Neu") != nullptr, 3000);
     }
 
     void shippedExperimentsEachOfferTextsAndAGroupOfStoredPlayers() {
-        copySourceFolder(*m_root, "Wendrak/Standardexperimente/", "Wendrak/Standardexperimente/");
+        copySource(*m_root, "Wendrak/Standardexperimente/");
         TfrmExperimenteMenu menu;
         menu.FillTree();
         const auto groups = menu.trvMain()->findItems("Selbst Experimentieren",
                                                       Qt::MatchExactly | Qt::MatchRecursive);
-        QVERIFY(groups.size() >= 3);
         const QStringList store = filesIn(TempRoot::sourceData() + "Wendrak/SpielerStamm");
-        bool sawLargeGroup = false;
+        QList<int> sizes;
         for (QTreeWidgetItem* g : groups) {
             QTreeWidgetItem* folder = g->parent();
             bool hasText = false;
             for (int i = 0; i < folder->childCount(); ++i)
                 hasText |= folder->child(i)->data(0, TfrmExperimenteMenu::ImageIndexRole) == 2;
             QVERIFY2(hasText, qPrintable(folder->text(0)));
-
             const QString path = TfrmExperimenteMenu::GetNodePath(folder) + "/";
             const QStringList members = TGroup().ReadGroupFile(m_root->programFolder() + path);
-            QVERIFY(members.size() >= 2);
             QCOMPARE(QSet<QString>(members.begin(), members.end()).size(), members.size());
             for (const QString& m : members)
                 QVERIFY2(store.contains(m), qPrintable(m));
             QCOMPARE(m_root->read("Wendrak/" + path + "group.sgp").count("\r\n"), members.size());
-            sawLargeGroup |= members.size() == 125;
+            sizes << members.size();
         }
-        QVERIFY(sawLargeGroup);
+        QCOMPARE(sizes, (QList<int>{6, 10, 10, 125}));
     }
 };
 
