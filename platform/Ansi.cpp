@@ -64,8 +64,8 @@ QByteArray toAnsi(const QString& text) {
 }
 
 QString ansiUpper(const QString& text) {
-    // Upper case within what Windows-1252 can hold: letters whose upper form has no
-    // Windows-1252 code (like "ß" or "ÿ" -> "Ÿ" which exists) are kept as they are.
+    // A letter whose upper form Windows-1252 cannot hold keeps its case ("µ"), so the
+    // result still encodes to the same number of bytes; "ÿ" -> "Ÿ" is within it.
     QString out = text;
     for (QChar& ch : out) {
         const QChar up = ch.toUpper();

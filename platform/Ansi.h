@@ -12,8 +12,8 @@ QString fromAnsi(const char* data, qsizetype size);
 QString fromAnsi(const QByteArray& bytes);
 QByteArray toAnsi(const QString& text);
 
-// Upper case as the original's ANSI upper-casing did it, on decoded characters (used for
-// listing order and case-insensitive matching).
+// Upper case limited to what Windows-1252 can hold, on decoded characters, so that
+// listing order and case-insensitive matching agree with the stored bytes.
 QString ansiUpper(const QString& text);
 
 } // namespace platform

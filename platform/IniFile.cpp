@@ -5,11 +5,8 @@
 #include "platform/IniFile.h"
 
 #include "platform/Ansi.h"
-#include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
-
-#include <QFileInfo>
 
 namespace platform {
 
@@ -29,14 +26,11 @@ std::string ansi(const QString& text) {
 IniFile::IniFile(const QString& fileName) : d(std::make_unique<Impl>()) {
     d->fileName = fileName;
     d->ini.SetSpaces(false);
-    const QString resolved = resolvePath(fileName);
-    if (QFileInfo(resolved).isFile()) {
-        try {
-            const QByteArray bytes = readFileBytes(resolved);
-            d->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
-        } catch (const WendrakError&) {
-            // An unreadable settings file reads like a missing one: every key its default.
-        }
+    try {
+        const QByteArray bytes = readFileBytes(fileName);
+        d->ini.LoadData(bytes.constData(), static_cast<size_t>(bytes.size()));
+    } catch (const WendrakError&) {
+        // A missing or unreadable settings file gives every key its default.
     }
 }
 
@@ -85,6 +79,9 @@ void IniFile::updateFile() {
         else
             bytes += c;
     }
+    // The library puts two empty lines before every section; one is enough.
+    while (bytes.contains("\r\n\r\n\r\n"))
+        bytes.replace("\r\n\r\n\r\n", "\r\n\r\n");
     writeFileBytes(d->fileName, bytes);
 }
 

@@ -1,4 +1,4 @@
-// Number formatting as the original's formatting routines wrote figures. The figures are
+// Number formatting for the figures of windows and result files. The figures are
 // quotients and sums of integers, so they are formatted from their exact value (numerator
 // and denominator) and binary rounding never changes a digit. Decimal digits are rounded
 // half away from zero (6.25 -> "6,3", 0.125 -> "0,13"). The decimal separator comes from
@@ -31,10 +31,10 @@ QString formatFixedDouble(double value, int precision, int width = 0);
 // "%Ws": right-aligned in W characters, never cut.
 QString padLeft(const QString& text, int width);
 
-// Text to number with the locale's separator (the original's StrToFloat); throws
-// WendrakError for text that is not a number, the empty text included.
+// Text to number with the locale's separator; throws WendrakError for text that is not a
+// number, the empty text included.
 double strToFloat(const QString& text);
-// The original's StrToInt: throws WendrakError for text that is not an integer.
+// Text to integer; throws WendrakError for text that is not an integer.
 int strToInt(const QString& text);
 
 } // namespace platform

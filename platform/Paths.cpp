@@ -103,13 +103,11 @@ QString resolvePath(const QString& path) {
 }
 
 bool fileExists(const QString& path) {
-    const QFileInfo info(resolvePath(path));
-    return info.exists() && info.isFile();
+    return QFileInfo(resolvePath(path)).isFile();
 }
 
 bool folderExists(const QString& path) {
-    const QFileInfo info(resolvePath(path));
-    return info.exists() && info.isDir();
+    return QFileInfo(resolvePath(path)).isDir();
 }
 
 QString pathForCreate(const QString& path) {

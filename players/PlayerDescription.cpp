@@ -167,9 +167,8 @@ void readAnswers(SpielerTyp& p, const QJsonValue& value, const QString& who) {
 }
 
 bool validFileName(const QString& name) {
-    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
-           !name.contains(QLatin1Char('\\')) && name != "." && name != ".." &&
-           name.toLower().endsWith(QLatin1String(".ply")) && name.size() > 4;
+    return name.size() > 4 && name.toLower().endsWith(QLatin1String(".ply")) &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
 } // namespace
@@ -232,7 +231,7 @@ std::vector<PlayerDescription> ReadPlayerDescriptions(const QString& path) {
     const QByteArray bytes = platform::readFileBytes(path);
     QJsonParseError error;
     const QJsonDocument doc = QJsonDocument::fromJson(bytes, &error);
-    const QString file = platform::extractFileName(platform::toSlashes(path));
+    const QString file = platform::extractFileName(path);
     if (doc.isNull())
         throw WendrakError(QStringLiteral("%1: kein gültiges JSON (Zeichen %2: %3).")
                                .arg(file)
@@ -270,7 +269,7 @@ QStringList WritePlayerDescriptions(const std::vector<PlayerDescription>& player
         seen.insert(key);
     }
     const QString target = platform::withTrailingSlash(folder);
-    if (!platform::folderExists(target) && !platform::forceFolders(target))
+    if (!platform::forceFolders(target))
         throw WendrakError(
             QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(target));
     QStringList written;

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -95,8 +97,7 @@ QStringList TGroup::ReadGroupFile(const QString& folder) const {
 void TGroup::SaveGroupFile(const QString& path, const QStringList& lines) const {
     const QString file = platform::toSlashes(path);
     const QString folder = platform::extractFilePath(file);
-    if (!folder.isEmpty() && !platform::folderExists(folder) &&
-        !platform::forceFolders(platform::resolvePath(folder)))
+    if (!folder.isEmpty() && !platform::forceFolders(folder))
         throw WendrakError(
             QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(folder));
     platform::writeAnsiLines(platform::pathForCreate(file), lines);
@@ -105,7 +106,7 @@ void TGroup::SaveGroupFile(const QString& path, const QStringList& lines) const 
 QStringList TGroup::ListOwnGroups(const QString& dataFolder) const {
     const QString folder =
         platform::withTrailingSlash(dataFolder) + QStringLiteral("Eigene Gruppen/");
-    if (!platform::folderExists(folder) && !platform::forceFolders(platform::resolvePath(folder)))
+    if (!platform::forceFolders(folder))
         throw WendrakError(
             QStringLiteral("Der Ordner \"%1\" kann nicht angelegt werden.").arg(folder));
     return platform::listFolder(platform::resolvePath(folder), QStringLiteral("*"),
@@ -113,9 +114,8 @@ QStringList TGroup::ListOwnGroups(const QString& dataFolder) const {
 }
 
 void TGroup::RenewGroupFiles(const QString& folder) const {
-    const QString dir = platform::withTrailingSlash(folder);
-    platform::deleteFile(platform::resolvePath(dir + kGroupFile));
-    RebuildGroupFiles(dir + QStringLiteral("*.ply"));
+    // The rebuild removes the folder's own group file before it writes the new ones.
+    RebuildGroupFiles(platform::withTrailingSlash(folder) + QStringLiteral("*.ply"));
 }
 
 void TGroup::RebuildGroupFiles(const QString& mask) const {
@@ -123,9 +123,7 @@ void TGroup::RebuildGroupFiles(const QString& mask) const {
     QStringList entries;
     ListFilesRecursive(normalized, entries);
 
-    const QString top = platform::extractFilePath(normalized) + kGroupFile;
-    if (platform::fileExists(top))
-        platform::deleteFile(platform::resolvePath(top));
+    platform::deleteFile(platform::extractFilePath(normalized) + kGroupFile);
 
     // Lines are appended to each folder's group file after what it already holds; the
     // files are gathered per folder and written once each.
@@ -169,31 +167,27 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
     if (cut >= 0)
         subject = subject.mid(cut + 1);
 
+    // The special and trial lists are searched for the name, the other two in it.
+    const auto listHolds = [](const auto& list, const QString& text) {
+        return std::any_of(std::begin(list), std::end(list), [&](const char* entry) {
+            return containsIgnoringCase(QLatin1String(entry), text);
+        });
+    };
+    const auto nameHolds = [&subject](const auto& list) {
+        return std::any_of(std::begin(list), std::end(list), [&](const char* entry) {
+            return containsIgnoringCase(subject, QLatin1String(entry));
+        });
+    };
+
     QString code;
-    for (const char* entry : special)
-        if (containsIgnoringCase(QLatin1String(entry), subject)) {
-            code = QStringLiteral("1");
-            break;
-        }
-    const QString head = subject.left(4);
-    bool trialHit = false;
-    for (const char* entry : trial)
-        if (containsIgnoringCase(QLatin1String(entry), head)) {
-            trialHit = true;
-            break;
-        }
-    if (trialHit || player.Spielertyp == 5)
+    if (listHolds(special, subject))
+        code = QStringLiteral("1");
+    if (listHolds(trial, subject.left(4)) || player.Spielertyp == 5)
         code = QStringLiteral("2");
-    for (const char* entry : dominant)
-        if (containsIgnoringCase(subject, QLatin1String(entry))) {
-            code = QStringLiteral("0");
-            break;
-        }
-    for (const char* entry : corner)
-        if (containsIgnoringCase(subject, QLatin1String(entry))) {
-            code = QStringLiteral("4");
-            break;
-        }
+    if (nameHolds(dominant))
+        code = QStringLiteral("0");
+    if (nameHolds(corner))
+        code = QStringLiteral("4");
     if (containsIgnoringCase(player.Dateiname.get(), QStringLiteral(".plx")))
         code = QStringLiteral("9");
     if (code.isEmpty())
@@ -248,12 +242,12 @@ QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupF
         for (const QString& name : old)
             DeletePlayerFile(resolved + name);
     } else {
-        platform::forceFolders(platform::resolvePath(targetDir));
+        platform::forceFolders(targetDir);
     }
 
     QStringList missing;
     const QStringList members =
-        ReadGroupFile(platform::extractFilePath(platform::toSlashes(groupFile)));
+        ReadGroupFile(platform::extractFilePath(groupFile));
     for (const QString& line : members) {
         const QString source = storeDir + platform::toSlashes(line);
         if (IsUnsafeMemberName(line) || !platform::fileExists(source)) {
@@ -261,7 +255,7 @@ QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupF
             continue;
         }
         CopyToFreeName(platform::resolvePath(source), targetDir,
-                       platform::extractFileName(platform::toSlashes(line)));
+                       platform::extractFileName(line));
     }
     return missing;
 }

@@ -1,5 +1,5 @@
-// The desktop services the program used from the shell: opening a document with the
-// program associated with it, the screen's colour depth, starting another program.
+// The desktop services the windows need: opening a document with the program associated
+// with it, the screen's colour depth, starting another program.
 // Tests replace the instance to see what would have been opened.
 #pragma once
 
@@ -11,7 +11,7 @@ namespace platform {
 class Desktop {
 public:
     virtual ~Desktop() = default;
-    // The shell's "open": returns false when nothing could open it.
+    // Opens with the associated program; returns false when nothing could open it.
     virtual bool openDocument(const QString& path);
     // Bits per pixel of the primary screen.
     virtual int colorDepth();

@@ -32,10 +32,10 @@ void GradientWidget::paintEvent(QPaintEvent*) {
     const QColor a = fromBgr(m_start);
     const QColor b = fromBgr(m_end);
     const int w = width();
+    const int div = std::max(1, m_steps - 1);
     for (int i = 0; i < m_steps; ++i) {
         const int x0 = w * i / m_steps;
         const int x1 = w * (i + 1) / m_steps;
-        const int div = std::max(1, m_steps - 1);
         const QColor c(a.red() + (b.red() - a.red()) * i / div,
                        a.green() + (b.green() - a.green()) * i / div,
                        a.blue() + (b.blue() - a.blue()) * i / div);

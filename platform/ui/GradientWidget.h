@@ -1,5 +1,5 @@
-// Stands where the gradient control stood: paints a horizontal gradient from StartColor to
-// EndColor in Steps bands. Colours are $BBGGRR integers as the designs write them. The form
+// A horizontal gradient from StartColor to EndColor in Steps bands, the backdrop of the
+// window designs. Colours are $BBGGRR integers as the designs write them. The form
 // look reads the widget's name and Tag to pick its colours.
 #pragma once
 

@@ -85,10 +85,9 @@ TEST(Traits, StatementsAndTypeFollowTheRules) {
 TEST(Traits, ProfileChangesOnlyTheStatementsAndTheType) {
     SpielerTyp p = profile(); // all K; every byte but the situations unlike its neighbours
     auto* bytes = reinterpret_cast<unsigned char*>(&p);
-    for (size_t i = 0; i < sizeof p; ++i) {
+    for (size_t i = 0; i < sizeof p; ++i)
         if (i < 123 || i >= 280)
             bytes[i] = static_cast<unsigned char>(i * 7 + 3);
-    }
     const SpielerTyp before = p;
     DeriveRecordTraits(p);
     const auto* a = reinterpret_cast<const unsigned char*>(&before);
