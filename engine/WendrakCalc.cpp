@@ -105,17 +105,15 @@ std::int32_t truncToInt(double value) {
     return static_cast<std::int32_t>(t);
 }
 
-// A profile entry prepared for the round loop: what RandomMove decides without drawing,
-// or the draw.
+// A profile entry of n cases with k K-cases, decided once: a move that needs no draw, or
+// the draw; the round loops keep entries in this form.
 struct PreparedEntry {
     std::int32_t fixed; // MoveK, MoveD, or -1 for a draw
     std::uint32_t n;
     std::int32_t k;
 };
 
-PreparedEntry prepare(const SituationTyp& s) {
-    const std::int32_t n = s.Anzahl;
-    const std::int32_t k = s.AnzahlK;
+PreparedEntry prepare(std::int32_t n, std::int32_t k) {
     if (n == k)
         return {MoveK, 0, 0};
     if (k == 0)
@@ -131,6 +129,32 @@ inline std::int32_t draw(const PreparedEntry& e, platform::Random& random) {
     return static_cast<std::int64_t>(random.below(e.n)) < e.k ? MoveK : MoveD;
 }
 
+// The points of a round by its moves.
+void score(ZugTyp& z, const PayoffTable& pay) {
+    z.Punkte1 = pay.Punkte1[isD(z.Zug1)][isD(z.Zug2)];
+    z.Punkte2 = pay.Punkte2[isD(z.Zug1)][isD(z.Zug2)];
+}
+
+// A game's result from its points and move counts; the favours follow from the counts.
+GameResult tally(std::int64_t sum1, std::int64_t sum2, std::int32_t kCount, std::int32_t kk,
+                 std::int32_t dd, std::int32_t dk, std::int32_t kd, std::int32_t nkk) {
+    GameResult g;
+    g.Punkte1 = static_cast<std::int32_t>(sum1);
+    g.Punkte2 = static_cast<std::int32_t>(sum2);
+    g.AnzK = kCount;
+    g.AnzKK = kk;
+    g.AnzDD = dd;
+    g.AnzDK = dk;
+    g.AnzKD = kd;
+    g.AnzNKK = nkk;
+    g.AnzKK2 = kk;
+    g.ErhalteneDienste1 = kk + dk;
+    g.ErwieseneDienste1 = kk + kd;
+    g.ErhalteneDienste2 = kk + kd;
+    g.ErwieseneDienste2 = kk + dk;
+    return g;
+}
+
 struct Side {
     PreparedEntry entries[SituationCount];
     AutomatTyp* automat;
@@ -139,7 +163,7 @@ struct Side {
 Side prepareSide(SpielerTyp& player) {
     Side side;
     for (int i = 0; i < SituationCount; ++i)
-        side.entries[i] = prepare(player.Situationen[i]);
+        side.entries[i] = prepare(player.Situationen[i].Anzahl, player.Situationen[i].AnzahlK);
     side.automat = player.Automat;
     return side;
 }
@@ -256,22 +280,7 @@ GameResult playLoop(WendrakEngine& e, Side& p1, Side& p2, int rounds,
     }
     e.ExploitCount1 = ex1;
     e.ExploitCount2 = ex2;
-
-    GameResult g;
-    g.Punkte1 = static_cast<std::int32_t>(sum1);
-    g.Punkte2 = static_cast<std::int32_t>(sum2);
-    g.AnzK = kCount;
-    g.AnzKK = kk;
-    g.AnzDD = dd;
-    g.AnzDK = dk;
-    g.AnzKD = kd;
-    g.AnzNKK = nkk;
-    g.AnzKK2 = kk;
-    g.ErhalteneDienste1 = kk + dk;
-    g.ErwieseneDienste1 = kk + kd;
-    g.ErhalteneDienste2 = kk + kd;
-    g.ErwieseneDienste2 = kk + dk;
-    return g;
+    return tally(sum1, sum2, kCount, kk, dd, dk, kd, nkk);
 }
 
 // Two profile players. A round is carried as its code; one lookup by the previous code
@@ -343,28 +352,16 @@ GameResult playProfiles(WendrakEngine& e, const Side& p1, const Side& p2, int ro
     e.ExploitCount1 = ex1;
     e.ExploitCount2 = ex2;
 
-    GameResult g;
     std::int64_t sum1 = 0, sum2 = 0;
-    std::int32_t byMoves[4] = {};
+    std::int32_t byMoves[4] = {}; // KK, KD, DK, DD
     for (int code = 0; code < 12; ++code) {
         byMoves[code & 3] += hist[code];
         sum1 += std::int64_t(hist[code]) * p1ByCode[code & 3];
         sum2 += std::int64_t(hist[code]) * p2ByCode[code & 3];
     }
-    g.Punkte1 = static_cast<std::int32_t>(sum1);
-    g.Punkte2 = static_cast<std::int32_t>(sum2);
-    g.AnzKK = byMoves[0];
-    g.AnzKD = byMoves[1];
-    g.AnzDK = byMoves[2];
-    g.AnzDD = byMoves[3];
-    g.AnzK = 2 * g.AnzKK + g.AnzKD + g.AnzDK;
-    g.AnzNKK = hist[4]; // standing 0, both K
-    g.AnzKK2 = g.AnzKK;
-    g.ErhalteneDienste1 = g.AnzKK + g.AnzDK;
-    g.ErwieseneDienste1 = g.AnzKK + g.AnzKD;
-    g.ErhalteneDienste2 = g.AnzKK + g.AnzKD;
-    g.ErwieseneDienste2 = g.AnzKK + g.AnzDK;
-    return g;
+    const auto [kk, kd, dk, dd] = byMoves;
+    // hist[4]: standing 0, both K.
+    return tally(sum1, sum2, 2 * kk + kd + dk, kk, dd, dk, kd, hist[4]);
 }
 
 void checkRounds(int rounds) {
@@ -424,20 +421,13 @@ PayoffTable PayoffTable::fromSettings(const TApplicationEnviroment* settings) {
 }
 
 void ApplyPayoff(ZugTyp& round, const TApplicationEnviroment* settings) {
-    const PayoffTable t = PayoffTable::fromSettings(settings);
-    round.Punkte1 = t.Punkte1[isD(round.Zug1)][isD(round.Zug2)];
-    round.Punkte2 = t.Punkte2[isD(round.Zug1)][isD(round.Zug2)];
+    score(round, PayoffTable::fromSettings(settings));
 }
 
 // ---- the round steps ------------------------------------------------------------------
 
 std::int32_t RandomMove(std::int32_t n, std::int32_t k, platform::Random& random) {
-    if (n == k)
-        return MoveK;
-    if (k == 0)
-        return MoveD;
-    const std::int64_t r = n > 0 ? random.below(static_cast<std::uint32_t>(n)) : 0;
-    return r < k ? MoveK : MoveD;
+    return draw(prepare(n, k), random);
 }
 
 std::int32_t NextGameState(std::int32_t standing, std::int32_t move1, std::int32_t move2) {
@@ -565,15 +555,12 @@ GameResult PlayGame(const QString& name1, const QString& name2, std::int32_t rou
         readPlayer(base + platform::changeFileExt(platform::toSlashes(name2), ".ply"));
 
     WendrakEngine& engine = SharedEngine();
-    GameResult result;
-    if (seed) {
-        platform::Random random(*seed);
-        result = engine.PlayRecords(player1, player2, rounds, random,
-                                    PayoffTable::fromSettings(&settings));
-    } else {
-        result = engine.PlayRecords(player1, player2, rounds, SharedRandom(),
-                                    PayoffTable::fromSettings(&settings));
-    }
+    std::optional<platform::Random> seeded;
+    if (seed)
+        seeded.emplace(*seed);
+    const GameResult result =
+        engine.PlayRecords(player1, player2, rounds, seeded ? *seeded : SharedRandom(),
+                           PayoffTable::fromSettings(&settings));
     SaveGameDebugFile(GameDebugFilePath(settings.RootPath(), gameNumber), debug,
                       engine.Rounds(rounds));
     return result;
@@ -593,10 +580,6 @@ void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedM
     e.ExploitCount1 = 0;
     e.ExploitCount2 = 0;
     const bool automat = isAutomaton(player);
-    const auto score = [&pay](ZugTyp& z) {
-        z.Punkte1 = pay.Punkte1[isD(z.Zug1)][isD(z.Zug2)];
-        z.Punkte2 = pay.Punkte2[isD(z.Zug1)][isD(z.Zug2)];
-    };
 
     ZugTyp& first = e.Zuege[1];
     first.Stand = 0;
@@ -604,7 +587,7 @@ void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedM
                          : RandomMove(player.Situationen[SitErsterTag].Anzahl,
                                       player.Situationen[SitErsterTag].AnzahlK, random);
     first.Zug2 = fixedMove;
-    score(first);
+    score(first, pay);
 
     for (int r = 2; r <= rounds; ++r) {
         const ZugTyp& prev = e.Zuege[r - 1];
@@ -618,7 +601,7 @@ void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedM
             z.Zug1 = RandomMove(s.Anzahl, s.AnzahlK, random);
         }
         z.Zug2 = fixedMove;
-        score(z);
+        score(z, pay);
     }
 }
 

@@ -1,11 +1,10 @@
 // The CSV row logger of the debug files.
 #include "engine/uTLogger.h"
 
+#include "platform/Ansi.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
-
-#include "platform/Ansi.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -50,12 +49,12 @@ void TLogger::AddLine(const QString& text) {
 
 int TLogger::ColumnIndex(const QString& key) {
     const QString upper = key.toUpper();
-    for (int i = 0; i < FCount; ++i)
+    for (qsizetype i = 0; i < FColumns.size(); ++i)
         if (FColumns[i].Key.toUpper() == upper)
-            return i;
+            return int(i);
     FColumns.append(RValue{key, QString()});
     FHeader += key + QLatin1Char(',');
-    return FCount++;
+    return int(FColumns.size() - 1);
 }
 
 void TLogger::SetValue(const QString& key, const QString& value) {
@@ -65,10 +64,9 @@ void TLogger::SetValue(const QString& key, const QString& value) {
 
 void TLogger::WriteRow() {
     QString line;
-    for (int i = 0; i < FCount; ++i)
-        line += FColumns[i].Value + QLatin1Char(',');
+    for (const RValue& column : FColumns)
+        line += column.Value + QLatin1Char(',');
     FColumns.clear();
-    FCount = 0;
     FLines.append(line);
 }
 

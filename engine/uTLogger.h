@@ -34,12 +34,9 @@ public:
 
     const QString& HeaderText() const { return FHeader; }
     const QStringList& Lines() const { return FLines; }
-    int ColumnCount() const { return FCount; }
-    const QVector<RValue>& Columns() const { return FColumns; }
 
 private:
     QString FHeader;
     QVector<RValue> FColumns;
-    int FCount = 0;
     QStringList FLines;
 };

@@ -33,8 +33,6 @@ inline SpielerTyp titForTat() {
 inline SpielerTyp automaton(std::array<int, 3> moves, int position = 0) {
     SpielerTyp p = zeroedPlayer();
     p.IstAutomat = 1;
-    for (SituationTyp& s : p.Situationen)
-        s = {-1, -1, -1};
     for (AutomatTyp& a : p.Automat)
         a = {position, {moves[0], moves[1], moves[2]}};
     return p;

@@ -36,29 +36,12 @@ TEST(Logger, KeysIgnoreCaseAndClearingKeepsTheColumnsWithEmptyValues) {
     EXPECT_EQ(log.Lines().mid(1), QStringList({"b,3,", ",3,"}));
 }
 
-TEST(Logger, HeaderRepeatsTheKeysOfRowsWrittenWithoutClearing) {
-    TempRoot root;
-    TLogger log;
-    for (int i = 1; i <= 2; ++i) {
-        log.SetValue("zugnr", QString::number(i));
-        log.SetValue("Erg.", "N,K"); // written as given
-        log.WriteRow();
-    }
-    log.SaveToFile(root.root() + "x.csv");
-    EXPECT_EQ(root.read("x.csv"), QByteArray("zugnr,Erg.,zugnr,Erg.,\r\n1,N,K,\r\n2,N,K,\r\n"));
-}
-
-TEST(Logger, HeaderWordInAValueIsReplacedAndTheFirstSaveFixesTheHeader) {
+TEST(Logger, HeaderWordInAValueIsReplacedByTheHeaderText) {
+    // A player file named "Header.ply" in a debug row comes out like this.
     TempRoot root;
     TLogger log;
     log.SetValue("k", "mein Header");
     log.WriteRow();
     log.SaveToFile(root.root() + "a.csv");
     EXPECT_EQ(root.read("a.csv"), QByteArray("k,\r\nmein k,,\r\n"));
-
-    log.ClearValues();
-    log.SetValue("neu", "1");
-    log.WriteRow();
-    log.SaveToFile(root.root() + "a.csv");
-    EXPECT_EQ(root.read("a.csv"), QByteArray("k,\r\nmein k,,\r\n1,\r\n"));
 }
