@@ -104,3 +104,16 @@ TEST(Peacefulness, AutomatonScoreComesFromItsName) {
         EXPECT_EQ(PeacefulnessScore(p), r.score) << r.name;
     }
 }
+
+TEST(TestRuns, TestRunsStartFromTheirOwnConsensusState) {
+    // Left over from a game: a consensus flag and an exploitation count. Neither a player that
+    // is not consensus-oriented nor one that exploits nobody here answers mutual K from MKD.
+    SpielerTyp consensus = profile(kGives, {SitNDD, SitMKD, SitPKD});
+    consensus.Spielertyp = 3;
+    for (SpielerTyp p : {profile(kGives, {SitMKD}), consensus}) {
+        SharedEngine().glbKons1 = 1;
+        SharedEngine().ExploitCount1 = 5;
+        TestAgainstCooperator(p, true);
+        EXPECT_EQ(p.ErgebnisGegenK, 3000) << p.Spielertyp;
+    }
+}
