@@ -122,13 +122,6 @@ QString AccommodationText(const PropertyCounts& counts, std::int64_t n) {
            AccommodationEnd;
 }
 
-QString StyledLine(const std::vector<std::pair<int, QString>>& pieces) {
-    QString line;
-    for (std::size_t i = 0; i < pieces.size(); ++i)
-        line += MakeStyledPiece(pieces[i].first, pieces[i].second, i + 1 == pieces.size());
-    return line;
-}
-
 namespace {
 
 // The most common line of the result window: a text, its figure highlighted, and a text

@@ -15,8 +15,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 class ResultDisplay;
 
@@ -65,9 +63,6 @@ QString TypAnteil(const TypeTallies& tallies, int type, std::int64_t n);
 QString PropertyShare(std::int64_t count, std::int64_t n);
 // "Das gesamte, in der Gruppe vorhandene Entgegenkommen ... von <n> Teilnehmern."
 QString AccommodationText(const PropertyCounts& counts, std::int64_t n);
-
-// A styled line from its pieces (style, text); the last piece closes the line.
-QString StyledLine(const std::vector<std::pair<int, QString>>& pieces);
 
 // Sets the window's counts and fills the placeholders of the first overview and of social
 // effectiveness.

@@ -7,14 +7,9 @@
 
 #include <algorithm>
 
-namespace {
-
-// The run fills TypNamen before the ranking; these are the same texts.
-QString DefaultTypeName(int type) {
+QString TypeName(int type) {
     return type == 0 ? QStringLiteral("Nicht bekannt.") : QStringLiteral("Typ%1").arg(type);
 }
-
-} // namespace
 
 void SortRanking(int high, std::vector<TeilnehmerTyp>& entries) {
     if (high < 0 || entries.empty())
@@ -95,9 +90,8 @@ void ShowRanking(TournamentState& state, ResultDisplay& display, TypeTallies& ta
     for (int i = 0; i <= high; ++i) {
         const TeilnehmerTyp& t = state.Teilnehmer[std::size_t(i)];
         const int type = ClassifyPlayerType(state, i, tallies);
-        const QString typeText = type < int(state.TypNamen.size())
-                                     ? state.TypNamen[std::size_t(type)]
-                                     : DefaultTypeName(type);
+        const QString typeText =
+            type < int(state.TypNamen.size()) ? state.TypNamen[std::size_t(type)] : TypeName(type);
         display.AddRankingRow(RankText(state.Teilnehmer, i), t.Name,
                               QString::number(ShownPoints(t.Punkte)), typeText,
                               state.AnzTeilnehmerHigh, state.AnzTeilnehmerHigh);

@@ -23,6 +23,10 @@ struct TypeTallies {
 // the table is cut to its last entry.
 void SortRanking(int high, std::vector<TeilnehmerTyp>& entries);
 
+// The display text of a type number: "Nicht bekannt." for 0, else "Typ<n>". The run fills
+// TypNamen with these; the ranking falls back on them for a table that was not filled.
+QString TypeName(int type);
+
 // The points a participant shows: its average per run, truncated.
 std::int32_t ShownPoints(std::int32_t punkte);
 

@@ -26,6 +26,13 @@ QString MakeStyledPiece(int style, const QString& text, bool last) {
     return piece;
 }
 
+QString StyledLine(const std::vector<std::pair<int, QString>>& pieces) {
+    QString line;
+    for (std::size_t i = 0; i < pieces.size(); ++i)
+        line += MakeStyledPiece(pieces[i].first, pieces[i].second, i + 1 == pieces.size());
+    return line;
+}
+
 QStringList SplitCommaText(const QString& line) {
     const qsizetype nul = line.indexOf(QChar(0));
     const QStringView text = nul < 0 ? QStringView(line) : QStringView(line).left(nul);

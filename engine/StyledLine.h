@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <utility>
+#include <vector>
 
 // One piece of a styled line.
 struct StyledPiece {
@@ -30,6 +32,9 @@ inline constexpr unsigned StyleOrange = 0xFF8040;
 // is the last piece of the line. A quote inside the text is doubled so the text comes
 // back unchanged.
 QString MakeStyledPiece(int style, const QString& text, bool last);
+
+// A whole line from its pieces (style, text); the last piece closes the line.
+QString StyledLine(const std::vector<std::pair<int, QString>>& pieces);
 
 // Splits a line into its items under the comma-text rules.
 QStringList SplitCommaText(const QString& line);

@@ -4,6 +4,7 @@
 #include "engine/Tournament.h"
 
 #include "engine/GroupFigures.h"
+#include "engine/Ranking.h"
 #include "engine/ResultDisplay.h"
 #include "engine/WendrakCalc.h"
 #include "engine/uTLogger.h"
@@ -11,7 +12,6 @@
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
-#include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 
 #include <QDir>
@@ -95,20 +95,12 @@ void ResultFile::closeQuietly() noexcept {
 // ---------------------------------------------------------------------------------------
 // Steps
 
-namespace {
-
-QString currentGameFolder(const TournamentState& state) {
-    return state.WendrakPath + QStringLiteral("Aktuelles Spiel/");
-}
-
-} // namespace
-
 void LoadGamePlayers(TournamentState& state) {
     state.SpielerDateien.clear();
     state.SpielerNamen.clear();
     state.SpielerTypNr.clear();
     state.SpielerSaetze.clear();
-    const QString folder = currentGameFolder(state);
+    const QString folder = CurrentGameFolder(state);
     // Hidden entries count too: the game folder is the program's own, whatever is there plays.
     const QStringList names =
         platform::listFolder(folder, QStringLiteral("*.ply"), platform::ListKind::Files, true);
@@ -122,13 +114,9 @@ void LoadGamePlayers(TournamentState& state) {
 }
 
 void InitTypeNames(TournamentState& state) {
-    state.TypNamen = {QStringLiteral("Nicht bekannt."),
-                      QStringLiteral("Typ1"),
-                      QStringLiteral("Typ2"),
-                      QStringLiteral("Typ3"),
-                      QStringLiteral("Typ4"),
-                      QStringLiteral("Typ5"),
-                      QStringLiteral("Typ6")};
+    state.TypNamen.clear();
+    for (int type = 0; type <= 6; ++type)
+        state.TypNamen.push_back(TypeName(type));
 }
 
 void OpenResultFiles(TournamentState& state) {
@@ -325,7 +313,7 @@ public:
         m_datei1 = datei1;
         m_datei2 = datei2;
         m_rowCount = 0;
-        m_headerKeys = 0;
+        m_gamePending = false;
     }
     // Game r of the current pairing was played (its Runde file now holds its rounds).
     void gamePlayed(int run, std::span<const ZugTyp> rounds) {
@@ -335,11 +323,11 @@ public:
             auto& table = m_tables[std::size_t(m_pairing & 1)][std::size_t(run)];
             std::copy(rounds.begin(), rounds.end(), table.begin());
         }
-        m_headerKeys = 9; // the game's values are set, the totals not yet
+        m_gamePending = true; // the game's values are set, the totals not yet
     }
     void rowWritten(const GameRow& row) {
         m_rows[std::size_t(m_rowCount++)] = row;
-        m_headerKeys = 11;
+        m_gamePending = false;
     }
     void cancelled() { m_cancelled = true; }
 
@@ -376,7 +364,7 @@ public:
             logger.SetValue(QStringLiteral("AnzK"), QString::number(row.AnzK));
             logger.WriteRow();
         }
-        if (m_headerKeys == 9) // a game played but not yet logged: its nine values are set
+        if (m_gamePending) // a game played but not yet logged: its nine values are set
             setGame(GameResult{});
         if (m_cancelled)
             logger.AddLine(QStringLiteral("Abbruch durch Benutzer"));
@@ -392,7 +380,7 @@ private:
     QString m_datei1, m_datei2;
     std::array<GameRow, AnzDurchlaeufe> m_rows{};
     int m_rowCount = 0;
-    int m_headerKeys = 0;
+    bool m_gamePending = false;
     bool m_cancelled = false;
 };
 
@@ -444,7 +432,6 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
         return RunFinished;
     }
 
-    int result = RunFinished;
     bool progressShown = false;
     std::optional<DebugRecorder> debugFiles;
     bool debugWritten = false;
@@ -454,8 +441,6 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
 
         observer.showProgress();
         progressShown = true;
-        state.AnzK = 0;
-        state.intAnzNKK = 0;
 
         debugFiles.emplace(state.RootPath, options.debug);
         debugFiles->prepareFolder();
@@ -484,11 +469,10 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
                         observer.hideProgress();
                         progressShown = false;
                         debugFiles->cancelled();
-                        result = RunCancelled;
                         closeResultFiles(state);
                         debugWritten = true;
                         debugFiles->write();
-                        return result;
+                        return RunCancelled;
                     }
                     observer.clearAbort();
                 }
@@ -524,9 +508,7 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
         progressShown = false;
         RunFigureSteps(state, window, true);
         closeResultFiles(state);
-        if (observer.showResults() == 4)
-            result = RunNewGroup;
-        return result;
+        return observer.showResults() == 4 ? RunNewGroup : RunFinished;
     } catch (...) {
         if (progressShown)
             observer.hideProgress();

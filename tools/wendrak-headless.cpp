@@ -28,16 +28,18 @@
 
 namespace {
 
-void out(const QString& line) {
+void writeLine(std::FILE* stream, const QString& line) {
     const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fputc('\n', stream);
+}
+
+void out(const QString& line) {
+    writeLine(stdout, line);
 }
 
 void err(const QString& line) {
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
-    std::fputc('\n', stderr);
+    writeLine(stderr, line);
 }
 
 int usage() {

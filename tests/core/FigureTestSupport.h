@@ -52,6 +52,12 @@ public:
         return joined;
     }
     QString styles(const QString& placeholder) const { return text(placeholder, true); }
+    QStringList texts(std::initializer_list<const char*> placeholders) const {
+        QStringList all;
+        for (const char* p : placeholders)
+            all << text(QString::fromUtf8(p));
+        return all;
+    }
 };
 
 // A profile player that gives way in kOf10 of 10 cases in every situation.
@@ -100,10 +106,16 @@ inline int playTournament(TournamentState& state, const TempRoot& root, Tourname
     return PlayDravolenz_new(state, obs, display, {.debug = debug, .seed = seed});
 }
 
+// The lines of a result file in the program folder, each ended by CR LF.
+inline QStringList resultLines(const TempRoot& root, const QString& name) {
+    QStringList all = QString::fromLatin1(root.read("Wendrak/" + name)).split("\r\n");
+    all.removeLast(); // what follows the last line end
+    return all;
+}
+
 // The nine game values of the "Gruppenergebnisse.Txt" line with this id.
 inline QStringList groupResultValues(const TempRoot& root, const QString& id) {
-    for (const QString& line :
-         QString::fromLatin1(root.read("Wendrak/Gruppenergebnisse.Txt")).split("\r\n"))
+    for (const QString& line : resultLines(root, "Gruppenergebnisse.Txt"))
         if (line.startsWith(id + ";"))
             return line.split(';').mid(4);
     return {};

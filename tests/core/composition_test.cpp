@@ -1,5 +1,5 @@
-// "Zusammensetzung.Txt": every line of hand-worked groups, separators under both locales,
-// rounding of exact shares, and the bytes on disk.
+// "Zusammensetzung.Txt": every line of a hand-worked group. Rounding and separators of the
+// shares are those of the window's texts (figures test).
 #include "FigureTestSupport.h"
 #include "engine/Composition.h"
 #include "platform/NumberFormat.h"
@@ -39,39 +39,13 @@ TEST_F(Composition, FourPlayerGroupGivesTheseTwelveLines) {
         "von 4 Teilnehmern..;",
     };
     EXPECT_EQ(CompositionLines(tallies({{1, 1}, {3, 2}}), c, 4), expected);
-}
 
-TEST_F(Composition, SharesRoundHalfUpAndOnlyPropertySharesFollowTheLocale) {
+    // Type shares keep "," whatever the locale; the other figures follow it.
     platform::setDecimalSeparator(u'.');
-    // 1 of 16 = 6.25 %, accommodation 0.125
-    const PropertyCounts c{.AnzFriedlich = 1, .SummeEntgegenkommenPromille = 125};
-    const QStringList lines = CompositionLines(tallies({{1, 1}, {6, 1}}), c, 16);
-    EXPECT_TRUE(lines[1].endsWith(";        6,3%;        0,0%"));
-    EXPECT_TRUE(lines[3].endsWith(";        0,0%;        6,3%"));
-    EXPECT_TRUE(lines[5].endsWith(";sind friedlich:;6.3;"));
-    EXPECT_TRUE(lines[11].contains(" beträgt 0.13 bei einer Gruppengröße von 16 Teilnehmern..;"));
-}
-
-TEST_F(Composition, AlwaysTwelveLinesEvenForAnEmptyGroup) {
-    const QStringList lines = CompositionLines({}, {}, 0);
-    ASSERT_EQ(lines.size(), 12);
-    EXPECT_TRUE(lines[2].endsWith(";        0,0%;        0,0%"));
-    EXPECT_TRUE(lines[4].endsWith(":;0,0;"));
-    EXPECT_TRUE(lines[11].contains(" beträgt 0,00 bei einer Gruppengröße von 0 Teilnehmern..;"));
-}
-
-TEST_F(Composition, FileHoldsWindows1252LinesWithCrLf) {
-    TempRoot root;
-    ResultFile file;
-    file.create(root.root() + "Zusammensetzung.Txt");
-    WriteCompositionFile(file, tallies({{2, 1}}), {}, 2);
-    file.close();
-    const QByteArray bytes = root.read("Zusammensetzung.Txt");
-    EXPECT_TRUE(bytes.endsWith(".;\r\n"));
-    EXPECT_TRUE(bytes.count("\r\n") == 12 && bytes.count('\n') == 12); // no bare line feeds
-    EXPECT_TRUE(bytes.contains("neigen zu \xDC"
-                               "berreaktionen:;0,0;\r\n"));
-    EXPECT_TRUE(bytes.contains(";        0,0%;       50,0%\r\n"));
+    const QStringList dotted = CompositionLines(tallies({{1, 1}, {3, 2}}), c, 4);
+    EXPECT_EQ(dotted[1], t + ";neigen zum unprovozierten Angreifen;       25,0%;        0,0%");
+    EXPECT_EQ(dotted[4], e + "sind konsensorientiert:;75.0;");
+    EXPECT_TRUE(dotted[11].contains("beträgt 1.50 bei")) << dotted[11].toStdString();
 }
 
 } // namespace

@@ -20,19 +20,15 @@ class TournamentGroup : public ::testing::Test {
 protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
     QString game() const { return root.programFolder() + "Aktuelles Spiel/"; }
-    // The lines of a result file, each ended by CR LF.
-    QStringList lines(const QString& name) const {
-        QStringList all = QString::fromLatin1(root.read("Wendrak/" + name)).split("\r\n");
-        all.removeLast(); // what follows the last line end
-        return all;
-    }
+    QStringList lines(const QString& name) const { return resultLines(root, name); }
 
     TempRoot root;
     TournamentState state;
     TournamentObserver quiet;
 };
 
-TEST_F(TournamentGroup, HundredTwentyFivePlayersPairInOrderAndTinySharesTakeScientificNotation) {
+TEST_F(TournamentGroup,
+       HundredTwentyFivePlayersExportEveryPairingAndTinySharesTakeScientificNotation) {
     // 123 holders P001..P123, then X and Y, who give way once per game: X and Y meet in one
     // round of mutual K per game, and each of them is exploited once by every holder.
     for (int i = 1; i <= 123; ++i)
@@ -41,9 +37,6 @@ TEST_F(TournamentGroup, HundredTwentyFivePlayersPairInOrderAndTinySharesTakeScie
     writePlayerFile(game() + "Y.ply", opener());
     ASSERT_EQ(playTournament(state, root, quiet, nullptr, false, 7), RunFinished);
 
-    ASSERT_EQ(state.pairings(), 7750);
-    const PaarungTyp &last1 = state.Paarungen[123], &first2 = state.Paarungen[124];
-    EXPECT_EQ(std::tuple(last1.Nr1, last1.Nr2, first2.Nr1, first2.Nr2), std::tuple(1, 125, 2, 3));
     const QStringList exported = lines("Export.Txt");
     ASSERT_EQ(exported.size(), 15500);
     EXPECT_TRUE(exported[15498].startsWith("7750;X;0;502;"));
@@ -71,7 +64,6 @@ TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGa
     EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 0);
     EXPECT_FALSE(state.Export.isOpen() || state.Gruppenergebnisse.isOpen() ||
                  state.Zusammensetzung.isOpen());
-    EXPECT_EQ(root.read("Debug/Spiel_Gesamt.csv").count("\r\n"), 10);
 }
 
 } // namespace

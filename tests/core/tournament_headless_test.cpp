@@ -1,5 +1,5 @@
 // The headless driver as scripts use it: a run on an installation folder with its result
-// window printed as text, a cancelled run, a single game and a bad player file.
+// window printed as text, a cancelled run and a single game.
 #include "FigureTestSupport.h"
 
 #include <QProcess>
@@ -44,12 +44,6 @@ TEST_F(TournamentHeadless, PlayPrintsTheGameOutputsByName) {
                                   "anzDK=10", "anzKD=0", "AnzNKK=0", "intSozEffQualTmp=0",
                                   "ErhalteneDienste1=10", "ErwieseneDienste1=0",
                                   "ErhalteneDienste2=0", "ErwieseneDienste2=10"}));
-}
-
-TEST_F(TournamentHeadless, BadPlayerFileEndsWithTheGermanMessage) {
-    root.write("Wendrak/Aktuelles Spiel/Kurz.ply", "zu kurz");
-    EXPECT_EQ(headless({"run"}), 1);
-    EXPECT_TRUE(errors.startsWith("Fehler: ") && errors.contains("Kurz.ply"));
 }
 
 } // namespace
