@@ -5,7 +5,6 @@
 #include "platform/ProgramPath.h"
 #include "ui_ufrmChooseGroup.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QSet>
 #include <QShowEvent>
@@ -37,7 +36,7 @@ TfrmChooseGroup::TfrmChooseGroup(QWidget* parent) : QDialog(parent), ui(new Ui::
         if (now != nullptr && !m_filling)
             trvMainClick();
     });
-    connect(ui->btnRefresh, &QPushButton::clicked, this, [this] { btnRefreshClick(); });
+    connect(ui->btnRefresh, &QPushButton::clicked, this, &TfrmChooseGroup::FillGroupTree);
     connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChooseGroup::reject);
 }
@@ -120,10 +119,6 @@ void TfrmChooseGroup::trvMainClick() {
         GruppenDatei.clear();
         ui->btnOk->setEnabled(false);
     }
-}
-
-void TfrmChooseGroup::btnRefreshClick() {
-    FillGroupTree();
 }
 
 void TfrmChooseGroup::reject() {

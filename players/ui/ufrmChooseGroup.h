@@ -36,7 +36,6 @@ protected:
 private:
     void FormActivate();
     void trvMainClick();
-    void btnRefreshClick();
 
     Ui::TfrmChooseGroup* ui;
     bool m_filling = false;

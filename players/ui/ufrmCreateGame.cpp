@@ -10,8 +10,6 @@
 #include "players/ui/ufrmChooseGroup.h"
 #include "ui_ufrmCreateGame.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTreeWidgetItem>
 #include <QWindow>
@@ -81,13 +79,7 @@ TfrmCreateGame::~TfrmCreateGame() {
 }
 
 void TfrmCreateGame::FormCreate() {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    QRect area(0, 0, 1024, 768);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        area = screen->geometry();
-    setGeometry(area);
-    setAutoFillBackground(true);
-    setTextColor(this, QPalette::Window, Qt::black);
+    const QRect area = CoverScreenInBlack(this);
 
     // Halves rounded to the nearest pixel, ties to even.
     const auto half = [](int v) { return static_cast<int>(std::nearbyint(v / 2.0)); };

@@ -81,15 +81,10 @@ QLabel* TfrmExperimenteMenu::imgLogo() const {
     return ui->imgLogo;
 }
 
-void TfrmExperimenteMenu::layOut(const QSize& screen) {
-    LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(0x800000), ui->pnlRahmen, 5,
-                      ui->imgLogo, screen);
-}
-
 void TfrmExperimenteMenu::FormCreate() {
-    layOut(primaryScreenSize());
+    LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(0x800000), ui->pnlRahmen, 5,
+                      ui->imgLogo, primaryScreenSize());
     Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
-    m_timer->stop();
 }
 
 bool TfrmExperimenteMenu::event(QEvent* event) {
@@ -130,47 +125,40 @@ void TfrmExperimenteMenu::FillTree() {
     const QSignalBlocker block(ui->trvMain);
     ui->trvMain->clear();
     QTreeWidgetItem* top = addNode(nullptr, kTopNode, ImgFolder, ImgFolder);
-    top->setExpanded(true);
+    ui->trvMain->setUpdatesEnabled(false);
     m_walk.clear();
-    AddFolder(ui->trvMain, platform::programFolder() + kTopNode + QLatin1Char('/'), true, top);
+    AddFolder(platform::programFolder() + kTopNode + QLatin1Char('/'), top);
+    top->setExpanded(true);
+    ui->trvMain->setUpdatesEnabled(true);
 }
 
-void TfrmExperimenteMenu::AddFolder(QTreeWidget* tree, const QString& folder, bool withFiles,
-                                    QTreeWidgetItem* parentNode) {
-    tree->setUpdatesEnabled(false);
-    if (QTreeWidgetItem* first = tree->topLevelItem(0))
-        first->setExpanded(true);
-
+void TfrmExperimenteMenu::AddFolder(const QString& folder, QTreeWidgetItem* parentNode) {
     const QString path = platform::withTrailingSlash(folder);
     const QString canonical = QFileInfo(platform::resolvePath(path)).canonicalFilePath();
-    const bool seen = !canonical.isEmpty() && m_walk.contains(canonical);
-    if (!seen && !canonical.isEmpty())
+    if (!canonical.isEmpty()) {
+        if (m_walk.contains(canonical))
+            return;
         m_walk.insert(canonical);
-
-    if (!seen) {
-        if (withFiles) {
-            for (const QString& name : platform::listFolder(path)) {
-                const QString ext = platform::extractFileExt(name).toLower();
-                if (ext == QLatin1String(".rtf")) {
-                    const QString stem = platform::changeFileExt(name, QString());
-                    const int image = platform::fileExists(path + stem + QStringLiteral(".html"))
-                                          ? ImgTextWithHtml
-                                          : ImgTextOnly;
-                    addNode(parentNode, stem, image, image);
-                } else if (ext == QLatin1String(".sgp")) {
-                    addNode(parentNode, kGroupNode, ImgGroup, ImgGroup);
-                }
-            }
-        }
-        for (const QString& name :
-             platform::listFolder(path, QStringLiteral("*"), platform::ListKind::Folders)) {
-            QTreeWidgetItem* child = addNode(parentNode, name, ImgFolder, ImgFolderSelected);
-            AddFolder(tree, path + name, withFiles, child);
-        }
-        if (!canonical.isEmpty())
-            m_walk.remove(canonical);
     }
-    tree->setUpdatesEnabled(true);
+    for (const QString& name : platform::listFolder(path)) {
+        const QString ext = platform::extractFileExt(name).toLower();
+        if (ext == QLatin1String(".rtf")) {
+            const QString stem = platform::changeFileExt(name, QString());
+            const int image = platform::fileExists(path + stem + QStringLiteral(".html"))
+                                  ? ImgTextWithHtml
+                                  : ImgTextOnly;
+            addNode(parentNode, stem, image, image);
+        } else if (ext == QLatin1String(".sgp")) {
+            addNode(parentNode, kGroupNode, ImgGroup, ImgGroup);
+        }
+    }
+    for (const QString& name :
+         platform::listFolder(path, QStringLiteral("*"), platform::ListKind::Folders)) {
+        QTreeWidgetItem* child = addNode(parentNode, name, ImgFolder, ImgFolderSelected);
+        AddFolder(path + name, child);
+    }
+    if (!canonical.isEmpty())
+        m_walk.remove(canonical);
 }
 
 QString TfrmExperimenteMenu::GetNodePath(const QTreeWidgetItem* node) {

@@ -57,8 +57,8 @@ public:
 
     // Rebuilds the tree from the program folder's "Standardexperimente".
     void FillTree();
-    void AddFolder(QTreeWidget* tree, const QString& folder, bool withFiles,
-                   QTreeWidgetItem* parentNode);
+    // Adds the texts, the group and (recursively) the sub-folders of folder below parentNode.
+    void AddFolder(const QString& folder, QTreeWidgetItem* parentNode);
     // The node's text and its ancestors' joined with "/", the top-level node first.
     static QString GetNodePath(const QTreeWidgetItem* node);
 
@@ -88,7 +88,6 @@ protected:
 private:
     void FormActivate();
     void FormCreate();
-    void layOut(const QSize& screen);
     QTreeWidgetItem* addNode(QTreeWidgetItem* parentNode, const QString& text, int image,
                              int selectedImage);
 

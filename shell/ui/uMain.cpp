@@ -60,8 +60,6 @@ namespace {
 using namespace colours;
 constexpr int clRed = 0x0000E7;
 
-const char* const kMessageTitle = "Wendrak";
-
 // Restores the main menu on every way out of the challenge.
 class MenuHidden {
 public:
@@ -128,7 +126,7 @@ public:
             Form10->hide();
     }
     void showMessage(const QString& text) override {
-        QMessageBox::information(m_owner, QString::fromLatin1(kMessageTitle), text);
+        QMessageBox::information(m_owner, QStringLiteral("Wendrak"), text);
     }
     int showResults() override { return m_results != nullptr ? m_results->exec() : 2; }
 
@@ -212,17 +210,11 @@ QString TfrmMain::wendrakPath() const {
     return platform::withTrailingSlash(Umgebung->WendrakPath());
 }
 
-void TfrmMain::layOut(const QSize& screen) {
+void TfrmMain::FormCreate() {
     LayOutScreenPanel(this, ui->pnlMNUHauptmenue, GradientWidget::fromBgr(13553092), ui->pnlRahmen,
-                      15, ui->imgLogo, screen);
+                      15, ui->imgLogo, primaryScreenSize());
     ui->LblDebug->move(0, 0);
     ui->LblDebug->raise();
-}
-
-void TfrmMain::FormCreate() {
-    Modus = 0;
-    layOut(primaryScreenSize());
-    ErsteAktivierung = true;
     glbNeuBerechnen = true;
 
     // A store that cannot be read completely must not keep the program from starting:

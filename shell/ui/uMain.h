@@ -109,7 +109,6 @@ protected:
 private:
     void FormCreate();
     void FirstActivation();
-    void layOut(const QSize& screen);
     QString textPath() const;
     QString wendrakPath() const;
 

@@ -8,9 +8,7 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QMessageBox>
 #include <QTimer>
 #include <QTreeWidget>
@@ -36,11 +34,6 @@ inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeou
     timer->start();
 }
 
-// Runs act once target is the active modal window (act must close it).
-inline void whenModal(QWidget* target, const std::function<void()>& act) {
-    answerModal([target, act](QWidget* modal) { return modal == target && (act(), true); });
-}
-
 // Runs act on the next modal window of type T (act must close it).
 template <class T> void whenModalOf(const std::function<void(T*)>& act) {
     answerModal([act](QWidget* modal) {
@@ -59,16 +52,13 @@ inline std::shared_ptr<QString> acceptNextMessage() {
     return text;
 }
 
-inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
+// Clicks item (a double-click is preceded by its first click, as with a real mouse).
+inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false) {
     tree->scrollToItem(item);
-    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
-                      tree->visualItemRect(item).center());
-}
-
-inline void doubleClickItem(QTreeWidget* tree, QTreeWidgetItem* item) {
-    clickItem(tree, item);
-    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier,
-                       tree->visualItemRect(item).center());
+    const QPoint at = tree->visualItemRect(item).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    if (twice)
+        QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {
@@ -83,29 +73,12 @@ inline QStringList childTexts(const QTreeWidgetItem* node) {
     return out;
 }
 
-// Clicks the group node below folder in an experiments tree; false while it is not there.
-inline bool clickGroupOf(QTreeWidget* tree, const QString& folder) {
-    QTreeWidgetItem* parent = findNode(tree, folder);
-    const int at = parent ? childTexts(parent).indexOf("Selbst Experimentieren") : -1;
-    if (at < 0)
-        return false;
-    parent->setExpanded(true);
-    clickItem(tree, parent->child(at));
-    return true;
-}
-
 // Records what the program asked the desktop to open or start; starting always fails.
 struct RecordingDesktop : platform::Desktop {
     QStringList opened, started;
-    bool openDocument(const QString& path) override {
-        opened << path;
-        return true;
-    }
+    bool openDocument(const QString& path) override { return opened << path, true; }
     int colorDepth() override { return 24; }
-    bool startProgram(const QString& program) override {
-        started << program;
-        return false;
-    }
+    bool startProgram(const QString& program) override { return started << program, false; }
     // Installs a recording desktop; it lives until the next instance is set.
     static RecordingDesktop* install() {
         auto* desktop = new RecordingDesktop;

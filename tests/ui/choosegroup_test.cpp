@@ -7,80 +7,60 @@
 
 #include <QPushButton>
 
-using shelltest::childTexts;
-using shelltest::findNode;
+using namespace shelltest;
 
 class ChooseGroupTest : public QObject {
     Q_OBJECT
 
-private:
-    std::unique_ptr<ForeignPathRoot> root;
-    std::unique_ptr<TfrmChooseGroup> dialog;
-    QTreeWidget* tree() const { return dialog->findChild<QTreeWidget*>("trvMain"); }
-    QPushButton* button(const char* name) const { return dialog->findChild<QPushButton*>(name); }
-    QString groupFile(const QString& f) const { return root->programFolder() + f + "/group.sgp"; }
-    void click(const QString& text) { shelltest::clickItem(tree(), findNode(tree(), text)); }
-    void show() {
-        dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-    }
-    void group(const QString& f) { root->write("Wendrak/" + f + "/group.sgp", "Anna.ply\r\n"); }
-
 private slots:
-    void init() {
-        dialog.reset();
-        root = std::make_unique<ForeignPathRoot>();
-        group("Standardexperimente/Versuch A/Gruppe 1");
-        QDir().mkpath(root->programFolder() + "Standardexperimente/Versuch A/Texte");
-        group("Eigene Gruppen/Klasse 7");
-        QDir().mkpath(root->programFolder() + "Eigene Gruppen/.versteckt");
-        root->write("Wendrak/Eigene Gruppen/notiz.txt", "x");
-        QDir(root->programFolder() + "ImportierteGruppen").removeRecursively();
-        dialog = std::make_unique<TfrmChooseGroup>();
-    }
+    void treeShowsTheProgramFoldersGroupsOkNeedsAGroupFileAndRefreshFindsNewOnes() {
+        ForeignPathRoot root;
+        const auto group = [&](const QString& f) {
+            return root.write("Wendrak/" + f + "/group.sgp", "Anna.ply\r\n");
+        };
+        const QString gruppe1 = group("Standardexperimente/Versuch A/Gruppe 1");
+        QDir().mkpath(root.programFolder() + "Standardexperimente/Versuch A/Texte");
+        const QString klasse7 = group("Eigene Gruppen/Klasse 7");
+        QDir().mkpath(root.programFolder() + "Eigene Gruppen/.versteckt");
+        root.write("Wendrak/Eigene Gruppen/notiz.txt", "x");
+        QDir(root.programFolder() + "ImportierteGruppen").removeRecursively();
 
-    void treeShowsTheFoldersOfTheProgramFolderAndOkNeedsAGroupFile() {
+        TfrmChooseGroup dialog;
+        auto* tree = dialog.findChild<QTreeWidget*>("trvMain");
+        QPushButton* ok = dialog.findChild<QPushButton*>("btnOk");
+        const auto click = [&](const QString& text) { clickItem(tree, findNode(tree, text)); };
+        const auto show = [&] {
+            dialog.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        };
         show();
-        QCOMPARE(dialog->windowTitle(), QString::fromUtf8("Gruppe wählen"));
-        QCOMPARE(childTexts(tree()->invisibleRootItem()),
+        QCOMPARE(dialog.windowTitle(), QString::fromUtf8("Gruppe wählen"));
+        QCOMPARE(childTexts(tree->invisibleRootItem()),
                  QStringList({"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"}));
-        QCOMPARE(childTexts(findNode(tree(), "Versuch A")), QStringList({"Gruppe 1", "Texte"}));
-        QCOMPARE(childTexts(tree()->topLevelItem(1)), QStringList({"Klasse 7"}));
-        QVERIFY(findNode(tree(), "Fremdgruppe") == nullptr);
+        QCOMPARE(childTexts(findNode(tree, "Versuch A")), QStringList({"Gruppe 1", "Texte"}));
+        QCOMPARE(childTexts(tree->topLevelItem(1)), QStringList({"Klasse 7"}));
+        QVERIFY(findNode(tree, "Fremdgruppe") == nullptr);
         // Ok follows whether the chosen folder holds a group file, also when moved by keys.
-        QVERIFY(!button("btnOk")->isEnabled());
+        QVERIFY(!ok->isEnabled());
         click("Gruppe 1");
-        QVERIFY(button("btnOk")->isEnabled());
-        QCOMPARE(dialog->GruppenDatei, groupFile("Standardexperimente/Versuch A/Gruppe 1"));
-        QTest::keyClick(tree(), Qt::Key_Up);
-        QCOMPARE(tree()->currentItem()->text(0), QString("Versuch A"));
-        QVERIFY(!button("btnOk")->isEnabled() && dialog->GruppenDatei.isEmpty());
-    }
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.GruppenDatei, gruppe1);
+        QTest::keyClick(tree, Qt::Key_Up);
+        QCOMPARE(tree->currentItem()->text(0), QString("Versuch A"));
+        QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
 
-    void okAndCancelGiveTheirModalResults() {
-        QTimer::singleShot(0, [this] {
-            click("Klasse 7");
-            button("btnOk")->click();
-        });
-        QCOMPARE(dialog->exec(), 1);
-        QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Klasse 7"));
-        QTimer::singleShot(0, [this] { button("btnCancel")->click(); });
-        QCOMPARE(dialog->exec(), 2);
-    }
-
-    void newGroupsAppearOnlyAfterRefreshAndEachShowingResetsTheChoice() {
-        show();
+        // Each showing resets the choice; new groups appear only on "Aktualisieren".
         click("Klasse 7");
-        dialog->hide();
-        group("Eigene Gruppen/Neu/Tief/Tiefer");
+        dialog.hide();
+        const QString tiefer = group("Eigene Gruppen/Neu/Tief/Tiefer");
         show();
-        QVERIFY(!button("btnOk")->isEnabled() && dialog->GruppenDatei.isEmpty());
-        QVERIFY(!findNode(tree(), "Neu"));
+        QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
+        QVERIFY(!findNode(tree, "Neu"));
         click("Klasse 7");
-        button("btnRefresh")->click();
-        QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Klasse 7"));
+        dialog.findChild<QPushButton*>("btnRefresh")->click();
+        QCOMPARE(dialog.GruppenDatei, klasse7);
         click("Tiefer");
-        QCOMPARE(dialog->GruppenDatei, groupFile("Eigene Gruppen/Neu/Tief/Tiefer"));
+        QCOMPARE(dialog.GruppenDatei, tiefer);
     }
 };
 
