@@ -42,6 +42,14 @@ bool isPage(const QString& path) {
            path.endsWith(QLatin1String(".html"), Qt::CaseInsensitive);
 }
 
+// A path inside the help file as lookups take it: "/" separators and a leading "/".
+QString rooted(const QString& path) {
+    QString p = platform::toSlashes(path);
+    if (!p.startsWith(QLatin1Char('/')))
+        p.prepend(QLatin1Char('/'));
+    return p;
+}
+
 int collect(struct chmFile*, struct chmUnitInfo* unit, void* context) {
     auto* files = static_cast<QStringList*>(context);
     files->append(decodeName(QByteArray(unit->path)));
@@ -72,17 +80,11 @@ ChmFile::~ChmFile() {
 }
 
 bool ChmFile::contains(const QString& path) const {
-    QString p = platform::toSlashes(path);
-    if (!p.startsWith(QLatin1Char('/')))
-        p.prepend(QLatin1Char('/'));
-    return m_byUpper.count(p.toUpper()) != 0;
+    return m_byUpper.count(rooted(path).toUpper()) != 0;
 }
 
 std::optional<QByteArray> ChmFile::read(const QString& path) const {
-    QString p = platform::toSlashes(path);
-    if (!p.startsWith(QLatin1Char('/')))
-        p.prepend(QLatin1Char('/'));
-    const auto found = m_byUpper.find(p.toUpper());
+    const auto found = m_byUpper.find(rooted(path).toUpper());
     if (found == m_byUpper.end())
         return std::nullopt;
     // chmlib resolves names without regard to case itself, but the stored spelling is
@@ -131,9 +133,7 @@ QString ChmFile::topicForContext(int context) const {
 }
 
 QString ChmFile::matchStoredPath(const QString& compiledPath) const {
-    QString p = platform::toSlashes(compiledPath);
-    if (!p.startsWith(QLatin1Char('/')))
-        p.prepend(QLatin1Char('/'));
+    const QString p = rooted(compiledPath);
     // From the whole path down to the bare file name: the first hit is the longest.
     qsizetype at = 0;
     while (at >= 0) {

@@ -15,9 +15,6 @@
 
 TForm10* Form10 = nullptr;
 
-namespace {
-}
-
 TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
 {
     ui->setupUi(this);
@@ -45,16 +42,6 @@ void TForm10::FormCreate()
     LayOutCentredPanel(this, ui->pnlWarten, ui->pnlRahmen);
 }
 
-void TForm10::layOutFor(const QSize& screen)
-{
-    LayOutCentredPanel(this, ui->pnlWarten, ui->pnlRahmen, screen);
-}
-
-void TForm10::FormActivate()
-{
-    Abbruch = false;
-}
-
 void TForm10::btnCancelClick()
 {
     Abbruch = true;
@@ -68,7 +55,7 @@ void TForm10::reset()
 void TForm10::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    FormActivate();
+    reset();
 }
 
 void TForm10::setGaugeValue(int percent)
@@ -127,7 +114,5 @@ void TForm10::paintGauge()
 }
 
 QFrame* TForm10::pnlRahmen() const { return ui->pnlRahmen; }
-QFrame* TForm10::pnlWarten() const { return ui->pnlWarten; }
 QProgressBar* TForm10::Gauge1() const { return ui->Gauge1; }
 QPushButton* TForm10::btnCancel() const { return ui->btnCancel; }
-GradientWidget* TForm10::JvGradient1() const { return ui->JvGradient1; }

@@ -10,7 +10,6 @@
 class QPushButton;
 class QFrame;
 class QProgressBar;
-class GradientWidget;
 
 namespace Ui {
 class TForm10;
@@ -37,15 +36,9 @@ public:
     // Clears Abbruch, as every showing of the window does.
     void reset();
 
-    // Places the panels for a screen of the given size (FormCreate does it for the real
-    // screen).
-    void layOutFor(const QSize& screen);
-
     QFrame* pnlRahmen() const;
-    QFrame* pnlWarten() const;
     QProgressBar* Gauge1() const;
     QPushButton* btnCancel() const;
-    GradientWidget* JvGradient1() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,7 +46,6 @@ protected:
 
 private:
     void FormCreate();
-    void FormActivate();
     void btnCancelClick();
     void paintGauge();
 

@@ -392,7 +392,6 @@ void TfrmDravolenzMain_New::BuildServicesPage()
     });
 
     BalkenNr = 0;
-    MaxDienste = 500 * AnzDurchlaeufe * AnzTeilnehmerHigh;
     const QList<ResultServicesRow> rows =
         ServicesRows(m_participants, m_pairings, AnzDurchlaeufe, AnzTeilnehmerHigh);
     for (const ResultServicesRow& row : rows)

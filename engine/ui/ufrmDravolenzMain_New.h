@@ -27,7 +27,6 @@ public:
     static constexpr int ResultRetry = 4;
     static constexpr int ResultBack = 2;
 
-    std::int32_t MaxDienste = 0;
     std::int32_t BalkenNr = 0;
     std::int32_t AnzDurchlaeufe = 0;
     std::int32_t AnzTeilnehmerHigh = 0;

@@ -90,9 +90,8 @@ QWidget* helpOwner() {
     return active;
 }
 
-bool openViewerAt(const QString& topic) {
-    auto file = openHelpFile();
-    if (!file || topic.isEmpty() || !file->contains(topic))
+bool openViewerAt(const std::shared_ptr<ChmFile>& file, const QString& topic) {
+    if (topic.isEmpty() || !file->contains(topic))
         return false;
     QWidget* owner = helpOwner();
     // A help window belongs to the window it was asked from, so a modal dialog does not
@@ -169,12 +168,12 @@ void installHelpHandler() {
 
 bool showHelpContext(int context) {
     auto file = openHelpFile();
-    return file && openViewerAt(file->topicForContext(context));
+    return file && openViewerAt(file, file->topicForContext(context));
 }
 
 bool showHelpContents() {
     auto file = openHelpFile();
-    return file && openViewerAt(file->defaultTopic());
+    return file && openViewerAt(file, file->defaultTopic());
 }
 
 HelpViewer* currentHelpViewer() {

@@ -50,15 +50,6 @@ TfrmAutor::~TfrmAutor() {
     delete ui;
 }
 
-QLabel* TfrmAutor::imgLogo() const {
-    return ui->imgLogo;
-}
-QLabel* TfrmAutor::lblHallo() const {
-    return ui->lblHallo;
-}
-QLabel* TfrmAutor::lblWendrak() const {
-    return ui->lblWendrak;
-}
 QPushButton* TfrmAutor::btnWeiter() const {
     return ui->btnWeiter;
 }

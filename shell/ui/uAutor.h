@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
 class QPushButton;
 
 namespace Ui {
@@ -17,9 +16,6 @@ public:
     explicit TfrmAutor(QWidget* parent = nullptr);
     ~TfrmAutor() override;
 
-    QLabel* imgLogo() const;
-    QLabel* lblHallo() const;
-    QLabel* lblWendrak() const;
     QPushButton* btnWeiter() const;
 
 private:

@@ -9,7 +9,6 @@
 #include "platform/ProgramPath.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -71,12 +70,6 @@ TfrmDirectory::~TfrmDirectory() {
     delete ui;
 }
 
-QComboBox* TfrmDirectory::cboDrive() const {
-    return ui->cboDrive;
-}
-QListWidget* TfrmDirectory::dir() const {
-    return ui->dir;
-}
 QPushButton* TfrmDirectory::btnOk() const {
     return ui->btnOk;
 }

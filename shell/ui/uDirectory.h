@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-class QComboBox;
-class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
@@ -24,8 +22,6 @@ public:
     // Shows folder in the list; false (the list unchanged) when it cannot be read.
     bool SetDirectory(const QString& folder);
 
-    QComboBox* cboDrive() const;
-    QListWidget* dir() const;
     QPushButton* btnOk() const;
 
 private:

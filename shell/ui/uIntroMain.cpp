@@ -39,20 +39,8 @@ TfrmIntroMain::~TfrmIntroMain() {
     delete ui;
 }
 
-QFrame* TfrmIntroMain::pnlSpieler() const {
-    return ui->pnlSpieler;
-}
-GradientWidget* TfrmIntroMain::pnlRahmen() const {
-    return ui->pnlRahmen;
-}
-GradientWidget* TfrmIntroMain::pnlRight() const {
-    return ui->pnlRight;
-}
 QLabel* TfrmIntroMain::Image1() const {
     return ui->Image1;
-}
-QLabel* TfrmIntroMain::Label2() const {
-    return ui->Label2;
 }
 QLabel* TfrmIntroMain::lblHead() const {
     return ui->lblHead;

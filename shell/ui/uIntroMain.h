@@ -4,10 +4,8 @@
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
 class QPushButton;
-class GradientWidget;
 
 namespace Ui {
 class TfrmIntroMain;
@@ -19,12 +17,8 @@ public:
     explicit TfrmIntroMain(QWidget* parent = nullptr);
     ~TfrmIntroMain() override;
 
-    // The parts the farewell changes, under their layout names.
-    QFrame* pnlSpieler() const;
-    GradientWidget* pnlRahmen() const;
-    GradientWidget* pnlRight() const;
+    // The picture and the parts the farewell changes, under their layout names.
     QLabel* Image1() const;
-    QLabel* Label2() const;
     QLabel* lblHead() const;
     QLabel* lblSubHead() const;
     QPushButton* btnStart() const;

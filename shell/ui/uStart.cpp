@@ -37,13 +37,6 @@ TfrmStart::~TfrmStart() {
     delete ui;
 }
 
-QLabel* TfrmStart::imgBack() const {
-    return ui->imgBack;
-}
-QLabel* TfrmStart::lbl1() const {
-    return ui->lbl1;
-}
-
 void TfrmStart::keyPressEvent(QKeyEvent* event) {
     event->accept();
     done(1);

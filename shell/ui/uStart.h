@@ -4,8 +4,6 @@
 
 #include <QDialog>
 
-class QLabel;
-
 namespace Ui {
 class TfrmStart;
 }
@@ -15,9 +13,6 @@ class TfrmStart : public QDialog {
 public:
     explicit TfrmStart(QWidget* parent = nullptr);
     ~TfrmStart() override;
-
-    QLabel* imgBack() const;
-    QLabel* lbl1() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

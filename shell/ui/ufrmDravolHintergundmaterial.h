@@ -26,8 +26,6 @@ public:
     // blanks + ".html".
     QString PageOfButton(const QPushButton* button) const;
 
-    TApplicationEnviroment* Umgebung() const { return m_umgebung.get(); }
-
 private:
     void FormCreate();
     void btnDE_ErsteInformationenClick(const QPushButton* sender);

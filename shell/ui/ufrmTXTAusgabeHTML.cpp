@@ -3,10 +3,8 @@
 
 #include "ui_ufrmTXTAusgabeHTML.h"
 
-#include "engine/uTApplicationEnviroment.h"
 #include "engine/ui/uTFormDefault.h"
 #include "platform/Paths.h"
-#include "platform/WendrakError.h"
 #include "platform/ui/GradientWidget.h"
 
 #include <QEvent>
@@ -82,13 +80,6 @@ TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
     ui->btnJa->setVisible(false);
     ui->btnNein->setVisible(false);
     ui->pnlMain->installEventFilter(this);
-    // The window's own settings object. The main window reports a settings folder that
-    // cannot be entered; this window does not need the values, so it stays quiet about it.
-    try {
-        m_umgebung = new TApplicationEnviroment();
-    } catch (const WendrakError&) {
-        m_umgebung = nullptr;
-    }
 
     connect(ui->btnClose, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->btnJa, &QPushButton::clicked, this, [this] { done(6); });
@@ -106,27 +97,17 @@ TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
 TfrmTXTAusgabeHTML::~TfrmTXTAusgabeHTML() {
     if (frmTXTAusgabeHTML == this)
         frmTXTAusgabeHTML = nullptr;
-    delete m_umgebung;
     delete ui;
 }
 
-GradientWidget* TfrmTXTAusgabeHTML::pnlRahmen() const {
-    return ui->pnlRahmen;
-}
 QFrame* TfrmTXTAusgabeHTML::pnlMain() const {
     return ui->pnlMain;
 }
 QPushButton* TfrmTXTAusgabeHTML::btnClose() const {
     return ui->btnClose;
 }
-QFrame* TfrmTXTAusgabeHTML::pnlBrowser() const {
-    return ui->pnlBrowser;
-}
 QFrame* TfrmTXTAusgabeHTML::pnlNavigate() const {
     return ui->pnlNavigate;
-}
-QToolButton* TfrmTXTAusgabeHTML::btnPrint() const {
-    return ui->btnPrint;
 }
 QToolButton* TfrmTXTAusgabeHTML::btnPrev() const {
     return ui->btnPrev;
@@ -136,12 +117,6 @@ QToolButton* TfrmTXTAusgabeHTML::btnNext() const {
 }
 QTextBrowser* TfrmTXTAusgabeHTML::brwHTML() const {
     return ui->brwHTML;
-}
-QPushButton* TfrmTXTAusgabeHTML::btnJa() const {
-    return ui->btnJa;
-}
-QPushButton* TfrmTXTAusgabeHTML::btnNein() const {
-    return ui->btnNein;
 }
 
 QString TfrmTXTAusgabeHTML::FindPageCandidate(const QString& FileName) {

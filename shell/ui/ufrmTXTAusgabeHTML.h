@@ -11,8 +11,6 @@ class QFrame;
 class QPushButton;
 class QTextBrowser;
 class QToolButton;
-class GradientWidget;
-class TApplicationEnviroment;
 
 namespace Ui {
 class TfrmTXTAusgabeHTML;
@@ -39,18 +37,12 @@ public:
     bool MitNavigation = false;
 
     // The window's parts, under their layout names.
-    GradientWidget* pnlRahmen() const;
     QFrame* pnlMain() const;
     QPushButton* btnClose() const;
-    QFrame* pnlBrowser() const;
     QFrame* pnlNavigate() const;
-    QToolButton* btnPrint() const;
     QToolButton* btnPrev() const;
     QToolButton* btnNext() const;
     QTextBrowser* brwHTML() const;
-    QPushButton* btnJa() const;
-    QPushButton* btnNein() const;
-    TApplicationEnviroment* Umgebung() const { return m_umgebung; }
 
     // Clears the window's help context after a showing (see the .cpp).
     void ForgetHelpContext();
@@ -71,7 +63,6 @@ private:
     void btnNextClick();
 
     Ui::TfrmTXTAusgabeHTML* ui;
-    TApplicationEnviroment* m_umgebung = nullptr;
 };
 
 // The start-up instance (created on first use when start-up has not made one yet).

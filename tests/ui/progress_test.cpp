@@ -1,5 +1,5 @@
-// The progress window: texts and placement on the screen, the cancel flag and its
-// clearing on each showing, and repainting only when the gauge moves.
+// The progress window: the cancel flag and its clearing on each showing, and repainting
+// only when the gauge moves.
 #include "engine/ui/uWarten.h"
 #include "platform/ui/Application.h"
 
@@ -11,19 +11,11 @@
 class ProgressTest : public QObject {
     Q_OBJECT
 private slots:
-    void theOneWindowWithItsTextsAndCentredPanel() {
-        TForm10 window;
-        QCOMPARE(Form10, &window);
-        QCOMPARE(window.windowTitle(), QStringLiteral("Wendrak wird berechnet, bitte warten."));
-        QCOMPARE(window.btnCancel()->text(), QStringLiteral("A&bbruch"));
-        QCOMPARE(window.Gauge1()->maximum(), 100);
-        window.layOutFor(QSize(1024, 768));
-        QCOMPARE(window.geometry(), QRect(0, 0, 1024, 768));
-        QCOMPARE(window.pnlWarten()->geometry(), QRect(262, 364, 501, 41));
-    }
-
     void cancelSetsTheFlagOnceAndEachShowingClearsIt() {
         TForm10 window;
+        QCOMPARE(Form10, &window);
+        QCOMPARE(window.windowTitle() + "|" + window.btnCancel()->text(),
+                 QStringLiteral("Wendrak wird berechnet, bitte warten.|A&bbruch"));
         window.show();
         // Several clicks between two games still make one request.
         QTest::mouseClick(window.btnCancel(), Qt::LeftButton);

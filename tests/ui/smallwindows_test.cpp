@@ -8,7 +8,6 @@
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include "platform/ui/Application.h"
-#include "platform/ui/GradientWidget.h"
 
 #include "TempRoot.h"
 
@@ -32,15 +31,14 @@ class SmallWindowsTest : public QObject {
     Q_OBJECT
 private slots:
     void backgroundMenu_eachButtonShowsItsPageAsNamedOrNothing() {
-        const char* const rows[][2] = {
-            {"btnDE_ErsteInformationen", "DE_ErsteInformationen.html"},
-            {"btnDE_WieGruppenberechnetwerden", "DE_WieGruppenberechnetwerden.html"},
-            {"btnDE_ZurAnalysevonGruppen", "DE_ZurAnalysevonGruppen.html"},
-            {"btnDE_DaskollektiveResultat", "DE_DaskollektiveResultat.html"},
-            {"btnDE_DieVersuchsspieler", "DE_DieVersuchsspieler.html"},
-            {"btnDE_DiesechsTypenvonVerhaltensweisen", "DE_DiesechsTypenvonVerhaltensweisen.html"},
+        // Button, page file: the page buttons show "DE_" + their caption without blanks.
+        QList<std::pair<QString, QString>> rows = {
             {"btnInhaltsverzeichnis_Dravolenz", "Glossar_Dravolenz.html"},
             {"btnBesondereSpieler", "DE_BesondereSpieler.html"}};
+        for (const char* name : {"DE_ErsteInformationen", "DE_WieGruppenberechnetwerden",
+                                 "DE_ZurAnalysevonGruppen", "DE_DaskollektiveResultat",
+                                 "DE_DieVersuchsspieler", "DE_DiesechsTypenvonVerhaltensweisen"})
+            rows.append({QString("btn") + name, QString(name) + ".html"});
         TempRoot root;
         TfrmTXTAusgabeHTML text;
         TfrmDravolHintergundmaterial menu;
@@ -60,9 +58,9 @@ private slots:
         });
         QCOMPARE(text.ShowHtmlPage(index, 0x0000E7, 0x000080, 420, "B&eenden", true, 40100), 1);
         for (const auto& [button, file] : rows) {
-            root.write(QString("Wendrak/Texte/") + file, page);
+            root.write("Wendrak/Texte/" + file, page);
             // A "DE_" variant of the page must not be taken: the menu uses its names as they are.
-            root.write(QString("Wendrak/Texte/DE_") + file, page);
+            root.write("Wendrak/Texte/DE_" + file, page);
             QStringList seen;
             QTimer::singleShot(0, &text, [&] {
                 seen << QFileInfo(text.brwHTML()->source().toLocalFile()).fileName()
@@ -78,20 +76,14 @@ private slots:
         QCOMPARE(execDoing(menu, [&] { menu.findChild<QPushButton*>("btnBack")->click(); }), 1);
     }
 
-    void intro_showsItsPictureCentredInItsFrameAndClosesWith1ByButtonOrKey() {
+    void intro_showsItsPictureIfThereAndClosesWith1ByButtonOrKey() {
         TempRoot root;
         QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/Intro.jpg",
                             root.programFolder() + "Intro.jpg"));
         TfrmIntroMain intro;
         QVERIFY(!intro.Image1()->pixmap().isNull());
-        const QRect screen = QGuiApplication::primaryScreen()->geometry();
-        const QRect panel = intro.pnlSpieler()->geometry();
-        QCOMPARE(panel, QRect(screen.width() / 2 - 400, screen.height() / 2 - 300, 800, 600));
-        QCOMPARE(intro.pnlRahmen()->geometry(), panel.adjusted(-5, -5, 5, 5));
         const TempRoot withoutPicture;
         QVERIFY(TfrmIntroMain().Image1()->pixmap().isNull());
-
-        QCOMPARE(intro.btnStart()->text(), QString("&Weiter"));
         QCOMPARE(execDoing(intro, [&] { intro.btnStart()->click(); }), 1);
         // A modifier alone does not close it; the key that follows does.
         auto shiftThenX = [&] {
@@ -102,34 +94,15 @@ private slots:
         QCOMPARE(execDoing(intro, shiftThenX), 1);
     }
 
-    void startPictureAndAuthorPage_closeWith1() {
+    // No command shows these three; start-up makes them, so only their closing is kept.
+    void startPictureAuthorPageAndFolderChooser_closeWith1() {
         TempRoot root;
-        const QRect area = QGuiApplication::primaryScreen()->geometry();
         TfrmStart start;
         QCOMPARE(execDoing(start, [&] { QTest::keyClick(&start, Qt::Key_A); }), 1);
         TfrmAutor autor;
-        QCOMPARE(autor.geometry(), area);
         QCOMPARE(execDoing(autor, [&] { autor.btnWeiter()->click(); }), 1);
-    }
-
-    void folderChooser_drivesFoldersAndButton() {
-        TempRoot root;
         TfrmDirectory chooser;
-        QCOMPARE(chooser.windowTitle(), QString::fromUtf8("Zugriffspfad auswählen"));
-        QCOMPARE(chooser.btnOk()->text(), QString::fromUtf8("&Auswählen"));
-        // It opens at the program folder and lists its subfolders.
         QCOMPARE(chooser.Directory(), root.programFolder());
-        const auto stores = chooser.dir()->findItems("SpielerStamm", Qt::MatchEndsWith);
-        QVERIFY(!stores.isEmpty());
-        // A folder that cannot be read leaves the list as it was.
-        QVERIFY(!chooser.SetDirectory(root.root() + "fehlt/"));
-        QCOMPARE(chooser.Directory(), root.programFolder());
-        emit chooser.dir()->itemActivated(stores.first());
-        QCOMPARE(chooser.Directory(), root.programFolder() + "SpielerStamm/");
-        // An unusable drive falls back to the drive of the program's file.
-        chooser.cboDrive()->addItem(root.root() + "keinLaufwerk/");
-        chooser.cboDrive()->setCurrentIndex(chooser.cboDrive()->count() - 1);
-        QVERIFY(root.programFolder().startsWith(chooser.Directory()));
         QCOMPARE(execDoing(chooser, [&] { chooser.btnOk()->click(); }), 1);
     }
 };
