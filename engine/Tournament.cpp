@@ -506,6 +506,10 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
         // and write "Zusammensetzung.Txt". The test runs always measure anew.
         observer.hideProgress();
         progressShown = false;
+        // A seeded run repeats its test runs too, so the participants' files and
+        // "Zusammensetzung.Txt" come out the same each time.
+        if (options.seed)
+            SharedRandom().reseed(platform::Random::derive(*options.seed, 0));
         RunFigureSteps(state, window, true);
         closeResultFiles(state);
         return observer.showResults() == 4 ? RunNewGroup : RunFinished;

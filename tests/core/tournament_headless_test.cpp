@@ -38,6 +38,21 @@ TEST_F(TournamentHeadless, RunPrintsResultCodeThenTheResultWindowAsTextUnlessCan
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
 }
 
+TEST_F(TournamentHeadless, SeededRunRepeatsItsFilesIncludingTheTestRunMeasures) {
+    // A profile player whose measures come from drawn test runs.
+    SpielerTyp mixed = uniformPlayer(5);
+    writePlayerFile(root.programFolder() + "Aktuelles Spiel/Mia.ply", mixed);
+    auto runFiles = [this] {
+        EXPECT_EQ(headless({"run", "--seed", "11"}), 0) << errors.toStdString();
+        return root.read("Wendrak/Zusammensetzung.Txt") +
+               root.read("Wendrak/Aktuelles Spiel/Mia.ply") + root.read("Wendrak/Export.Txt");
+    };
+    const QByteArray first = runFiles();
+    SetUp();
+    writePlayerFile(root.programFolder() + "Aktuelles Spiel/Mia.ply", mixed);
+    EXPECT_EQ(runFiles().toHex().toStdString(), first.toHex().toStdString());
+}
+
 TEST_F(TournamentHeadless, PlayPrintsTheGameOutputsByName) {
     ASSERT_EQ(headless({"play", "Dora", "Kai", "--rounds", "10"}), 0) << errors.toStdString();
     EXPECT_EQ(lines, QStringList({"Punkte1=50", "Punkte2=0", "AnzKCounter=10", "anzKK=0", "anzDD=0",
