@@ -3,7 +3,11 @@
 // file work (settings file, two player files, the per-game debug file).
 #include "engine/WendrakCalc.h"
 #include "engine/uTApplicationEnviroment.h"
-#include "tests/support/TempRoot.h"
+#include "platform/ProgramPath.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -78,10 +82,16 @@ BENCHMARK(BM_RoundLoop)
 
 // arg 0: debug off; 1: debug on; 2: debug off, no settings file.
 void BM_PlayGameWithFiles(benchmark::State& state) {
-    TempRoot root;
-    if (state.range(0) != 2)
-        root.write("Kemra.ini", "[Settings]\r\nUsername=Klasse 8\r\n");
-    const QString folder = root.programFolder() + "Aktuelles Spiel/";
+    // A bare installation: the program folder with the current game, and the settings file.
+    QTemporaryDir root;
+    const QString folder = root.path() + "/Wendrak/Aktuelles Spiel/";
+    QDir().mkpath(folder);
+    platform::setProgramPath(root.path() + "/Wendrak/wendrak");
+    if (state.range(0) != 2) {
+        QFile ini(root.path() + "/Kemra.ini");
+        if (ini.open(QIODevice::WriteOnly))
+            ini.write("[Settings]\r\nUsername=Klasse 8\r\n");
+    }
     writePlayerFile(folder + "Anna.ply", wizardProfile(0));
     writePlayerFile(folder + "Bert.ply", wizardProfile(5));
     const bool debug = state.range(0) == 1;

@@ -5,7 +5,7 @@
 
 #include "ui_uWarten.h"
 
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/ui/GradientWidget.h"
 
 #include <QCoreApplication>

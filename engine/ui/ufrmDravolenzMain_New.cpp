@@ -8,12 +8,11 @@
 #include "ui_ufrmDravolenzMain_New.h"
 
 #include "engine/StyledLine.h"
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/NumberFormat.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 
-#include "shell/ui/ufrmDravolHintergundmaterial.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -462,7 +461,5 @@ void TfrmDravolenzMain_New::SetRunTables(const QStringList& participants,
 
 void TfrmDravolenzMain_New::btnHintergrundmaterialClick()
 {
-    TfrmDravolHintergundmaterial material(this);
-    material.setWindowTitle(QStringLiteral("Hintergrundmaterial"));
-    material.exec();
+    emit backgroundMaterialRequested();
 }

@@ -51,6 +51,10 @@ public:
     void ComboBoxSpielerlisteChange();
     void BuildServicesPage();
 
+signals:
+    // "Hintergrundmaterial": the program shows its background-material menu over this window.
+    void backgroundMaterialRequested();
+
 public slots:
     // The window closes only through its two buttons.
     void reject() override;

@@ -1,7 +1,7 @@
 // The game setup (see ufrmCreateGame.h).
 #include "players/ui/ufrmCreateGame.h"
 
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"

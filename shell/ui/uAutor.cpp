@@ -3,7 +3,7 @@
 
 #include "ui_uAutor.h"
 
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 

@@ -10,7 +10,7 @@
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "players/ui/GroupMessages.h"
-#include "shell/ui/ScreenLayout.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 
 #include "ui_uIntroMain.h"
 
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/GradientWidget.h"

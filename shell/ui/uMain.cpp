@@ -9,7 +9,7 @@
 #include "engine/Tournament.h"
 #include "engine/WendrakCalc.h"
 #include "engine/uTApplicationEnviroment.h"
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/Paths.h"
@@ -24,10 +24,10 @@
 #include "players/ui/ufrmInit.h"
 #include "shell/uTCreateHTML.h"
 #include "shell/ui/HelpViewer.h"
-#include "shell/ui/ScreenLayout.h"
 #include "shell/ui/uAutor.h"
 #include "shell/ui/uDirectory.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
+#include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/uStart.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
@@ -404,6 +404,12 @@ int TfrmMain::PlayDravolenz_new(const QString& OutFolder) {
 
         std::unique_ptr<TfrmDravolenzMain_New> window(new TfrmDravolenzMain_New(this));
         ApplyFormDefaults(clBlack, clNavy, window.get(), 31100);
+        connect(window.get(), &TfrmDravolenzMain_New::backgroundMaterialRequested, window.get(),
+                [parent = window.get()] {
+                    TfrmDravolHintergundmaterial material(parent);
+                    material.setWindowTitle(QStringLiteral("Hintergrundmaterial"));
+                    material.exec();
+                });
         ProgressObserver observer(this, window.get());
 
         TournamentOptions options;

@@ -4,7 +4,7 @@
 #include "ui_ufrmDravolHintergundmaterial.h"
 
 #include "engine/uTApplicationEnviroment.h"
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"

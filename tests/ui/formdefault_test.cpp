@@ -1,6 +1,6 @@
 // The shared window look: help context, hidden help label, gradient colours on palette and
 // true-colour screens, the looks by widget kind, and the full-screen windows.
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Desktop.h"

@@ -3,7 +3,7 @@
 // and off.
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 #include "platform/ui/Application.h"
 
 #include "TempRoot.h"

@@ -3,6 +3,7 @@
 // window's help context. Windows call ApplyFormDefaults when they are created or shown.
 #pragma once
 
+class QColor;
 class QRect;
 class QSize;
 class QWidget;
@@ -19,8 +20,16 @@ void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext);
 // Lays a window out the way every window of the program sits on the screen: covering the
 // whole screen, black and borderless, with panel centred and frame grown by 5 pixels on each
 // side behind it. The overload without a size takes the primary screen's.
-void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen);
+void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen,
+                        int margin = 5);
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame);
+// The same for the menus (main window, experiments): the panel painted in panelColour, the
+// frame grown by frameMargin, the logo in the bottom-right corner.
+void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour, QWidget* frame,
+                       int frameMargin, QWidget* logo, const QSize& screen);
+
+// The primary screen's size; 1024 x 768 when there is no screen.
+QSize primaryScreenSize();
 
 // Makes form a borderless dialog covering its screen (1024 x 768 where there is none) in
 // black, painted from its palette, and returns the screen's area.

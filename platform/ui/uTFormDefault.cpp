@@ -2,7 +2,7 @@
 // widget kinds: speed buttons are tool buttons, bitmap buttons push buttons, edits and memos
 // line and text edits, tree views tree views; list boxes and report lists are the list and
 // table views.
-#include "engine/ui/uTFormDefault.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include "platform/ui/Colours.h"
 
@@ -169,7 +169,15 @@ void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext)
             styleWidget(child, color1, color2, depth);
 }
 
-void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen)
+QSize primaryScreenSize()
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        return screen->geometry().size();
+    return QSize(1024, 768);
+}
+
+void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen,
+                        int margin)
 {
     form->setWindowFlag(Qt::FramelessWindowHint, true);
     form->setGeometry(0, 0, screen.width(), screen.height());
@@ -177,15 +185,22 @@ void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSi
         == nullptr)
         form->installEventFilter(new BlackBackground(form));
 
-    CentrePanelInFrame(panel, frame, screen);
+    CentrePanelInFrame(panel, frame, screen, margin);
 }
 
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame)
 {
-    QSize size(1024, 768);
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        size = screen->geometry().size();
-    LayOutCentredPanel(form, panel, frame, size);
+    LayOutCentredPanel(form, panel, frame, primaryScreenSize());
+}
+
+void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour, QWidget* frame,
+                       int frameMargin, QWidget* logo, const QSize& screen)
+{
+    QPalette panelPalette = panel->palette();
+    panelPalette.setColor(QPalette::Window, panelColour);
+    panel->setPalette(panelPalette);
+    LayOutCentredPanel(form, panel, frame, screen, frameMargin);
+    logo->move(screen.width() - logo->width(), screen.height() - logo->height());
 }
 
 QRect CoverScreenInBlack(QWidget* form)
