@@ -59,10 +59,22 @@ void BM_RoundLoop(benchmark::State& state) {
     platform::Random random(42);
     SpielerTyp a, b;
     switch (state.range(1)) {
-    case 0: a = drawingProfile(0); b = drawingProfile(4); break;
-    case 1: a = wizardProfile(0); b = wizardProfile(5); break;
-    case 2: a = unevenProfile(0); b = unevenProfile(3); break;
-    default: a = automatonPlayer(); b = wizardProfile(2); break;
+    case 0:
+        a = drawingProfile(0);
+        b = drawingProfile(4);
+        break;
+    case 1:
+        a = wizardProfile(0);
+        b = wizardProfile(5);
+        break;
+    case 2:
+        a = unevenProfile(0);
+        b = unevenProfile(3);
+        break;
+    default:
+        a = automatonPlayer();
+        b = wizardProfile(2);
+        break;
     }
     const int rounds = static_cast<int>(state.range(0));
     for (auto _ : state) {
@@ -97,8 +109,8 @@ void BM_PlayGameWithFiles(benchmark::State& state) {
     const bool debug = state.range(0) == 1;
     std::uint64_t seed = 1;
     for (auto _ : state) {
-        const GameResult g = PlayGame("Anna.ply", "Bert.ply", 500, "Aktuelles Spiel", debug,
-                                      1, seed++);
+        const GameResult g =
+            PlayGame("Anna.ply", "Bert.ply", 500, "Aktuelles Spiel", debug, 1, seed++);
         benchmark::DoNotOptimize(g);
     }
     state.SetItemsProcessed(state.iterations());

@@ -33,7 +33,8 @@ QString num(std::int64_t value) {
     return QString::number(value);
 }
 
-template <int N> bool beginsWith(const ShortStr<N>& text, char letter) {
+template <int N>
+bool beginsWith(const ShortStr<N>& text, char letter) {
     return text.len > 0 && text.data[0] == letter;
 }
 

@@ -207,8 +207,7 @@ inline int roundCode(std::int32_t standing, std::int32_t move1, std::int32_t mov
 // Whether a profile player answers from "MKD" instead of its own entry after a round: an
 // exploitation counts in this player's own counter, and mutual giving way after one sends
 // a consensus-oriented player there.
-inline bool answersFromMKD(const Step& t, std::int32_t& exploits,
-                           std::int32_t consensusOriented) {
+inline bool answersFromMKD(const Step& t, std::int32_t& exploits, std::int32_t consensusOriented) {
     exploits += t.exploit;
     return t.mutualK & (exploits >= 1) & consensusOriented;
 }
@@ -216,8 +215,8 @@ inline bool answersFromMKD(const Step& t, std::int32_t& exploits,
 // The round loop of games with an automaton player, compiled once per combination of
 // player kinds so that no round asks which kind a player is.
 template <bool Auto1, bool Auto2>
-GameResult playLoop(WendrakEngine& e, Side& p1, Side& p2, int rounds,
-                    platform::Random& random, const PayoffTable& pay) {
+GameResult playLoop(WendrakEngine& e, Side& p1, Side& p2, int rounds, platform::Random& random,
+                    const PayoffTable& pay) {
     std::int32_t kCount = 0, kk = 0, dd = 0, dk = 0, kd = 0, nkk = 0;
     std::int64_t sum1 = 0, sum2 = 0;
     std::int32_t ex1 = e.ExploitCount1, ex2 = e.ExploitCount2;
@@ -317,7 +316,11 @@ GameResult playProfiles(WendrakEngine& e, const Side& p1, const Side& p2, int ro
     Code codes[12];
     for (int c = 0; c < 12; ++c) {
         const Step& t = kSteps.step[c];
-        codes[c] = {t.nextBase, t.next, t.exploit, t.mutualK, answer(p1.entries[t.entry1]),
+        codes[c] = {t.nextBase,
+                    t.next,
+                    t.exploit,
+                    t.mutualK,
+                    answer(p1.entries[t.entry1]),
                     answer(p2.entries[t.entry2])};
     }
     const Answer mkd1 = answer(p1.entries[SitMKD]), mkd2 = answer(p2.entries[SitMKD]);
@@ -394,10 +397,14 @@ QChar standingLetter(std::int32_t standing) {
 
 PayoffTable PayoffTable::builtIn() {
     PayoffTable t;
-    t.Punkte1[0][0] = 3; t.Punkte2[0][0] = 3; // K K
-    t.Punkte1[0][1] = 0; t.Punkte2[0][1] = 5; // K D
-    t.Punkte1[1][0] = 5; t.Punkte2[1][0] = 0; // D K
-    t.Punkte1[1][1] = 1; t.Punkte2[1][1] = 1; // D D
+    t.Punkte1[0][0] = 3;
+    t.Punkte2[0][0] = 3; // K K
+    t.Punkte1[0][1] = 0;
+    t.Punkte2[0][1] = 5; // K D
+    t.Punkte1[1][0] = 5;
+    t.Punkte2[1][0] = 0; // D K
+    t.Punkte1[1][1] = 1;
+    t.Punkte2[1][1] = 1; // D D
     return t;
 }
 
@@ -458,8 +465,7 @@ std::int32_t ConsensusFlag(const SpielerTyp& player) {
     const SituationTyp* s = player.Situationen;
     const bool typ = player.Spielertyp == 3 || player.Spielertyp == 4;
     const std::int64_t n = std::int64_t(s[SitNDD].Anzahl) + s[SitMKD].Anzahl + s[SitPKD].Anzahl;
-    const std::int64_t k =
-        std::int64_t(s[SitNDD].AnzahlK) + s[SitMKD].AnzahlK + s[SitPKD].AnzahlK;
+    const std::int64_t k = std::int64_t(s[SitNDD].AnzahlK) + s[SitMKD].AnzahlK + s[SitPKD].AnzahlK;
     return (typ && n == 30 && k == 3 * std::int64_t(s[SitNDD].AnzahlK)) ? 1 : 0;
 }
 
@@ -547,8 +553,8 @@ GameResult PlayGame(const QString& name1, const QString& name2, std::int32_t rou
                     std::optional<std::uint64_t> seed) {
     checkRounds(rounds);
     const TApplicationEnviroment settings(platform::programPath());
-    const QString base = platform::withTrailingSlash(settings.WendrakPath()) +
-                         platform::withTrailingSlash(folder);
+    const QString base =
+        platform::withTrailingSlash(settings.WendrakPath()) + platform::withTrailingSlash(folder);
     const SpielerTyp player1 =
         readPlayer(base + platform::changeFileExt(platform::toSlashes(name1), ".ply"));
     const SpielerTyp player2 =
@@ -573,8 +579,8 @@ namespace {
 // Plays the player as player 1 against an opponent that always plays fixedMove, filling
 // the engine's round table. The run starts from its own consensus state; automaton
 // positions go on from those in the record and advance there.
-void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedMove,
-                       int rounds, platform::Random& random, const PayoffTable& pay) {
+void playFixedOpponent(WendrakEngine& e, SpielerTyp& player, std::int32_t fixedMove, int rounds,
+                       platform::Random& random, const PayoffTable& pay) {
     e.glbKons1 = ConsensusFlag(player);
     e.glbKons2 = 0;
     e.ExploitCount1 = 0;

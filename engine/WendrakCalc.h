@@ -6,8 +6,8 @@
 // file-based routines use one per thread, the tournament keeps its own.
 #pragma once
 
-#include "players/PlayerFile.h"
 #include "platform/Random.h"
+#include "players/PlayerFile.h"
 
 #include <QString>
 #include <cstdint>
@@ -49,13 +49,13 @@ struct PayoffTable {
 struct GameResult {
     std::int32_t Punkte1 = 0;
     std::int32_t Punkte2 = 0;
-    std::int32_t AnzK = 0;   // K moves of both players
+    std::int32_t AnzK = 0; // K moves of both players
     std::int32_t AnzKK = 0;
     std::int32_t AnzDD = 0;
-    std::int32_t AnzDK = 0;  // player 1 D, player 2 K
-    std::int32_t AnzKD = 0;  // player 1 K, player 2 D
-    std::int32_t AnzNKK = 0; // KK under an even standing
-    std::int32_t AnzKK2 = 0; // the same count as AnzKK
+    std::int32_t AnzDK = 0;             // player 1 D, player 2 K
+    std::int32_t AnzKD = 0;             // player 1 K, player 2 D
+    std::int32_t AnzNKK = 0;            // KK under an even standing
+    std::int32_t AnzKK2 = 0;            // the same count as AnzKK
     std::int32_t ErhalteneDienste1 = 0; // KK + DK
     std::int32_t ErwieseneDienste1 = 0; // KK + KD
     std::int32_t ErhalteneDienste2 = 0; // KK + KD

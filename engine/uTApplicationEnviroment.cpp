@@ -52,16 +52,15 @@ void TApplicationEnviroment::ReadSettings() {
     SetPelkamPath(ini.readString(kPath, QStringLiteral("PelkamPath"),
                                  dir + QStringLiteral("Wendrak Pelkam/")));
     SetIniFileName(ini.readString(kPath, QStringLiteral("IniFileName"), IniFileName()));
-    SetWendrakPath(ini.readString(kPath, QStringLiteral("WendrakPath"),
-                                  dir + QStringLiteral("Wendrak/")));
+    SetWendrakPath(
+        ini.readString(kPath, QStringLiteral("WendrakPath"), dir + QStringLiteral("Wendrak/")));
     SetPelkamExeName(
         ini.readString(kPath, QStringLiteral("PelkamExeName"), QStringLiteral("Pelkam.exe")));
     SetWendrakTextPath(ini.readString(kPath, QStringLiteral("WendrakTextPath"),
                                       dir + QStringLiteral("Wendrak/Texte/")));
     SetPelkamExportPath(ini.readString(kPath, QStringLiteral("PelkamExportPath"),
                                        dir + QStringLiteral("Wendrak/PelkamSpieler/")));
-    SetUsername(
-        ini.readString(kSettings, QStringLiteral("Username"), QStringLiteral("Kemrafeld")));
+    SetUsername(ini.readString(kSettings, QStringLiteral("Username"), QStringLiteral("Kemrafeld")));
     SetMatrixDD(ini.readString(kSettings, QStringLiteral("MatrixDD"), kDefaultDD));
     SetMatrixDK(ini.readString(kSettings, QStringLiteral("MatrixDK"), kDefaultDK));
     SetMatrixKD(ini.readString(kSettings, QStringLiteral("MatrixKD"), kDefaultKD));

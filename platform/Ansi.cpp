@@ -54,8 +54,7 @@ QByteArray toAnsi(const QString& text) {
             out.append(it->second);
         } else {
             // A surrogate pair is one character and becomes one "?".
-            if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
-                text.at(i + 1).isLowSurrogate())
+            if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
                 ++i;
             out.append('?');
         }

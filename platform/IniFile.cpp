@@ -67,8 +67,8 @@ QStringList IniFile::sectionKeys(const QString& section) const {
 void IniFile::updateFile() {
     std::string text;
     if (d->ini.Save(text) < 0)
-        throw WendrakError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
-                               .arg(d->fileName));
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(d->fileName));
     QByteArray bytes;
     bytes.reserve(static_cast<qsizetype>(text.size() + text.size() / 16));
     for (char c : text) {

@@ -154,9 +154,8 @@ QChar decimalSeparator() {
         // A desktop without a locale of its own ("C") gets the German separator: the
         // program and its users are German.
         const QLocale system = QLocale::system();
-        const QString point = system.language() == QLocale::C
-                                  ? QStringLiteral(",")
-                                  : system.decimalPoint();
+        const QString point =
+            system.language() == QLocale::C ? QStringLiteral(",") : system.decimalPoint();
         sep = point.isEmpty() ? u',' : point.at(0).unicode();
         g_separator.store(sep);
     }

@@ -24,8 +24,7 @@ QString formatGeneral(double value);
 
 // printf-style "%W.Pf": P decimals, rounded half away from zero, right-aligned in W
 // characters (never cut). formatFixed(25, 4, 1, 3) == "6,3".
-QString formatFixed(std::int64_t numerator, std::int64_t denominator, int precision,
-                    int width = 0);
+QString formatFixed(std::int64_t numerator, std::int64_t denominator, int precision, int width = 0);
 QString formatFixedDouble(double value, int precision, int width = 0);
 
 // "%Ws": right-aligned in W characters, never cut.

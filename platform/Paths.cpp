@@ -165,9 +165,15 @@ QStringList listFolder(const QString& folder, const QString& mask, ListKind kind
     const QString dir = resolvePath(withTrailingSlash(folder));
     QDir::Filters filters = QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
     switch (kind) {
-    case ListKind::Files: filters |= QDir::Files; break;
-    case ListKind::Folders: filters |= QDir::Dirs; break;
-    case ListKind::All: filters |= QDir::Files | QDir::Dirs; break;
+    case ListKind::Files:
+        filters |= QDir::Files;
+        break;
+    case ListKind::Folders:
+        filters |= QDir::Dirs;
+        break;
+    case ListKind::All:
+        filters |= QDir::Files | QDir::Dirs;
+        break;
     }
     QStringList names;
     for (const QString& name : QDir(dir.isEmpty() ? QStringLiteral(".") : dir).entryList(filters)) {
@@ -176,9 +182,8 @@ QStringList listFolder(const QString& folder, const QString& mask, ListKind kind
         if (matchesMask(name, mask))
             names.append(name);
     }
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        return compareListNames(a, b) < 0;
-    });
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return compareListNames(a, b) < 0; });
     return names;
 }
 
@@ -191,7 +196,8 @@ bool isReadOnly(const QString& path) {
     if (!info.exists())
         return false;
     // Root may write anything; a file without any write bit still counts as read-only.
-    const auto writeBits = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !(info.permissions() & writeBits) || !info.isWritable();
 }
 

@@ -50,8 +50,8 @@ bool isReadOnly(const QString& path);   // no write permission for us
 bool copyFile(const QString& from, const QString& to, bool failIfExists);
 bool deleteFile(const QString& path);
 bool renameFile(const QString& from, const QString& to);
-bool createFolder(const QString& path);  // one level
-bool forceFolders(const QString& path);  // with all missing parents
-bool removeFolder(const QString& path);  // an empty folder
+bool createFolder(const QString& path); // one level
+bool forceFolders(const QString& path); // with all missing parents
+bool removeFolder(const QString& path); // an empty folder
 
 } // namespace platform

@@ -38,7 +38,8 @@ bool writeAll(int fd, const char* data, qsizetype size) {
 void openForReading(QFile& file, const QString& path) {
     file.setFileName(resolvePath(path));
     if (!QFileInfo(file.fileName()).isFile())
-        throw WendrakError(QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
     if (!file.open(QIODevice::ReadOnly))
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
@@ -79,8 +80,8 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
         if (S_ISDIR(existing.st_mode))
             throw fail();
         if (isReadOnly(target))
-            throw WendrakError(QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.")
-                                   .arg(shown(path)));
+            throw WendrakError(
+                QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(shown(path)));
     }
 
     // Write beside the target, then rename over it: a failure never leaves half a file.

@@ -5,11 +5,13 @@
 
 #include <algorithm>
 
-template <int N> QString ShortStr<N>::get() const {
+template <int N>
+QString ShortStr<N>::get() const {
     return platform::fromAnsi(data, std::min<int>(len, N));
 }
 
-template <int N> void ShortStr<N>::set(const QString& text) {
+template <int N>
+void ShortStr<N>::set(const QString& text) {
     const QByteArray bytes = platform::toAnsi(text).left(N);
     len = static_cast<std::uint8_t>(bytes.size());
     std::memcpy(data, bytes.constData(), static_cast<size_t>(bytes.size()));

@@ -13,7 +13,8 @@
 #pragma pack(push, 1)
 
 // A length-prefixed string of fixed capacity N in Windows-1252 (string[N]).
-template <int N> struct ShortStr {
+template <int N>
+struct ShortStr {
     std::uint8_t len;
     char data[N];
 

@@ -246,16 +246,14 @@ QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupF
     }
 
     QStringList missing;
-    const QStringList members =
-        ReadGroupFile(platform::extractFilePath(groupFile));
+    const QStringList members = ReadGroupFile(platform::extractFilePath(groupFile));
     for (const QString& line : members) {
         const QString source = storeDir + platform::toSlashes(line);
         if (IsUnsafeMemberName(line) || !platform::fileExists(source)) {
             missing.append(line);
             continue;
         }
-        CopyToFreeName(platform::resolvePath(source), targetDir,
-                       platform::extractFileName(line));
+        CopyToFreeName(platform::resolvePath(source), targetDir, platform::extractFileName(line));
     }
     return missing;
 }

@@ -5,8 +5,8 @@
 
 #include "ui_uWarten.h"
 
-#include "platform/ui/uTFormDefault.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -15,8 +15,7 @@
 
 TForm10* Form10 = nullptr;
 
-TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>())
-{
+TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>()) {
     ui->setupUi(this);
     if (Form10 == nullptr)
         Form10 = this;
@@ -27,14 +26,12 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TFo
     FormCreate();
 }
 
-TForm10::~TForm10()
-{
+TForm10::~TForm10() {
     if (Form10 == this)
         Form10 = nullptr;
 }
 
-void TForm10::FormCreate()
-{
+void TForm10::FormCreate() {
     QPalette palette = ui->pnlRahmen->palette();
     palette.setColor(QPalette::Window, GradientWidget::fromBgr(colours::clPanelFrame));
     ui->pnlRahmen->setPalette(palette);
@@ -42,24 +39,20 @@ void TForm10::FormCreate()
     LayOutCentredPanel(this, ui->pnlWarten, ui->pnlRahmen);
 }
 
-void TForm10::btnCancelClick()
-{
+void TForm10::btnCancelClick() {
     Abbruch = true;
 }
 
-void TForm10::reset()
-{
+void TForm10::reset() {
     Abbruch = false;
 }
 
-void TForm10::showEvent(QShowEvent* event)
-{
+void TForm10::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     reset();
 }
 
-void TForm10::setGaugeValue(int percent)
-{
+void TForm10::setGaugeValue(int percent) {
     if (percent == ui->Gauge1->value())
         return;
     ui->Gauge1->setValue(percent);
@@ -67,19 +60,16 @@ void TForm10::setGaugeValue(int percent)
         repaint();
 }
 
-int TForm10::gaugeValue() const
-{
+int TForm10::gaugeValue() const {
     return ui->Gauge1->value();
 }
 
-bool TForm10::processEventsAndCheckAbbruch()
-{
+bool TForm10::processEventsAndCheckAbbruch() {
     QCoreApplication::processEvents();
     return Abbruch;
 }
 
-bool TForm10::eventFilter(QObject* watched, QEvent* event)
-{
+bool TForm10::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ui->Gauge1 && event->type() == QEvent::Paint) {
         paintGauge();
         return true;
@@ -87,8 +77,7 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TForm10::paintGauge()
-{
+void TForm10::paintGauge() {
     QProgressBar* gauge = ui->Gauge1;
     QPainter painter(gauge);
     const QRect all = gauge->rect();
@@ -113,6 +102,12 @@ void TForm10::paintGauge()
     painter.drawRect(all.adjusted(0, 0, -1, -1));
 }
 
-QFrame* TForm10::pnlRahmen() const { return ui->pnlRahmen; }
-QProgressBar* TForm10::Gauge1() const { return ui->Gauge1; }
-QPushButton* TForm10::btnCancel() const { return ui->btnCancel; }
+QFrame* TForm10::pnlRahmen() const {
+    return ui->pnlRahmen;
+}
+QProgressBar* TForm10::Gauge1() const {
+    return ui->Gauge1;
+}
+QPushButton* TForm10::btnCancel() const {
+    return ui->btnCancel;
+}

@@ -8,11 +8,10 @@
 #include "ui_ufrmDravolenzMain_New.h"
 
 #include "engine/StyledLine.h"
-#include "platform/ui/uTFormDefault.h"
 #include "platform/NumberFormat.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
-
+#include "platform/ui/uTFormDefault.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -32,8 +31,7 @@ const int rankingRowHeight = 16;
 const int servicesRowHeight = 41;
 const int servicesNameWidth = 300;
 
-void setBackground(QWidget* widget, const QColor& colour)
-{
+void setBackground(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
@@ -44,14 +42,12 @@ void setBackground(QWidget* widget, const QColor& colour)
 class BarShape : public QWidget {
 public:
     BarShape(QWidget* parent, const QColor& fill, const QColor& outline, const QString& hint)
-        : QWidget(parent), m_fill(fill), m_outline(outline)
-    {
+        : QWidget(parent), m_fill(fill), m_outline(outline) {
         setToolTip(hint);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.fillRect(rect(), m_fill);
         painter.setPen(m_outline);
@@ -69,8 +65,7 @@ class RankingBarCell : public QLabel {
 public:
     RankingBarCell(QWidget* parent, std::int32_t points, std::int32_t maximum,
                    std::int32_t reference, const QColor& outline)
-        : QLabel(parent), m_points(points), m_maximum(maximum), m_reference(reference)
-    {
+        : QLabel(parent), m_points(points), m_maximum(maximum), m_reference(reference) {
         const QString maxHint = QStringLiteral("Maximale Punktanzahl: %1 Punkte").arg(maximum);
         setToolTip(maxHint);
         m_max = new BarShape(this, GradientWidget::fromBgr(clSilver), outline, maxHint);
@@ -85,15 +80,13 @@ public:
     }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
+    void resizeEvent(QResizeEvent* event) override {
         QLabel::resizeEvent(event);
         layOut();
     }
 
 private:
-    void layOut()
-    {
+    void layOut() {
         const int w = width();
         const int h = height();
         m_max->setGeometry(0, 0, w, h);
@@ -102,8 +95,7 @@ private:
     }
 
     // value * width / maximum in whole pixels; no bar without a maximum.
-    std::int32_t scaled(std::int64_t value, int w) const
-    {
+    std::int32_t scaled(std::int64_t value, int w) const {
         if (m_maximum <= 0 || value <= 0)
             return 0;
         return static_cast<std::int32_t>(value * w / m_maximum);
@@ -123,8 +115,7 @@ class ServicesBarArea : public QWidget {
 public:
     ServicesBarArea(QWidget* parent, std::int32_t received, std::int32_t granted,
                     std::int32_t maximum)
-        : QWidget(parent), m_received(received), m_granted(granted), m_maximum(maximum)
-    {
+        : QWidget(parent), m_received(received), m_granted(granted), m_maximum(maximum) {
         setBackground(this, GradientWidget::fromBgr(clGray));
         m_receivedBar = new QWidget(this);
         m_receivedBar->setObjectName(QStringLiteral("pnlErhalten"));
@@ -136,15 +127,13 @@ public:
     }
 
 protected:
-    void resizeEvent(QResizeEvent* event) override
-    {
+    void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         layOut();
     }
 
 private:
-    void layOut()
-    {
+    void layOut() {
         const int half = height() / 2;
         // A group of one has no maximum; its bars stay empty rather than infinite.
         const double scale = m_maximum > 0 ? double(width()) / m_maximum : 0.0;
@@ -160,8 +149,7 @@ private:
 };
 
 QLabel* makeCell(QWidget* row, const QString& text, int width, Qt::Alignment alignment,
-                 bool header)
-{
+                 bool header) {
     auto* cell = new QLabel(row);
     cell->setTextFormat(Qt::PlainText);
     cell->setText(text);
@@ -175,8 +163,7 @@ QLabel* makeCell(QWidget* row, const QString& text, int width, Qt::Alignment ali
     return cell;
 }
 
-QVBoxLayout* rowsLayout(QWidget* content)
-{
+QVBoxLayout* rowsLayout(QWidget* content) {
     if (auto* layout = qobject_cast<QVBoxLayout*>(content->layout()))
         return layout;
     auto* layout = new QVBoxLayout(content);
@@ -187,8 +174,7 @@ QVBoxLayout* rowsLayout(QWidget* content)
 }
 
 // Rows go below those already there, above the closing stretch.
-void appendRow(QWidget* content, QWidget* row)
-{
+void appendRow(QWidget* content, QWidget* row) {
     QVBoxLayout* layout = rowsLayout(content);
     layout->insertWidget(layout->count() - 1, row);
 }
@@ -199,16 +185,14 @@ const std::array<int, 5> pageHelpContexts = {31000, 31100, 31200, 31300, 1310};
 } // namespace
 
 TfrmDravolenzMain_New::TfrmDravolenzMain_New(QWidget* parent)
-    : QDialog(parent), ui(std::make_unique<Ui::TfrmDravolenzMain_New>())
-{
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmDravolenzMain_New>()) {
     ui->setupUi(this);
     FormCreate();
 }
 
 TfrmDravolenzMain_New::~TfrmDravolenzMain_New() = default;
 
-void TfrmDravolenzMain_New::FormCreate()
-{
+void TfrmDravolenzMain_New::FormCreate() {
     setBackground(ui->pnlRahmen, GradientWidget::fromBgr(clPanelFrame));
     LayOutCentredPanel(this, ui->pnlMain, ui->pnlRahmen);
 
@@ -244,42 +228,35 @@ void TfrmDravolenzMain_New::FormCreate()
             [this] { platform::guarded(this, [this] { btnHintergrundmaterialClick(); }); });
 }
 
-void TfrmDravolenzMain_New::reject()
-{
-}
+void TfrmDravolenzMain_New::reject() {}
 
-void TfrmDravolenzMain_New::PageControlMainChange(int index)
-{
+void TfrmDravolenzMain_New::PageControlMainChange(int index) {
     if (index >= 0 && index < int(pageHelpContexts.size()))
         setProperty("helpContext", pageHelpContexts[std::size_t(index)]);
 }
 
-bool TfrmDravolenzMain_New::event(QEvent* event)
-{
+bool TfrmDravolenzMain_New::event(QEvent* event) {
     const bool handled = QDialog::event(event);
     if (event->type() == QEvent::WindowActivate)
         platform::guarded(this, [this] { FormActivate(); });
     return handled;
 }
 
-void TfrmDravolenzMain_New::showEvent(QShowEvent* event)
-{
+void TfrmDravolenzMain_New::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Platforms without a window manager may never activate the window; its pages must
     // be complete all the same.
     platform::guarded(this, [this] { FormActivate(); });
 }
 
-void TfrmDravolenzMain_New::FormActivate()
-{
+void TfrmDravolenzMain_New::FormActivate() {
     ComboBoxSpielerlisteChange();
     BuildServicesPage();
 }
 
 // ---- styled lines ------------------------------------------------------------------------
 
-void TfrmDravolenzMain_New::ShowStyledLine(QLabel* placeholder, const QString& lineText)
-{
+void TfrmDravolenzMain_New::ShowStyledLine(QLabel* placeholder, const QString& lineText) {
     placeholder->hide();
     QWidget* parent = placeholder->parentWidget();
     int x = placeholder->x();
@@ -308,8 +285,7 @@ void TfrmDravolenzMain_New::ShowStyledLine(QLabel* placeholder, const QString& l
     }
 }
 
-void TfrmDravolenzMain_New::ShowStyledLine(const QString& placeholder, const QString& lineText)
-{
+void TfrmDravolenzMain_New::ShowStyledLine(const QString& placeholder, const QString& lineText) {
     QLabel* label = findChild<QLabel*>(placeholder);
     if (label == nullptr) {
         qWarning("Result window has no label %s", qPrintable(placeholder));
@@ -322,8 +298,7 @@ void TfrmDravolenzMain_New::ShowStyledLine(const QString& placeholder, const QSt
 
 void TfrmDravolenzMain_New::AddRankingRow(const QString& platz, const QString& name,
                                           const QString& punkte, const QString& spielertyp,
-                                          int showBar, int opponents)
-{
+                                          int showBar, int opponents) {
     const bool header = showBar < 0;
     // Read before anything is built, so a bad figure leaves no half row behind.
     const std::int32_t points = header ? 0 : platform::strToInt(punkte);
@@ -359,8 +334,7 @@ void TfrmDravolenzMain_New::AddRankingRow(const QString& platz, const QString& n
 
 // ---- games list -------------------------------------------------------------------------
 
-void TfrmDravolenzMain_New::ComboBoxSpielerlisteChange()
-{
+void TfrmDravolenzMain_New::ComboBoxSpielerlisteChange() {
     QTableWidget* list = ui->ListViewErgebnisse;
     list->setRowCount(0);
     const QList<ResultGameRow> rows =
@@ -381,8 +355,7 @@ void TfrmDravolenzMain_New::ComboBoxSpielerlisteChange()
 
 // ---- favours ----------------------------------------------------------------------------
 
-void TfrmDravolenzMain_New::BuildServicesPage()
-{
+void TfrmDravolenzMain_New::BuildServicesPage() {
     ui->AnimateWait->setVisible(true);
     ui->ScrollBoxDienste->setVisible(false);
     const auto restore = qScopeGuard([this] {
@@ -398,8 +371,7 @@ void TfrmDravolenzMain_New::BuildServicesPage()
 }
 
 void TfrmDravolenzMain_New::AddServicesBar(const QString& name, std::int32_t received,
-                                           std::int32_t granted, std::int32_t maximum)
-{
+                                           std::int32_t granted, std::int32_t maximum) {
     const QString rowName = QStringLiteral("FPnlSurface") + QString::number(BalkenNr);
     delete findChild<QWidget*>(rowName);
 
@@ -413,8 +385,8 @@ void TfrmDravolenzMain_New::AddServicesBar(const QString& name, std::int32_t rec
     parts->setSpacing(0);
 
     const QColor grey = GradientWidget::fromBgr(clGray);
-    QLabel* nameCell = makeCell(row, QLatin1Char(' ') + name, servicesNameWidth, Qt::AlignLeft,
-                                false);
+    QLabel* nameCell =
+        makeCell(row, QLatin1Char(' ') + name, servicesNameWidth, Qt::AlignLeft, false);
     nameCell->setObjectName(QStringLiteral("pnlName"));
     setBackground(nameCell, grey);
     parts->addWidget(nameCell);
@@ -422,14 +394,12 @@ void TfrmDravolenzMain_New::AddServicesBar(const QString& name, std::int32_t rec
 
     const int half = servicesRowHeight / 2;
     const int textWidth = servicesNameWidth / 2;
-    QLabel* receivedText =
-        makeCell(nameCell, QStringLiteral("Erh. Dienste: %1").arg(received), 0, Qt::AlignLeft,
-                 false);
+    QLabel* receivedText = makeCell(nameCell, QStringLiteral("Erh. Dienste: %1").arg(received), 0,
+                                    Qt::AlignLeft, false);
     receivedText->setObjectName(QStringLiteral("lblErhalten"));
     receivedText->setGeometry(textWidth, 1, textWidth, half);
-    QLabel* grantedText =
-        makeCell(nameCell, QStringLiteral("Erw. Dienste: %1").arg(granted), 0, Qt::AlignLeft,
-                 false);
+    QLabel* grantedText = makeCell(nameCell, QStringLiteral("Erw. Dienste: %1").arg(granted), 0,
+                                   Qt::AlignLeft, false);
     grantedText->setObjectName(QStringLiteral("lblErwiesen"));
     grantedText->setGeometry(textWidth, 1 + half, textWidth, half);
     for (QLabel* text : {receivedText, grantedText})
@@ -440,26 +410,22 @@ void TfrmDravolenzMain_New::AddServicesBar(const QString& name, std::int32_t rec
 
 // ---- what the run hands over ------------------------------------------------------------
 
-void TfrmDravolenzMain_New::SetCounts(int anzDurchlaeufe, int anzTeilnehmerHigh)
-{
+void TfrmDravolenzMain_New::SetCounts(int anzDurchlaeufe, int anzTeilnehmerHigh) {
     AnzDurchlaeufe = anzDurchlaeufe;
     AnzTeilnehmerHigh = anzTeilnehmerHigh;
 }
 
-void TfrmDravolenzMain_New::SetPlayerList(const QStringList& names)
-{
+void TfrmDravolenzMain_New::SetPlayerList(const QStringList& names) {
     ui->ComboBoxSpielerliste->addItems(names);
     ui->ComboBoxSpielerliste->setCurrentIndex(names.isEmpty() ? -1 : 0);
 }
 
 void TfrmDravolenzMain_New::SetRunTables(const QStringList& participants,
-                                         const QList<ResultPairing>& pairings)
-{
+                                         const QList<ResultPairing>& pairings) {
     m_participants = participants;
     m_pairings = pairings;
 }
 
-void TfrmDravolenzMain_New::btnHintergrundmaterialClick()
-{
+void TfrmDravolenzMain_New::btnHintergrundmaterialClick() {
     emit backgroundMaterialRequested();
 }

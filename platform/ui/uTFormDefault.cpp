@@ -34,16 +34,14 @@ namespace {
 
 const int plainGradientTag = 100;
 
-void setArial8(QWidget* widget)
-{
+void setArial8(QWidget* widget) {
     QFont font = widget->font();
     font.setFamily(QStringLiteral("Arial"));
     font.setPointSize(8);
     widget->setFont(font);
 }
 
-void setFieldColour(QWidget* widget, bool blackText)
-{
+void setFieldColour(QWidget* widget, bool blackText) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, GradientWidget::fromBgr(colours::clSilver));
     if (blackText)
@@ -51,8 +49,7 @@ void setFieldColour(QWidget* widget, bool blackText)
     widget->setPalette(palette);
 }
 
-void styleGradient(GradientWidget* gradient, int color1, int color2, int depth)
-{
+void styleGradient(GradientWidget* gradient, int color1, int color2, int depth) {
     if (gradient->tag() == plainGradientTag)
         return;
     gradient->setSteps(100);
@@ -71,22 +68,20 @@ void styleGradient(GradientWidget* gradient, int color1, int color2, int depth)
 // box, the scroll buttons of a tab bar, an item view's editors). The old controls had no
 // such parts, so they keep Qt's look. Dialogs opened on top of the window are windows of
 // their own and get their own look.
-bool isForeign(const QWidget* widget, const QWidget* form)
-{
+bool isForeign(const QWidget* widget, const QWidget* form) {
     if (widget->isWindow())
         return true;
     for (const QWidget* p = widget->parentWidget(); p != nullptr && p != form;
          p = p->parentWidget()) {
-        if (p->isWindow() || qobject_cast<const QComboBox*>(p)
-            || qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QTabBar*>(p)
-            || qobject_cast<const QAbstractItemView*>(p))
+        if (p->isWindow() || qobject_cast<const QComboBox*>(p) ||
+            qobject_cast<const QAbstractSpinBox*>(p) || qobject_cast<const QTabBar*>(p) ||
+            qobject_cast<const QAbstractItemView*>(p))
             return true;
     }
     return false;
 }
 
-void styleWidget(QWidget* widget, int color1, int color2, int depth)
-{
+void styleWidget(QWidget* widget, int color1, int color2, int depth) {
     if (auto* gradient = qobject_cast<GradientWidget*>(widget))
         styleGradient(gradient, color1, color2, depth);
 
@@ -101,8 +96,8 @@ void styleWidget(QWidget* widget, int color1, int color2, int depth)
     }
     // A text browser stands where the embedded web browser stood, which kept its own look.
     const bool browser = qobject_cast<QTextBrowser*>(widget) != nullptr;
-    if (qobject_cast<QLineEdit*>(widget) || (qobject_cast<QTextEdit*>(widget) && !browser)
-        || qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTreeView*>(widget)) {
+    if (qobject_cast<QLineEdit*>(widget) || (qobject_cast<QTextEdit*>(widget) && !browser) ||
+        qobject_cast<QPlainTextEdit*>(widget) || qobject_cast<QTreeView*>(widget)) {
         setArial8(widget);
         setFieldColour(widget, false);
     }
@@ -121,14 +116,12 @@ void styleWidget(QWidget* widget, int color1, int color2, int depth)
 // would inherit.
 class BlackBackground : public QObject {
 public:
-    explicit BlackBackground(QObject* parent) : QObject(parent)
-    {
+    explicit BlackBackground(QObject* parent) : QObject(parent) {
         setObjectName(QStringLiteral("blackBackground"));
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
+    bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             auto* widget = static_cast<QWidget*>(watched);
             QPainter painter(widget);
@@ -140,13 +133,11 @@ protected:
 
 } // namespace
 
-int GetColorDepth()
-{
+int GetColorDepth() {
     return platform::Desktop::instance().colorDepth();
 }
 
-void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext)
-{
+void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext) {
     if (form == nullptr)
         return;
     if (form->property("helpContext").toInt() == 0)
@@ -169,33 +160,29 @@ void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext)
             styleWidget(child, color1, color2, depth);
 }
 
-QSize primaryScreenSize()
-{
+QSize primaryScreenSize() {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         return screen->geometry().size();
     return QSize(1024, 768);
 }
 
 void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame, const QSize& screen,
-                        int margin)
-{
+                        int margin) {
     form->setWindowFlag(Qt::FramelessWindowHint, true);
     form->setGeometry(0, 0, screen.width(), screen.height());
-    if (form->findChild<QObject*>(QStringLiteral("blackBackground"), Qt::FindDirectChildrenOnly)
-        == nullptr)
+    if (form->findChild<QObject*>(QStringLiteral("blackBackground"), Qt::FindDirectChildrenOnly) ==
+        nullptr)
         form->installEventFilter(new BlackBackground(form));
 
     CentrePanelInFrame(panel, frame, screen, margin);
 }
 
-void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame)
-{
+void LayOutCentredPanel(QWidget* form, QWidget* panel, QWidget* frame) {
     LayOutCentredPanel(form, panel, frame, primaryScreenSize());
 }
 
 void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour, QWidget* frame,
-                       int frameMargin, QWidget* logo, const QSize& screen)
-{
+                       int frameMargin, QWidget* logo, const QSize& screen) {
     QPalette panelPalette = panel->palette();
     panelPalette.setColor(QPalette::Window, panelColour);
     panel->setPalette(panelPalette);
@@ -203,8 +190,7 @@ void LayOutScreenPanel(QWidget* form, QWidget* panel, const QColor& panelColour,
     logo->move(screen.width() - logo->width(), screen.height() - logo->height());
 }
 
-QRect CoverScreenInBlack(QWidget* form)
-{
+QRect CoverScreenInBlack(QWidget* form) {
     const QScreen* screen = form->screen() ? form->screen() : QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 1024, 768);
     form->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
@@ -216,8 +202,7 @@ QRect CoverScreenInBlack(QWidget* form)
     return area;
 }
 
-void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area, int margin)
-{
+void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area, int margin) {
     // Both halves are truncated on their own, so an odd panel on an odd screen sits one
     // pixel further left than exact centring would put it.
     const int left = area.width() / 2 - panel->width() / 2;

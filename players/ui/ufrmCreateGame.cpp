@@ -1,11 +1,11 @@
 // The game setup (see ufrmCreateGame.h).
 #include "players/ui/ufrmCreateGame.h"
 
-#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 #include "players/ui/GroupMessages.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "ui_ufrmCreateGame.h"

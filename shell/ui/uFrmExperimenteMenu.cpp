@@ -9,8 +9,8 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
-#include "players/ui/GroupMessages.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/ui/GroupMessages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 
 #include "ui_uIntroMain.h"
 
-#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include <QImage>
 #include <QKeyEvent>

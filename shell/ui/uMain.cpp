@@ -9,7 +9,6 @@
 #include "engine/Tournament.h"
 #include "engine/WendrakCalc.h"
 #include "engine/uTApplicationEnviroment.h"
-#include "platform/ui/uTFormDefault.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/Paths.h"
@@ -19,6 +18,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmInit.h"
@@ -27,9 +27,9 @@
 #include "shell/ui/uAutor.h"
 #include "shell/ui/uDirectory.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
-#include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/uStart.h"
+#include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QApplication>

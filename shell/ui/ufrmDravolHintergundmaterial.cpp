@@ -4,10 +4,10 @@
 #include "ui_ufrmDravolHintergundmaterial.h"
 
 #include "engine/uTApplicationEnviroment.h"
-#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QTextBrowser>

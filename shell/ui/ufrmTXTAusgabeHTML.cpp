@@ -3,9 +3,9 @@
 
 #include "ui_ufrmTXTAusgabeHTML.h"
 
-#include "platform/ui/uTFormDefault.h"
 #include "platform/Paths.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -19,7 +19,7 @@ protected:
         const char* dir = std::getenv("WENDRAK_BINARY_DIR");
         path = QString::fromLocal8Bit(dir ? dir : ".") + "/help/Kemrafeld.chm";
         if (!QFile::exists(path))
-            GTEST_SKIP() << "no compiled help file at " << path.toStdString();
+            FAIL() << "no compiled help file at " << path.toStdString();
         file = std::make_unique<ChmFile>(path);
     }
     QString path;

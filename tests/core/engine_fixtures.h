@@ -17,8 +17,8 @@ constexpr bool kGives = true, kHolds = false;
 inline SpielerTyp profile(bool givesWay, std::initializer_list<int> otherwise = {}) {
     SpielerTyp p = zeroedPlayer();
     for (int i = 0; i < SituationCount; ++i) {
-        const bool k = givesWay != (std::find(otherwise.begin(), otherwise.end(), i) !=
-                                    otherwise.end());
+        const bool k =
+            givesWay != (std::find(otherwise.begin(), otherwise.end(), i) != otherwise.end());
         p.Situationen[i] = {10, k ? 10 : 0, k ? 0 : 10};
     }
     return p;

@@ -2,8 +2,8 @@
 // and PlayGame on files with its outputs and per-game debug file.
 #include "engine/WendrakCalc.h"
 
-#include "engine_fixtures.h"
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -19,7 +19,9 @@
 TEST(GameRules, StandingAndSituationFollowFromThePreviousRound) {
     // Standing before, both moves; the next standing; the entries player 1 and player 2
     // answer from, each seeing the standing from its own side.
-    struct Row { int s, m1, m2, next, p1, p2; };
+    struct Row {
+        int s, m1, m2, next, p1, p2;
+    };
     const Row rows[] = {
         {0, MoveK, MoveK, 0, SitNKK, SitNKK},   {0, MoveD, MoveD, 0, SitNDD, SitNDD},
         {0, MoveD, MoveK, -1, SitNKD, SitNDK},  {0, MoveK, MoveD, 1, SitNDK, SitNKD},
@@ -55,7 +57,9 @@ TEST(GameRules, OnlyHoldingOutAgainstKUnderAnEvenStandingCountsForTheConsensusRu
 
 TEST(GameRules, ConsensusFlagNeedsTypeAndTheThirtyCasesRule) {
     // K cases of ten in NDD, MKD and PKD (of n): three times NDD's, out of exactly 30.
-    struct Row { int typ, ndd, mkd, pkd, nPkd, flag; };
+    struct Row {
+        int typ, ndd, mkd, pkd, nPkd, flag;
+    };
     const Row rows[] = {{3, 2, 2, 2, 10, 1}, {4, 4, 5, 3, 10, 1}, {2, 2, 2, 2, 10, 0},
                         {5, 2, 2, 2, 10, 0}, {3, 2, 2, 2, 9, 0},  {3, 2, 3, 2, 10, 0}};
     for (const Row& r : rows) {
@@ -69,7 +73,9 @@ TEST(GameRules, ConsensusFlagNeedsTypeAndTheThirtyCasesRule) {
 }
 
 TEST(GameRules, RandomMoveGivesWayWithTheShareOfItsKCases) {
-    struct Row { int n, k, move; };
+    struct Row {
+        int n, k, move;
+    };
     // Counts from a damaged file; certain moves are in the hand-derived games below.
     const Row rows[] = {{0, 5, MoveK}, {-1, -1, MoveK}, {0, -2, MoveD}, {10, 12, MoveK}};
     platform::Random random(12345);
@@ -93,7 +99,11 @@ TEST(Games, HandDerivedGamesPlayRoundByRound) {
     cycling.Automat[SitErsterTag].Zug[0] = MoveD;
     SpielerTyp empty = automaton({MoveD, MoveEmpty, MoveEmpty});
     empty.Automat[SitErsterTag] = empty.Automat[SitNKK] = {0, {MoveEmpty, MoveEmpty, MoveEmpty}};
-    struct Row { SpielerTyp a, b; const char* rounds; int p1, p2; };
+    struct Row {
+        SpielerTyp a, b;
+        const char* rounds;
+        int p1, p2;
+    };
     const Row rows[] = {
         {titForTat(), profile(kHolds), "NPPP KDDD DDDD", 3, 8},
         {consensus, profile(kGives, {SitNDK}), "NMNN DKKD KDKK", 13, 8},
@@ -159,9 +169,10 @@ static std::array<int, 13> figuresOf(const std::vector<ZugTyp>& rounds) {
     for (const ZugTyp& z : rounds) {
         const bool k1 = z.Zug1 == MoveK, k2 = z.Zug2 == MoveK;
         const bool d1 = z.Zug1 == MoveD, d2 = z.Zug2 == MoveD;
-        c = {c[0] + z.Punkte1,  c[1] + z.Punkte2,  c[2] + k1 + k2,    c[3] + (k1 && k2),
-             c[4] + (d1 && d2), c[5] + (d1 && k2), c[6] + (k1 && d2),
-             c[7] + (k1 && k2 && z.Stand == 0)};
+        c = {c[0] + z.Punkte1,  c[1] + z.Punkte2,
+             c[2] + k1 + k2,    c[3] + (k1 && k2),
+             c[4] + (d1 && d2), c[5] + (d1 && k2),
+             c[6] + (k1 && d2), c[7] + (k1 && k2 && z.Stand == 0)};
     }
     const auto [p1, p2, k, kk, dd, dk, kd, nkk] = c;
     return {p1, p2, k, kk, dd, dk, kd, nkk, kk, kk + dk, kk + kd, kk + kd, kk + dk};
@@ -220,9 +231,15 @@ TEST(PlayGameFiles, SetsEveryOutputAfreshOrFailsWithoutWriting) {
                      "Aktuelles Spiel", debug, 3, o[9], o[10], o[11], o[12], 5);
         });
     };
-    struct Failure { const char* other; int rounds; const char* named; };
-    for (const Failure& f : {Failure{"Cora", 0, "2000"}, {"Cora", 2001, "2000"},
-                             {"Missing", 20, "Missing.ply"}, {"Short", 20, "Short.ply"}}) {
+    struct Failure {
+        const char* other;
+        int rounds;
+        const char* named;
+    };
+    for (const Failure& f : {Failure{"Cora", 0, "2000"},
+                             {"Cora", 2001, "2000"},
+                             {"Missing", 20, "Missing.ply"},
+                             {"Short", 20, "Short.ply"}}) {
         EXPECT_TRUE(run("Bert", f.other, f.rounds).contains(f.named)) << f.named;
         EXPECT_EQ(o, (std::array<std::int32_t, 13>{})) << f.named;
     }

@@ -1,8 +1,8 @@
 // The CSV row logger: columns, rows, the header placeholder and saving.
 #include "engine/uTLogger.h"
 
-#include "platform/WendrakError.h"
 #include "TempRoot.h"
+#include "platform/WendrakError.h"
 
 #include <gtest/gtest.h>
 

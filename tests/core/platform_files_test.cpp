@@ -1,11 +1,12 @@
 // The file side of the platform layer: case-insensitive lookup, listing order, the
 // Windows-1252 codec, whole-file replacement and INI files.
+#include "TempRoot.h"
 #include "platform/Ansi.h"
 #include "platform/IniFile.h"
+#include "platform/NameCheck.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
-#include "TempRoot.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -14,10 +15,42 @@
 using namespace platform;
 
 TEST(PathsTest, SeparatorsAndNameParts) {
-    EXPECT_EQ(QStringList({withTrailingSlash("C:\\Programme\\Wendrak"), extractFilePath("/a/b/c.ply"),
-                           extractFileName("/a/b\\c.ply"), extractFileExt("/a.b/c"),
-                           extractFileExt("c.PLY"), changeFileExt("/a.b/c.ply", ".plx")}),
-              QStringList({"C:/Programme/Wendrak/", "/a/b/", "c.ply", "", ".PLY", "/a.b/c.plx"}));
+    EXPECT_EQ(
+        QStringList({withTrailingSlash("C:\\Programme\\Wendrak"), extractFilePath("/a/b/c.ply"),
+                     extractFileName("/a/b\\c.ply"), extractFileExt("/a.b/c"),
+                     extractFileExt("c.PLY"), changeFileExt("/a.b/c.ply", ".plx")}),
+        QStringList({"C:/Programme/Wendrak/", "/a/b/", "c.ply", "", ".PLY", "/a.b/c.plx"}));
+}
+
+TEST(NameCheckTest, RefusesNamesThatCannotNameAFileAndMakesThemSafe) {
+    const struct {
+        const char* name;
+        bool usable;
+        const char* safe;
+    } rows[] = {
+        {"Anna", true, "Anna"},
+        {"  Jürgen 2 ", true, "Jürgen 2"},
+        {"", false, ""},
+        {"   ", false, ""},
+        {".", false, "_"},
+        {"..", false, "_."},
+        {".versteckt", false, "_versteckt"},
+        {"a/b", false, "a_b"},
+        {"a\\b", false, "a_b"},
+        {"a\tb", false, "a_b"},
+        {"ende.", true, "ende."},
+    };
+    for (const auto& row : rows) {
+        const QString name = QString::fromUtf8(row.name);
+        EXPECT_EQ(IsUsableFileName(name), row.usable) << row.name;
+        EXPECT_EQ(SafeFileName(name), QString::fromUtf8(row.safe)) << row.name;
+    }
+    try {
+        CheckFileName("a/b");
+        ADD_FAILURE() << "no error";
+    } catch (const WendrakError& e) {
+        EXPECT_EQ(e.message(), "Dieser Name kann nicht als Dateiname verwendet werden.");
+    }
 }
 
 TEST(PathsTest, LookupIgnoresCaseAndPrefersTheExactEntry) {
@@ -38,9 +71,15 @@ TEST(PathsTest, LookupIgnoresCaseAndPrefersTheExactEntry) {
 }
 
 TEST(PathsTest, MasksIgnoreCase) {
-    struct Row { const char* name; const char* mask; bool match; };
-    const Row rows[] = {{"GRAF.PLY", "*.ply", true},     {"a.ply.bak", "*.ply", false},
-                        {"noext", "*.*", true},         {"Runde_1.csv", "Runde_?.csv", true},
+    struct Row {
+        const char* name;
+        const char* mask;
+        bool match;
+    };
+    const Row rows[] = {{"GRAF.PLY", "*.ply", true},
+                        {"a.ply.bak", "*.ply", false},
+                        {"noext", "*.*", true},
+                        {"Runde_1.csv", "Runde_?.csv", true},
                         {"Runde_10.csv", "Runde_?.csv", false}};
     for (const Row& r : rows)
         EXPECT_EQ(matchesMask(r.name, r.mask), r.match) << r.name << " " << r.mask;
@@ -118,8 +157,8 @@ TEST(IniFileTest, KeysIgnoreCaseValuesStayRawAndCommentsSurvive) {
                                ini.readString("Settings", "matrixdk", "-"),
                                ini.readString("Settings", "Username", "-"),
                                ini.readString("Settings", "Fehlt", "Vorgabe")}),
-                  QStringList({"C:\\Programme\\Wendrak\\", "5;0", QString::fromUtf8("Jürgen"),
-                               "Vorgabe"}));
+                  QStringList(
+                      {"C:\\Programme\\Wendrak\\", "5;0", QString::fromUtf8("Jürgen"), "Vorgabe"}));
         ini.writeString("Path", "Rootpath", "D:\\Neu\\");
         ini.writeString("Group", "Name", "x");
         ini.updateFile();

@@ -13,18 +13,19 @@ protected:
 };
 
 TEST_F(NumberFormatTest, FixedRoundsHalfAwayFromZeroFromExactQuotients) {
-    struct Row { std::int64_t num, den; int prec, width; const char* want; };
+    struct Row {
+        std::int64_t num, den;
+        int prec, width;
+        const char* want;
+    };
     const Row rows[] = {
-        {25, 4, 1, 3, "6,3"},        // 6.25: printf would give 6,2
-        {1, 8, 2, 1, "0,13"},        // 0.125
-        {201, 200, 2, 1, "1,01"},    // 1.005: binary 1.00499999...
-        {-25, 4, 1, 3, "-6,3"},
-        {7, 1, 1, 3, "7,0"},
-        {0, 5, 2, 1, "0,00"},
-        {1234567, 10, 1, 3, "123456,7"}, // width never cuts
-        {1, 2, 0, 3, "  1"},
-        {5, 100, 1, 5, "  0,1"},
-        {-1, 100, 1, 3, "0,0"},      // a negative that rounds to zero has no sign
+        {25, 4, 1, 3, "6,3"},     // 6.25: printf would give 6,2
+        {1, 8, 2, 1, "0,13"},     // 0.125
+        {201, 200, 2, 1, "1,01"}, // 1.005: binary 1.00499999...
+        {-25, 4, 1, 3, "-6,3"},   {7, 1, 1, 3, "7,0"},
+        {0, 5, 2, 1, "0,00"},     {1234567, 10, 1, 3, "123456,7"}, // width never cuts
+        {1, 2, 0, 3, "  1"},      {5, 100, 1, 5, "  0,1"},
+        {-1, 100, 1, 3, "0,0"}, // a negative that rounds to zero has no sign
     };
     for (const Row& r : rows)
         EXPECT_EQ(formatFixed(r.num, r.den, r.prec, r.width), QString::fromUtf8(r.want))
@@ -39,14 +40,17 @@ TEST_F(NumberFormatTest, FixedFromDoubleRoundsTheExactBinaryValue) {
 }
 
 TEST_F(NumberFormatTest, GeneralFormatHasFifteenDigitsAndSwitchesToScientificBelowTenMicro) {
-    struct Row { std::int64_t num, den; const char* want; };
+    struct Row {
+        std::int64_t num, den;
+        const char* want;
+    };
     const Row rows[] = {
         {0, 7, "0"},
         {10, 1, "10"},
         {1, 3, "0,333333333333333"},
         {2, 3, "0,666666666666667"},
         {-2, 3, "-0,666666666666667"},
-        {1, 100000, "0,00001"},        // the smallest value in fixed notation
+        {1, 100000, "0,00001"}, // the smallest value in fixed notation
         {1, 400000, "2,5E-6"},
         {99999, 10000000000, "9,9999E-6"},
         {1, 1000000, "1E-6"},
@@ -58,8 +62,7 @@ TEST_F(NumberFormatTest, GeneralFormatHasFifteenDigitsAndSwitchesToScientificBel
         {7750, 34875000, "0,000222222222222222"},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(formatGeneral(r.num, r.den), QString::fromUtf8(r.want))
-            << r.num << "/" << r.den;
+        EXPECT_EQ(formatGeneral(r.num, r.den), QString::fromUtf8(r.want)) << r.num << "/" << r.den;
 }
 
 TEST_F(NumberFormatTest, GeneralFormatOfDoublesAndTheChosenSeparator) {

@@ -1,8 +1,8 @@
 // The settings object and "Kemra.ini", payoff parsing, the [Group] reader, emptying folders.
 #include "engine/uTApplicationEnviroment.h"
 
-#include "platform/WendrakError.h"
 #include "TempRoot.h"
+#include "platform/WendrakError.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,16 +14,16 @@ TEST(Settings, WithoutAFileEverythingHasItsDefaultBelowTheRoot) {
     TempRoot root;
     const Env env;
     const QString r = root.root();
-    EXPECT_EQ(QStringList({env.RootPath(), env.WendrakPath(), env.PelkamPath(),
-                           env.WendrakTextPath(), env.PelkamExportPath(), env.IniFileName(),
-                           env.PelkamExeName(), env.Username(), env.MatrixKK(), env.MatrixKD(),
-                           env.MatrixDK(), env.MatrixDD()}),
-              QStringList({r, r + "Wendrak/", r + "Wendrak Pelkam/", r + "Wendrak/Texte/",
-                           r + "Wendrak/PelkamSpieler/", r + "Kemra.ini", "Pelkam.exe",
-                           "Kemrafeld", "3;3", "0;5", "5;0", "1;1"}));
+    EXPECT_EQ(
+        QStringList({env.RootPath(), env.WendrakPath(), env.PelkamPath(), env.WendrakTextPath(),
+                     env.PelkamExportPath(), env.IniFileName(), env.PelkamExeName(), env.Username(),
+                     env.MatrixKK(), env.MatrixKD(), env.MatrixDK(), env.MatrixDD()}),
+        QStringList({r, r + "Wendrak/", r + "Wendrak Pelkam/", r + "Wendrak/Texte/",
+                     r + "Wendrak/PelkamSpieler/", r + "Kemra.ini", "Pelkam.exe", "Kemrafeld",
+                     "3;3", "0;5", "5;0", "1;1"}));
     // The parent of the program folder is the current directory from now on.
     EXPECT_EQ(QFileInfo(QDir::currentPath()).canonicalFilePath(), QFileInfo(r).canonicalFilePath());
-    EXPECT_FALSE(QFileInfo::exists(r + "Kemra.ini")); // reading writes nothing
+    EXPECT_FALSE(QFileInfo::exists(r + "Kemra.ini"));     // reading writes nothing
     EXPECT_THROW(Env(r + "Fehlt/wendrak"), WendrakError); // a folder that cannot be entered
 }
 
@@ -54,8 +54,8 @@ TEST(Settings, PayoffValueGivesTheFirstOrSecondNumber) {
 
 TEST(Settings, GroupValueComesFromTheGroupSection) {
     TempRoot root;
-    const QString file = root.write("Temp/Description.ini",
-                                    "[Group]\r\nName=Klasse 9a\r\n[Other]\r\nOrt=Bonn\r\n");
+    const QString file =
+        root.write("Temp/Description.ini", "[Group]\r\nName=Klasse 9a\r\n[Other]\r\nOrt=Bonn\r\n");
     EXPECT_EQ(QStringList({Env::ReadGroupValue(file, "name"), Env::ReadGroupValue(file, "Ort"),
                            Env::ReadGroupValue(root.root() + "fehlt.ini", "Name")}),
               QStringList({"Klasse 9a", "", ""}));

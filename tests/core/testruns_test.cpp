@@ -1,8 +1,8 @@
 // The player test runs against a fixed opponent and the peacefulness score.
 #include "engine/WendrakCalc.h"
 
-#include "engine_fixtures.h"
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -28,8 +28,13 @@ TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTrait) {
     // The third holds out everywhere except after mutual holding out under an even standing:
     // round 1 D, round 2 K (from NDD), then only D (NDK, then MDD under standing +1), so the
     // 1000 rounds after round 2 are all D against D. Against K it holds out from round 1 on.
-    struct Row { SpielerTyp p; const char* defends; int vsD; const char* exploitable;
-                 int afterK, vsK, peace; };
+    struct Row {
+        SpielerTyp p;
+        const char* defends;
+        int vsD;
+        const char* exploitable;
+        int afterK, vsK, peace;
+    };
     const Row rows[] = {
         {profile(kGives), "Ja", 0, "Ja", 0, 3000, 1000},
         {profile(kHolds), "Ja", 1000, "Nein", -1, 5000, 0},
@@ -75,14 +80,16 @@ TEST(TestRuns, MissingOrShortFileIsReportedAndNothingIsWritten) {
     TempRoot root;
     const QString shortFile = root.write("Wendrak/SpielerStamm/Kurz.ply", QByteArray(2399, 'x'));
     for (const QString& file : {root.root() + "fehlt.ply", shortFile})
-        EXPECT_TRUE(errorOf([&] { TestAgainstDefector(file, true); })
-                        .contains(QFileInfo(file).fileName()));
+        EXPECT_TRUE(
+            errorOf([&] { TestAgainstDefector(file, true); }).contains(QFileInfo(file).fileName()));
     EXPECT_FALSE(QFileInfo::exists(root.root() + "fehlt.ply"));
     EXPECT_EQ(root.read("Wendrak/SpielerStamm/Kurz.ply"), QByteArray(2399, 'x'));
 }
 
 TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
-    struct Row { int a, d, k8, d8, score; };
+    struct Row {
+        int a, d, k8, d8, score;
+    };
     // 9 of 10 gives just below 900 in double precision; 0 0 has no first-move cases to weigh.
     const Row rows[] = {{9, 1, 10, 0, 899}, {10, 0, 9, 1, 126}, {5, 5, 5, 5, 12}, {0, 0, 7, 3, 0}};
     for (const Row& r : rows) {
@@ -94,9 +101,15 @@ TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
 }
 
 TEST(Peacefulness, AutomatonScoreComesFromItsName) {
-    struct Row { const char* name; int score; };
-    const Row rows[] = {{"graf", 1000}, {"Typ5 Yoka 2", 1000}, {"unterwerfer x", 0},
-                        {"Gra", 321}, {"Der Graf", 321}};
+    struct Row {
+        const char* name;
+        int score;
+    };
+    const Row rows[] = {{"graf", 1000},
+                        {"Typ5 Yoka 2", 1000},
+                        {"unterwerfer x", 0},
+                        {"Gra", 321},
+                        {"Der Graf", 321}};
     for (const Row& r : rows) {
         SpielerTyp p = automaton({MoveK, MoveEmpty, MoveEmpty});
         p.Name.set(r.name);

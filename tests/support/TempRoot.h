@@ -13,9 +13,10 @@
 class TempRoot {
 public:
     TempRoot() {
-        const QStringList folders = {"SpielerStamm",    "SpielerStammImport", "Eigene Gruppen",
-                                     "ImportierteGruppen", "Standardexperimente",
-                                     "Aktuelles Spiel", "Temp", "Texte", "PelkamSpieler"};
+        const QStringList folders = {
+            "SpielerStamm",        "SpielerStammImport", "Eigene Gruppen", "ImportierteGruppen",
+            "Standardexperimente", "Aktuelles Spiel",    "Temp",           "Texte",
+            "PelkamSpieler"};
         QDir root(m_dir.path());
         for (const QString& f : folders)
             root.mkpath("Wendrak/" + f);

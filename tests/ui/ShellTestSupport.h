@@ -35,7 +35,8 @@ inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeou
 }
 
 // Runs act on the next modal window of type T (act must close it).
-template <class T> void whenModalOf(const std::function<void(T*)>& act) {
+template <class T>
+void whenModalOf(const std::function<void(T*)>& act) {
     answerModal([act](QWidget* modal) {
         auto* window = qobject_cast<T*>(modal);
         return window != nullptr && (act(window), true);

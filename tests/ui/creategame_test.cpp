@@ -19,7 +19,10 @@ private:
     std::unique_ptr<ForeignPathRoot> root;
     std::unique_ptr<TfrmCreateGame> form;
 
-    template <class T> T* widget(const char* name) const { return form->findChild<T*>(name); }
+    template <class T>
+    T* widget(const char* name) const {
+        return form->findChild<T*>(name);
+    }
     QPushButton* button(const char* name) const { return widget<QPushButton>(name); }
     QTreeWidget* source() const { return widget<QTreeWidget>("lstStamm"); }
     QStringList sourceTexts() const { return childTexts(source()->invisibleRootItem()); }

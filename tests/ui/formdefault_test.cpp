@@ -1,10 +1,10 @@
 // The shared window look: help context, hidden help label, gradient colours on palette and
 // true-colour screens, the looks by widget kind, and the full-screen windows.
-#include "platform/ui/uTFormDefault.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include <QtTest>
 #include <QtWidgets>

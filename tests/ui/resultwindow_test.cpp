@@ -11,7 +11,8 @@
 
 namespace {
 
-template <typename T = QWidget> T* child(QObject* parent, const QString& name) {
+template <typename T = QWidget>
+T* child(QObject* parent, const QString& name) {
     T* found = parent->findChild<T*>(name);
     return found ? found : (qFatal("no child %s", qPrintable(name)), nullptr);
 }

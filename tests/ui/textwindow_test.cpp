@@ -3,8 +3,8 @@
 // and off.
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include "platform/ui/uTFormDefault.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/uTFormDefault.h"
 
 #include "TempRoot.h"
 
