@@ -1,6 +1,7 @@
 #include "platform/ui/ErrorReport.h"
 
 #include "platform/WendrakError.h"
+#include "platform/ui/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -9,6 +10,8 @@
 namespace platform {
 
 void showError(QWidget* parent, const QString& message) {
+    if (MessageBoxes::recording())
+        return MessageBoxes::record(message);
     QMessageBox::critical(parent, QApplication::applicationName(), message);
 }
 

@@ -3,12 +3,12 @@
 
 #include "players/uTGroup.h"
 
-#include <QMessageBox>
+#include "platform/ui/MessageBoxes.h"
 
 void ShowPlayerNotFound(QWidget* parent, const QString& fileName) {
     QString text = PlayerNotFoundText(fileName);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox::information(parent, QStringLiteral("Information"), text, QMessageBox::Ok);
+    platform::showMessage(parent, text);
 }
 
 void ShowPlayersNotFound(QWidget* parent, const QStringList& fileNames) {

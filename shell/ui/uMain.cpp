@@ -18,6 +18,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
@@ -37,7 +38,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -108,10 +108,7 @@ public:
     }
     bool abortRequested() override { return Form10 != nullptr && Form10->Abbruch; }
     bool confirmAbort(const QString& question) override {
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Bestätigen"), question,
-                        QMessageBox::Yes | QMessageBox::No, Form10);
-        box.setDefaultButton(QMessageBox::Yes);
-        return box.exec() == QMessageBox::Yes;
+        return platform::askYesNo(Form10, question);
     }
     void clearAbort() override {
         if (Form10 != nullptr)
@@ -126,7 +123,7 @@ public:
             Form10->hide();
     }
     void showMessage(const QString& text) override {
-        QMessageBox::information(m_owner, QStringLiteral("Wendrak"), text);
+        platform::showMessage(m_owner, text, QStringLiteral("Wendrak"));
     }
     int showResults() override { return m_results != nullptr ? m_results->exec() : 2; }
 
