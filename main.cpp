@@ -1,5 +1,5 @@
 // Wendrak: starts the application; everything else lives in the libraries.
-#include "shell/ui/uMain.h"
+#include "shell/ui/Startup.h"
 
 int main(int argc, char* argv[]) {
     return runWendrak(argc, argv);

@@ -11,6 +11,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/GroupMessages.h"
+#include "shell/ui/Startup.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,9 +19,6 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
-
-// Registers the pictures of the window library (defined with the start-up code).
-void InitWendrakResources();
 
 namespace {
 

@@ -1,4 +1,4 @@
-// Start-up and the main window (see uMain.h).
+// The main window (see uMain.h).
 #include "shell/ui/uMain.h"
 
 #include "platform/ui/Colours.h"
@@ -9,48 +9,33 @@
 #include "engine/Tournament.h"
 #include "engine/WendrakCalc.h"
 #include "engine/uTApplicationEnviroment.h"
-#include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
-#include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmInit.h"
 #include "shell/uTCreateHTML.h"
 #include "shell/ui/HelpViewer.h"
-#include "shell/ui/uAutor.h"
-#include "shell/ui/uDirectory.h"
+#include "shell/ui/ProgressObserver.h"
+#include "shell/ui/Startup.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/uIntroMain.h"
-#include "shell/ui/uStart.h"
 #include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-
-// The window library is static, so its resources must be registered by hand.
-void InitWendrakResources() {
-    static bool done = false;
-    if (!done) {
-        Q_INIT_RESOURCE(resources);
-        done = true;
-    }
-}
 
 bool glbNeuBerechnen = false;
 
@@ -78,61 +63,6 @@ private:
     QWidget* m_logo;
     QWidget* m_menu;
 };
-
-// The tournament run as the main window drives it: the progress window with its gauge and
-// cancel button, the cancel question, the run's messages and the filled result window.
-class ProgressObserver : public TournamentObserver {
-public:
-    ProgressObserver(QWidget* owner, TfrmDravolenzMain_New* results)
-        : m_owner(owner), m_results(results) {}
-
-    void showProgress() override {
-        TForm10* form = Form10;
-        if (form == nullptr)
-            return;
-        QPalette palette = form->pnlRahmen()->palette();
-        palette.setColor(QPalette::Window, GradientWidget::fromBgr(clPanelFrame));
-        form->pnlRahmen()->setPalette(palette);
-        form->show();
-        form->raise();
-        form->activateWindow();
-        form->reset();
-        ApplyFormDefaults(clBlack, clNavy, form, 30100);
-        QCoreApplication::processEvents();
-    }
-    void processEvents() override {
-        if (Form10 != nullptr)
-            Form10->processEventsAndCheckAbbruch();
-        else
-            QCoreApplication::processEvents();
-    }
-    bool abortRequested() override { return Form10 != nullptr && Form10->Abbruch; }
-    bool confirmAbort(const QString& question) override {
-        return platform::askYesNo(Form10, question);
-    }
-    void clearAbort() override {
-        if (Form10 != nullptr)
-            Form10->Abbruch = false;
-    }
-    void progress(int gauge) override {
-        if (Form10 != nullptr)
-            Form10->setGaugeValue(gauge);
-    }
-    void hideProgress() override {
-        if (Form10 != nullptr)
-            Form10->hide();
-    }
-    void showMessage(const QString& text) override {
-        platform::showMessage(m_owner, text, QStringLiteral("Wendrak"));
-    }
-    int showResults() override { return m_results != nullptr ? m_results->exec() : 2; }
-
-private:
-    QWidget* m_owner;
-    TfrmDravolenzMain_New* m_results;
-};
-
-StartupForms g_forms;
 
 } // namespace
 
@@ -364,7 +294,7 @@ void TfrmMain::btnEigenesClick() {
                                       clNavy, -1, QStringLiteral("&Ok"), false, 0);
         if (page != 1)
             return;
-        TfrmCreateGame* setup = g_forms.frmCreateGame;
+        TfrmCreateGame* setup = startupForm<TfrmCreateGame>();
         if (setup == nullptr)
             return;
         for (;;) {
@@ -381,7 +311,7 @@ void TfrmMain::btnEigenesClick() {
 }
 
 void TfrmMain::btnExperimenteClick() {
-    TfrmExperimenteMenu* menu = g_forms.frmExperimenteMenu;
+    TfrmExperimenteMenu* menu = startupForm<TfrmExperimenteMenu>();
     if (menu == nullptr)
         return;
     platform::guarded(this, [&] { ApplyFormDefaults(clRed, clMaroon, menu, 40200); });
@@ -414,67 +344,4 @@ int TfrmMain::PlayDravolenz_new(const QString& OutFolder) {
         result = ::PlayDravolenz_new(state, observer, window.get(), options);
     });
     return result;
-}
-
-// ---------------------------------------------------------------------------------------
-// Start-up
-
-StartupForms& startupForms() {
-    return g_forms;
-}
-
-void CreateStartupForms() {
-    StartupForms& f = g_forms;
-    f.frmMain = new TfrmMain;
-    f.frmTXTAusgabeHTML = new TfrmTXTAusgabeHTML;
-    f.Form10 = new TForm10;
-    f.others << new TfrmStart << new TfrmAutor << new TfrmDirectory;
-    f.frmDravolenzMain_New = new TfrmDravolenzMain_New;
-    f.frmIntroMain = new TfrmIntroMain;
-    f.frmExperimenteMenu = new TfrmExperimenteMenu;
-    f.frmCreateGame = new TfrmCreateGame;
-    f.frmChooseGroup = new TfrmChooseGroup;
-    f.frmCreateGame->ChooseGroup = f.frmChooseGroup;
-}
-
-void DestroyStartupForms() {
-    StartupForms& f = g_forms;
-    if (f.frmCreateGame != nullptr)
-        f.frmCreateGame->ChooseGroup = nullptr;
-    delete f.frmChooseGroup;
-    delete f.frmCreateGame;
-    delete f.frmExperimenteMenu;
-    delete f.frmIntroMain;
-    delete f.frmDravolenzMain_New;
-    while (!f.others.isEmpty())
-        delete f.others.takeLast();
-    delete f.Form10;
-    delete f.frmTXTAusgabeHTML;
-    delete f.frmMain;
-    f = StartupForms();
-}
-
-int runWendrak(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setProgramPath(QCoreApplication::applicationFilePath());
-    platform::setUpApplication(app);
-    QCoreApplication::setApplicationName(QStringLiteral("Wendrak"));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Wendrak"));
-    installHelpHandler();
-
-    try {
-        CreateStartupForms();
-    } catch (const std::exception& e) {
-        const auto* error = dynamic_cast<const WendrakError*>(&e);
-        platform::showError(nullptr,
-                            error != nullptr ? error->message() : QString::fromLocal8Bit(e.what()));
-        DestroyStartupForms();
-        return 1;
-    }
-
-    QObject::connect(g_forms.frmMain, &TfrmMain::closed, &app, &QCoreApplication::quit);
-    g_forms.frmMain->show();
-    const int code = app.exec();
-    DestroyStartupForms();
-    return code;
 }

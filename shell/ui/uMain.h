@@ -1,13 +1,10 @@
-// Start-up and the main window: the forms that live for the whole run, the full-screen
-// main menu with its commands, the debug switch, the help file, the start of the sibling
-// program, the farewell, the challenge loop and the standard experiments, and the
-// tournament run as the main window drives it (progress window, cancel question, result
-// window).
+// The main window: the full-screen main menu with its commands, the debug switch, the help
+// file, the start of the sibling program, the farewell, the challenge loop, the standard
+// experiments and the tournament run as the main window starts it.
 #pragma once
 
 #include "players/uTGroup.h"
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -21,20 +18,11 @@ class QFileDialog;
 class GradientWidget;
 class TApplicationEnviroment;
 class THTMLBuilder;
-class TForm10;
-class TfrmTXTAusgabeHTML;
 class TfrmDravolenzMain_New;
-class TfrmIntroMain;
-class TfrmExperimenteMenu;
-class TfrmCreateGame;
-class TfrmChooseGroup;
 
 namespace Ui {
 class TfrmMain;
 }
-
-// The program body: application object, title, start-up forms, message loop.
-int runWendrak(int argc, char* argv[]);
 
 // The force flag of the player test runs: set at start, never cleared.
 extern bool glbNeuBerechnen;
@@ -117,23 +105,3 @@ private:
     QFileDialog* OpenDialog2 = nullptr;
     bool m_firstActivationRunning = false;
 };
-
-// The forms that start-up creates, in start-up order; each lives until the program ends.
-struct StartupForms {
-    TfrmMain* frmMain = nullptr;
-    TfrmTXTAusgabeHTML* frmTXTAusgabeHTML = nullptr;
-    TForm10* Form10 = nullptr;
-    TfrmDravolenzMain_New* frmDravolenzMain_New = nullptr;
-    TfrmIntroMain* frmIntroMain = nullptr;
-    TfrmExperimenteMenu* frmExperimenteMenu = nullptr;
-    TfrmCreateGame* frmCreateGame = nullptr;
-    TfrmChooseGroup* frmChooseGroup = nullptr;
-    QList<QWidget*> others; // created at start-up, never shown by a command
-};
-
-// The start-up instances (empty before CreateStartupForms).
-StartupForms& startupForms();
-// Creates the start-up forms in their order; the main window first.
-void CreateStartupForms();
-// Frees them, last created first.
-void DestroyStartupForms();

@@ -4,6 +4,7 @@
 
 #include "TempRoot.h"
 #include "platform/ui/Desktop.h"
+#include "shell/ui/Startup.h"
 #include "shell/ui/uMain.h"
 
 #include <QApplication>
@@ -115,7 +116,7 @@ struct Program {
         CreateStartupForms();
     }
     ~Program() { DestroyStartupForms(); }
-    TfrmMain* main() const { return startupForms().frmMain; }
+    TfrmMain* main() const { return startupForm<TfrmMain>(); }
     QString data() const { return root.programFolder(); }
     // Shows the main window as after its first activation.
     void showMenu() const {

@@ -5,6 +5,7 @@
 #include "ShellTestSupport.h"
 #include "engine/WendrakCalc.h"
 #include "platform/ui/GradientWidget.h"
+#include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmInit.h"
 #include "shell/ui/HelpViewer.h"
@@ -74,6 +75,22 @@ private slots:
         QVERIFY(DebugMode());
         QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier, background);
         QVERIFY(!DebugMode() && !w->LblDebug()->isVisible());
+    }
+
+    // Every start-up form is a window of its own, registered once, and freed at the end.
+    void startUpRegistersEachFormOnceAndFreesThemAll() {
+        const qsizetype before = QApplication::topLevelWidgets().size();
+        {
+            Program program;
+            const QList<QWidget*>& forms = startupForms();
+            QCOMPARE(forms.first(), program.main());
+            QCOMPARE(QSet<QWidget*>(forms.begin(), forms.end()).size(), forms.size());
+            for (QWidget* form : forms)
+                QVERIFY2(form->isWindow(), form->metaObject()->className());
+            QCOMPARE(startupForm<TfrmCreateGame>()->ChooseGroup, startupForm<TfrmChooseGroup>());
+        }
+        QVERIFY(startupForms().isEmpty());
+        QCOMPARE(QApplication::topLevelWidgets().size(), before);
     }
 
     // The intro greets once, before the start page, and comes back as the farewell.
@@ -161,7 +178,7 @@ private slots:
         for (const QStringList& row : rows) {
             QStringList seen{row.first()};
             answerModal([&](QWidget* modal) {
-                setupShown |= modal == startupForms().frmCreateGame;
+                setupShown |= modal == startupForm<TfrmCreateGame>();
                 if (modal != textWindow())
                     return false;
                 seen << textWindowShows();

@@ -1,0 +1,106 @@
+// Program start-up (see Startup.h).
+#include "shell/ui/Startup.h"
+
+#include "engine/ui/uWarten.h"
+#include "engine/ui/ufrmDravolenzMain_New.h"
+#include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ErrorReport.h"
+#include "players/ui/ufrmChooseGroup.h"
+#include "players/ui/ufrmCreateGame.h"
+#include "shell/ui/HelpViewer.h"
+#include "shell/ui/uAutor.h"
+#include "shell/ui/uDirectory.h"
+#include "shell/ui/uFrmExperimenteMenu.h"
+#include "shell/ui/uIntroMain.h"
+#include "shell/ui/uMain.h"
+#include "shell/ui/uStart.h"
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+
+void InitWendrakResources() {
+    static bool done = false;
+    if (!done) {
+        Q_INIT_RESOURCE(resources);
+        done = true;
+    }
+}
+
+namespace {
+
+template <class T>
+QWidget* create() {
+    return new T;
+}
+
+// To add a form that lives for the whole run: include its header above and put
+// `create<TfrmYours>,` at its place in the start-up order below; windows then reach it
+// through startupForm<TfrmYours>(), and it is freed at the end with the others.
+QWidget* (*const kStartupOrder[])() = {
+    create<TfrmMain>,
+    create<TfrmTXTAusgabeHTML>,
+    create<TForm10>,
+    create<TfrmStart>,
+    create<TfrmAutor>,
+    create<TfrmDirectory>,
+    create<TfrmDravolenzMain_New>,
+    create<TfrmIntroMain>,
+    create<TfrmExperimenteMenu>,
+    create<TfrmCreateGame>,
+    create<TfrmChooseGroup>,
+};
+
+QList<QWidget*> g_forms;
+
+// The start-up forms that hand work to each other.
+void connectForms(bool on) {
+    if (auto* setup = startupForm<TfrmCreateGame>())
+        setup->ChooseGroup = on ? startupForm<TfrmChooseGroup>() : nullptr;
+}
+
+} // namespace
+
+const QList<QWidget*>& startupForms() {
+    return g_forms;
+}
+
+void CreateStartupForms() {
+    for (auto createForm : kStartupOrder)
+        g_forms << createForm();
+    connectForms(true);
+}
+
+void DestroyStartupForms() {
+    connectForms(false);
+    while (!g_forms.isEmpty())
+        delete g_forms.takeLast();
+}
+
+int runWendrak(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    platform::setProgramPath(QCoreApplication::applicationFilePath());
+    platform::setUpApplication(app);
+    QCoreApplication::setApplicationName(QStringLiteral("Wendrak"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Wendrak"));
+    installHelpHandler();
+
+    try {
+        CreateStartupForms();
+    } catch (const std::exception& e) {
+        const auto* error = dynamic_cast<const WendrakError*>(&e);
+        platform::showError(nullptr,
+                            error != nullptr ? error->message() : QString::fromLocal8Bit(e.what()));
+        DestroyStartupForms();
+        return 1;
+    }
+
+    TfrmMain* main = startupForm<TfrmMain>();
+    QObject::connect(main, &TfrmMain::closed, &app, &QCoreApplication::quit);
+    main->show();
+    const int code = app.exec();
+    DestroyStartupForms();
+    return code;
+}
