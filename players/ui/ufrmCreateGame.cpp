@@ -6,6 +6,7 @@
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/GameSetup.h"
 #include "players/ui/GroupMessages.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "ui_ufrmCreateGame.h"
@@ -190,15 +191,7 @@ void TfrmCreateGame::btnAlleSpielerClick(QObject* sender) {
 }
 
 void TfrmCreateGame::FillPlayerList(const QString& category, const QString& typeFilter) {
-    QStringList shown;
-    const QString typeText = QStringLiteral("typ") + typeFilter;
-    for (const QString& entry : SpielerListe) {
-        if (entry.left(1) != category)
-            continue;
-        if (typeFilter == QLatin1String("-1") || entry.toLower().contains(typeText))
-            shown.append(entry.mid(1));
-    }
-    fillList(ui->lstStamm, shown);
+    fillList(ui->lstStamm, FilterPlayerList(SpielerListe, category, typeFilter));
 }
 
 void TfrmCreateGame::FillGroupPlayerList(const QString& folder) {
@@ -215,58 +208,48 @@ void TfrmCreateGame::trvFilterClick() {
 }
 
 void TfrmCreateGame::btnAddOneClick(int tag) {
-    const QString target = platform::programFolder() + platform::withTrailingSlash(ZielOrdner);
-    switch (tag) {
-    case 1:
-        for (const QString& name : captions(ui->lstStamm->selectedItems()))
-            CopyPlayerToGame(name);
-        break;
-    case 2:
-        for (const QString& name : allCaptions(ui->lstStamm))
-            CopyPlayerToGame(name);
-        break;
-    case 3:
-        for (const QString& name : allCaptions(ui->lstPlayer))
-            TGroup::DeletePlayerFile(target + name);
-        break;
-    case 4:
-        for (const QString& name : captions(ui->lstPlayer->selectedItems()))
-            TGroup::DeletePlayerFile(target + name);
-        break;
-    default:
-        break;
-    }
+    const QString target = gameFolder();
+    // A failing copy would fail for every further player too: the first failure ends it.
+    platform::guarded(this, [&] {
+        switch (tag) {
+        case 1:
+            for (const QString& name : captions(ui->lstStamm->selectedItems()))
+                CopyPlayerToGame(name);
+            break;
+        case 2:
+            for (const QString& name : allCaptions(ui->lstStamm))
+                CopyPlayerToGame(name);
+            break;
+        case 3:
+            for (const QString& name : allCaptions(ui->lstPlayer))
+                TGroup::DeletePlayerFile(target + name);
+            break;
+        case 4:
+            for (const QString& name : captions(ui->lstPlayer->selectedItems()))
+                TGroup::DeletePlayerFile(target + name);
+            break;
+        default:
+            break;
+        }
+    });
     RefreshGameList();
 }
 
+QString TfrmCreateGame::gameFolder() const {
+    return platform::programFolder() + platform::withTrailingSlash(ZielOrdner);
+}
+
 void TfrmCreateGame::CopyPlayerToGame(const QString& fileName) {
-    if (!TGroup::IsUnsafeMemberName(fileName)) {
-        const QString name = platform::toSlashes(fileName);
-        const QString target = platform::programFolder() + platform::withTrailingSlash(ZielOrdner);
-        for (const char* store : {"SpielerStamm/", "SpielerStammImport/"}) {
-            const QString source = platform::programFolder() + QString::fromLatin1(store) + name;
-            if (platform::fileExists(source)) {
-                if (!platform::folderExists(target))
-                    platform::forceFolders(platform::resolvePath(target));
-                TGroup::CopyToFreeName(platform::resolvePath(source), platform::resolvePath(target),
-                                       platform::extractFileName(name));
-                return;
-            }
-        }
-    }
-    ShowPlayerNotFound(this, fileName);
+    if (CopyStoredPlayerToGame(platform::programFolder(), gameFolder(), fileName).isEmpty())
+        ShowPlayerNotFound(this, fileName);
 }
 
 void TfrmCreateGame::RefreshGameList() {
-    const QString target = platform::programFolder() + platform::withTrailingSlash(ZielOrdner);
-    QStringList names;
-    if (platform::folderExists(target))
-        names = platform::listFolder(platform::resolvePath(target), QStringLiteral("*.ply"),
-                                     platform::ListKind::Files, true);
+    const QStringList names = GamePlayerFiles(gameFolder());
     fillList(ui->lstPlayer, names);
     const int count = static_cast<int>(names.size());
     ui->lblPlayerCount->setText(QString::number(count));
-    const bool ok = count >= 2 && count <= MaxSpieler;
+    const bool ok = IsPlayablePlayerCount(count, MaxSpieler);
     ui->btnOk->setEnabled(ok);
     setTextColor(ui->lblPlayerCount, QPalette::WindowText, ok ? Qt::white : QColor(0xFF, 0, 0));
 }

@@ -59,6 +59,8 @@ private:
     void trvFilterClick();
     void SetSource(int mode);
     TfrmChooseGroup* chooser();
+    // The program folder + ZielOrdner.
+    QString gameFolder() const;
 
     Ui::TfrmCreateGame* ui;
 };

@@ -11,6 +11,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/GroupMessages.h"
+#include "shell/StandardExperiments.h"
 #include "shell/ui/Startup.h"
 
 #include <QDir>
@@ -23,8 +24,6 @@
 namespace {
 
 const QString kTopNode = QStringLiteral("Standardexperimente");
-const QString kGroupNode = QStringLiteral("Selbst Experimentieren");
-const QString kGroupFile = QStringLiteral("group.sgp");
 
 } // namespace
 
@@ -124,39 +123,34 @@ void TfrmExperimenteMenu::FillTree() {
     ui->trvMain->clear();
     QTreeWidgetItem* top = addNode(nullptr, kTopNode, ImgFolder, ImgFolder);
     ui->trvMain->setUpdatesEnabled(false);
-    m_walk.clear();
     AddFolder(platform::programFolder() + kTopNode + QLatin1Char('/'), top);
     top->setExpanded(true);
     ui->trvMain->setUpdatesEnabled(true);
 }
 
 void TfrmExperimenteMenu::AddFolder(const QString& folder, QTreeWidgetItem* parentNode) {
-    const QString path = platform::withTrailingSlash(folder);
-    const QString canonical = QFileInfo(platform::resolvePath(path)).canonicalFilePath();
-    if (!canonical.isEmpty()) {
-        if (m_walk.contains(canonical))
-            return;
-        m_walk.insert(canonical);
-    }
-    for (const QString& name : platform::listFolder(path)) {
-        const QString ext = platform::extractFileExt(name).toLower();
-        if (ext == QLatin1String(".rtf")) {
-            const QString stem = platform::changeFileExt(name, QString());
-            const int image = platform::fileExists(path + stem + QStringLiteral(".html"))
-                                  ? ImgTextWithHtml
-                                  : ImgTextOnly;
-            addNode(parentNode, stem, image, image);
-        } else if (ext == QLatin1String(".sgp")) {
-            addNode(parentNode, kGroupNode, ImgGroup, ImgGroup);
+    addEntries(ReadExperimentFolder(folder), parentNode);
+}
+
+void TfrmExperimenteMenu::addEntries(const QList<ExperimentEntry>& entries,
+                                     QTreeWidgetItem* parentNode) {
+    for (const ExperimentEntry& entry : entries) {
+        switch (entry.kind) {
+        case ExperimentEntry::Text:
+            addNode(parentNode, entry.name, ImgTextOnly, ImgTextOnly);
+            break;
+        case ExperimentEntry::TextWithHtml:
+            addNode(parentNode, entry.name, ImgTextWithHtml, ImgTextWithHtml);
+            break;
+        case ExperimentEntry::Group:
+            addNode(parentNode, entry.name, ImgGroup, ImgGroup);
+            break;
+        case ExperimentEntry::Folder:
+            addEntries(entry.children,
+                       addNode(parentNode, entry.name, ImgFolder, ImgFolderSelected));
+            break;
         }
     }
-    for (const QString& name :
-         platform::listFolder(path, QStringLiteral("*"), platform::ListKind::Folders)) {
-        QTreeWidgetItem* child = addNode(parentNode, name, ImgFolder, ImgFolderSelected);
-        AddFolder(path + name, child);
-    }
-    if (!canonical.isEmpty())
-        m_walk.remove(canonical);
 }
 
 QString TfrmExperimenteMenu::GetNodePath(const QTreeWidgetItem* node) {
@@ -173,29 +167,14 @@ void TfrmExperimenteMenu::trvMainClick() {
         ui->btnOk->setEnabled(false);
         return;
     }
-    const QString full = platform::programFolder() + GetNodePath(node);
-    if (full.contains(kGroupNode)) {
-        AuswahlDatei = QString(full).replace(kGroupNode, kGroupFile);
-        ui->btnOk->setEnabled(true);
-        return;
-    }
-    // A text node is named after its file without the extension; the extension is added,
-    // not swapped, so a name with a dot of its own still finds its file.
-    for (const QString& ext : {QStringLiteral(".html"), QStringLiteral(".rtf")}) {
-        if (platform::fileExists(full + ext)) {
-            AuswahlDatei = platform::resolvePath(full + ext);
-            ui->btnOk->setEnabled(true);
-            return;
-        }
-    }
-    AuswahlDatei.clear();
-    ui->btnOk->setEnabled(false);
+    AuswahlDatei = ExperimentSelection(platform::programFolder() + GetNodePath(node));
+    ui->btnOk->setEnabled(!AuswahlDatei.isEmpty());
 }
 
 void TfrmExperimenteMenu::btnOkClick() {
     if (AuswahlDatei.isEmpty())
         return;
-    if (AuswahlDatei.contains(kGroupFile)) {
+    if (IsExperimentGroup(AuswahlDatei)) {
         bool loaded = false;
         platform::guarded(this, [this, &loaded] {
             ui->lblCurrentPath->setText(platform::extractFilePath(AuswahlDatei));
@@ -210,12 +189,7 @@ void TfrmExperimenteMenu::btnOkClick() {
             done(ResultGroup);
         return;
     }
-    // The shell's "open": the ".rtf" while it exists, else the ".html" version.
-    const QString rtf = platform::changeFileExt(AuswahlDatei, QStringLiteral(".rtf"));
-    const QString document = platform::fileExists(rtf)
-                                 ? rtf
-                                 : platform::changeFileExt(AuswahlDatei, QStringLiteral(".html"));
-    platform::Desktop::instance().openDocument(platform::resolvePath(document));
+    platform::Desktop::instance().openDocument(ExperimentDocument(AuswahlDatei));
 }
 
 void TfrmExperimenteMenu::mbtnBackClick() {

@@ -5,11 +5,11 @@
 #pragma once
 
 #include "players/uTGroup.h"
+#include "shell/StandardExperiments.h"
 
 #include <QDialog>
 #include <QIcon>
 #include <QList>
-#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -90,10 +90,8 @@ private:
     void FormCreate();
     QTreeWidgetItem* addNode(QTreeWidgetItem* parentNode, const QString& text, int image,
                              int selectedImage);
+    void addEntries(const QList<ExperimentEntry>& entries, QTreeWidgetItem* parentNode);
 
     std::unique_ptr<Ui::TfrmExperimenteMenu> ui;
     QTimer* m_timer = nullptr;
-    // The folders on the way down from the top, so that a link back to an ancestor cannot
-    // make the walk endless.
-    QSet<QString> m_walk;
 };

@@ -1,0 +1,64 @@
+// The game setup's rules (see GameSetup.h).
+#include "players/GameSetup.h"
+
+#include "platform/NameCheck.h"
+#include "platform/Paths.h"
+#include "platform/WendrakError.h"
+#include "players/uTGroup.h"
+
+QStringList FilterPlayerList(const QStringList& playerList, const QString& category,
+                             const QString& typeFilter) {
+    QStringList shown;
+    const QString typeText = QStringLiteral("typ") + typeFilter;
+    for (const QString& entry : playerList) {
+        if (entry.left(1) != category)
+            continue;
+        if (typeFilter == QLatin1String("-1") || entry.toLower().contains(typeText))
+            shown.append(entry.mid(1));
+    }
+    return shown;
+}
+
+QString FindStoredPlayer(const QString& dataFolder, const QString& fileName) {
+    if (TGroup::IsUnsafeMemberName(fileName))
+        return QString();
+    const QString name = platform::toSlashes(fileName);
+    for (const char* store : {"SpielerStamm/", "SpielerStammImport/"}) {
+        const QString source =
+            platform::withTrailingSlash(dataFolder) + QLatin1String(store) + name;
+        if (platform::fileExists(source))
+            return platform::resolvePath(source);
+    }
+    return QString();
+}
+
+QString CopyStoredPlayerToGame(const QString& dataFolder, const QString& gameFolder,
+                               const QString& fileName) {
+    const QString source = FindStoredPlayer(dataFolder, fileName);
+    if (source.isEmpty())
+        return QString();
+    const QString targetName = platform::extractFileName(platform::toSlashes(fileName));
+    platform::CheckFileName(targetName);
+    const QString target = platform::withTrailingSlash(gameFolder);
+    if (!platform::folderExists(target))
+        platform::forceFolders(platform::resolvePath(target));
+    const QString written =
+        TGroup::CopyToFreeName(source, platform::resolvePath(target), targetName);
+    if (written.isEmpty())
+        throw WendrakError(
+            QStringLiteral("Der Spieler %1 konnte nicht in das Spiel kopiert werden.")
+                .arg(targetName));
+    return written;
+}
+
+QStringList GamePlayerFiles(const QString& gameFolder) {
+    const QString folder = platform::withTrailingSlash(gameFolder);
+    if (!platform::folderExists(folder))
+        return {};
+    return platform::listFolder(platform::resolvePath(folder), QStringLiteral("*.ply"),
+                                platform::ListKind::Files, true);
+}
+
+bool IsPlayablePlayerCount(int count, int maxPlayers) {
+    return count >= 2 && count <= maxPlayers;
+}

@@ -1,0 +1,73 @@
+// The game setup's rules: the filter, the lookup in the two stores, the copy into the game
+// folder and the number of players a game may have.
+#include "players/GameSetup.h"
+
+#include "TempRoot.h"
+#include "platform/NameCheck.h"
+#include "platform/WendrakError.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class GameSetupTest : public ::testing::Test {
+protected:
+    TempRoot root;
+    QString data() const { return root.programFolder(); }
+    QString game() const { return data() + "Aktuelles Spiel/"; }
+};
+
+TEST(GameSetupRules, FilterTakesTheCategoryAndATypeDigitInAnyCase) {
+    const QStringList list = {"3Bob.ply", "2Typ3Otto.ply", "2typ3klein.ply", "2Typ0Ida.ply",
+                              "1Graf.ply"};
+    const struct {
+        const char *category, *type, *shown;
+    } rows[] = {{"3", "-1", "Bob.ply"},
+                {"2", "3", "Typ3Otto.ply|typ3klein.ply"},
+                {"2", "-1", "Typ3Otto.ply|typ3klein.ply|Typ0Ida.ply"},
+                {"1", "5", ""}};
+    for (const auto& row : rows)
+        EXPECT_EQ(FilterPlayerList(list, row.category, row.type).join('|'), row.shown)
+            << row.category << row.type;
+}
+
+TEST(GameSetupRules, AGameNeedsTwoToMaxPlayers) {
+    for (const auto& [count, playable] :
+         {std::pair{0, false}, {1, false}, {2, true}, {125, true}, {126, false}})
+        EXPECT_EQ(IsPlayablePlayerCount(count, 125), playable) << count;
+}
+
+TEST_F(GameSetupTest, LookupPrefersTheStoreAndNeverLeavesIt) {
+    const QString stored = root.write("Wendrak/SpielerStamm/Anna.ply", "stamm");
+    root.write("Wendrak/SpielerStammImport/Anna.ply", "import");
+    const QString imported = root.write("Wendrak/SpielerStammImport/Ida.ply", "import");
+    root.write("Wendrak/Geheim.ply", "x");
+    EXPECT_EQ(FindStoredPlayer(data(), "Anna.ply"), stored);
+    EXPECT_EQ(FindStoredPlayer(data(), "Ida.ply"), imported);
+    for (const char* name : {"Fehlt.ply", "../Geheim.ply", "..\\Geheim.ply", ""})
+        EXPECT_EQ(FindStoredPlayer(data(), name), QString()) << name;
+}
+
+TEST_F(GameSetupTest, CopyTakesAFreeNameAndCreatesTheGameFolder) {
+    root.write("Wendrak/SpielerStamm/Anna.ply", "anna");
+    const QString newGame = data() + "Neues Spiel/";
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.ply"), newGame + "Anna.ply");
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.ply"), newGame + "Anna_1.ply");
+    EXPECT_EQ(root.read("Wendrak/Neues Spiel/Anna_1.ply"), "anna");
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Fehlt.ply"), QString());
+}
+
+TEST_F(GameSetupTest, CopyRefusesAnUnusableNameAndReportsAFailedCopy) {
+    root.write("Wendrak/SpielerStamm/.versteckt.ply", "x");
+    try {
+        CopyStoredPlayerToGame(data(), game(), ".versteckt.ply");
+        FAIL() << "copied a hidden name";
+    } catch (const WendrakError& e) {
+        EXPECT_EQ(e.message(), platform::UnusableNameMessage());
+    }
+    root.write("Wendrak/SpielerStamm/Anna.ply", "anna");
+    root.write("Wendrak/KeinOrdner", "a file where the game folder should be");
+    EXPECT_THROW(CopyStoredPlayerToGame(data(), data() + "KeinOrdner/", "Anna.ply"), WendrakError);
+}
+
+} // namespace
