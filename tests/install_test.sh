@@ -14,6 +14,8 @@ done
 [ -x "$prog/wendrak" ] || { echo "no executable"; exit 1; }
 [ -d "$root/Debug" ] || { echo "no Debug folder"; exit 1; }
 [ ! -e "$prog/SpielerStamm/.keep" ] || { echo ".keep installed"; exit 1; }
+ls "$prog/PelkamSpieler/"*.TP0 >/dev/null 2>&1 || { echo "no sample .TP0 on first install"; exit 1; }
+rm "$prog/PelkamSpieler/"*.TP0 # taken over by the user
 
 echo "mine" > "$prog/Eigene Gruppen/group.sgp"
 shipped=$(cd "$src/data/Wendrak" && find . -type f ! -name .keep ! -path './Texte/*' -print -quit)
@@ -24,6 +26,7 @@ echo "[Path]" > "$root/Kemra.ini"
 "$src/tools/install-root.sh" "$build" "$root" >/dev/null
 [ "$(cat "$prog/Eigene Gruppen/group.sgp")" = mine ] || { echo "user group overwritten"; exit 1; }
 [ "$(cat "$root/Kemra.ini")" = "[Path]" ] || { echo "settings overwritten"; exit 1; }
+! ls "$prog/PelkamSpieler/"*.TP0 >/dev/null 2>&1 || { echo "taken over .TP0 came back"; exit 1; }
 if [ -n "$shipped" ]; then
   [ "$(cat "$prog/$shipped")" = changed ] || { echo "changed shipped file overwritten"; exit 1; }
   rm "$prog/$shipped"

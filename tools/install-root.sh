@@ -10,6 +10,10 @@ build=$1
 root=$2
 prog="$root/Wendrak"
 mkdir -p "$prog" "$root/Debug"
+# Sample players of the sibling program go into its export folder only when that folder is
+# new, so players already taken over do not come back with the next installation.
+new_export=no
+[ -d "$prog/PelkamSpieler" ] || new_export=yes
 
 # Shipped tree: data/Wendrak -> ROOT/Wendrak. Empty folders are kept in git by ".keep".
 (cd "$src/data/Wendrak" && find . -type d) | while read -r d; do mkdir -p "$prog/$d"; done
@@ -23,6 +27,10 @@ if [ -d "$src/data/root" ]; then
   (cd "$src/data/root" && find . -type f ! -name .keep) | while read -r f; do
     [ -e "$root/$f" ] || install -D -m 644 "$src/data/root/$f" "$root/$f"
   done
+fi
+
+if [ "$new_export" = yes ]; then
+  for f in "$src"/data/pelkam/*.TP0; do install -m 644 "$f" "$prog/PelkamSpieler/"; done
 fi
 
 install -m 755 "$build/wendrak" "$prog/wendrak"
