@@ -2,6 +2,7 @@
 #include "engine/GroupFigures.h"
 
 #include "engine/Composition.h"
+#include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
 #include "engine/WendrakCalc.h"

@@ -3,6 +3,7 @@
 // when play ends (normally, by cancel or by an error), instead of after every game.
 #include "engine/Tournament.h"
 
+#include "engine/GameDebugFile.h"
 #include "engine/GroupFigures.h"
 #include "engine/Ranking.h"
 #include "engine/ResultDisplay.h"

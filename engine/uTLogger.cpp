@@ -6,40 +6,7 @@
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 
-#include <QFile>
 #include <QRegularExpression>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-namespace {
-
-// True when the file at exactly this path already holds these bytes. The engine saves the
-// same short debug file after every game; leaving an unchanged file alone spares the
-// file system a replace per game.
-bool holdsExactly(const QString& path, const QByteArray& bytes) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat info {};
-    bool same = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == bytes.size();
-    if (same) {
-        QByteArray content(bytes.size(), Qt::Uninitialized);
-        qsizetype got = 0;
-        while (got < content.size()) {
-            const ssize_t n = ::read(fd, content.data() + got, size_t(content.size() - got));
-            if (n <= 0)
-                break;
-            got += n;
-        }
-        same = got == content.size() && content == bytes;
-    }
-    ::close(fd);
-    return same;
-}
-
-} // namespace
 
 TLogger::TLogger() : FLines{QStringLiteral("HEADER")} {}
 
@@ -94,7 +61,9 @@ void TLogger::SaveToFile(const QString& path) {
     QByteArray bytes;
     for (const QString& line : FLines)
         bytes += platform::toAnsi(line) + "\r\n";
-    if (holdsExactly(file, bytes))
+    // The engine saves the same short debug file after every game; leaving an unchanged
+    // file alone spares the file system a replace per game.
+    if (platform::holdsBytes(file, bytes))
         return;
     if (!folder.isEmpty() && !platform::folderExists(folder) && !platform::forceFolders(folder))
         throw WendrakError(

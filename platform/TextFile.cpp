@@ -34,6 +34,47 @@ bool writeAll(int fd, const char* data, qsizetype size) {
     return true;
 }
 
+// A regular file opened at exactly the path given, without the case-insensitive lookup:
+// the lookup costs more than reading a small file, and the exact name is the usual case.
+class ExactFile {
+public:
+    explicit ExactFile(const QString& path)
+        : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {
+        struct stat info {};
+        if (m_fd >= 0 && (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))) {
+            ::close(m_fd);
+            m_fd = -1;
+        }
+        m_size = m_fd >= 0 ? static_cast<qsizetype>(info.st_size) : -1;
+    }
+    ~ExactFile() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    ExactFile(const ExactFile&) = delete;
+    ExactFile& operator=(const ExactFile&) = delete;
+
+    // -1 when there is no such regular file.
+    qsizetype size() const { return m_size; }
+    // Reads up to size bytes from the start; returns how many were read.
+    qsizetype read(char* data, qsizetype size) {
+        qsizetype got = 0;
+        while (m_fd >= 0 && got < size) {
+            const ssize_t n = ::read(m_fd, data + got, static_cast<size_t>(size - got));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        return got;
+    }
+
+private:
+    int m_fd;
+    qsizetype m_size;
+};
+
 // Opens an existing file for reading; throws naming the file when it is missing or locked.
 void openForReading(QFile& file, const QString& path) {
     file.setFileName(resolvePath(path));
@@ -54,6 +95,15 @@ QByteArray readFileBytes(const QString& path) {
 }
 
 QByteArray readRecordFile(const QString& path, qsizetype size) {
+    if (!path.contains(QLatin1Char('\\'))) {
+        ExactFile exact(path);
+        if (exact.size() >= size) {
+            QByteArray bytes(size, Qt::Uninitialized);
+            if (exact.read(bytes.data(), size) == size)
+                return bytes;
+        }
+    }
+    // Other spellings, and the errors, go the ordinary way.
     QFile file;
     openForReading(file, path);
     QByteArray bytes = file.read(size);
@@ -64,6 +114,14 @@ QByteArray readRecordFile(const QString& path, qsizetype size) {
                                .arg(bytes.size())
                                .arg(size));
     return bytes;
+}
+
+bool holdsBytes(const QString& path, const QByteArray& bytes) {
+    ExactFile exact(path);
+    if (exact.size() != bytes.size())
+        return false;
+    QByteArray content(bytes.size(), Qt::Uninitialized);
+    return exact.read(content.data(), content.size()) == content.size() && content == bytes;
 }
 
 void writeFileBytes(const QString& path, const QByteArray& bytes) {

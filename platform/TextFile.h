@@ -11,9 +11,13 @@ namespace platform {
 
 // Reads a whole file; throws WendrakError naming the file when it cannot be read.
 QByteArray readFileBytes(const QString& path);
-// Reads exactly size bytes from the start of a record file (a longer file is fine); throws
+// Reads exactly size bytes from the start of a record file (a longer file is fine); the
+// path as given is tried before the case-insensitive lookup. Throws
 // WendrakError naming the file when it is missing, unreadable or shorter than size.
 QByteArray readRecordFile(const QString& path, qsizetype size);
+// True when the file at exactly this path (no case-insensitive lookup) holds exactly these
+// bytes; a writer that would replace it with the same bytes can leave it alone.
+bool holdsBytes(const QString& path, const QByteArray& bytes);
 // Replaces the file whole (see above); throws WendrakError naming the file on failure.
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 

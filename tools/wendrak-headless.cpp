@@ -7,6 +7,7 @@
 //   wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]
 //   wendrak-headless test FILE
 //   wendrak-headless traits FILE
+#include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
 #include "engine/Tournament.h"

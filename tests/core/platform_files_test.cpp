@@ -70,6 +70,20 @@ TEST(PathsTest, LookupIgnoresCaseAndPrefersTheExactEntry) {
     EXPECT_EQ(pathForCreate(p + "TEXTE/export.txt"), p + "Texte/EXPORT.TXT");
 }
 
+TEST(TextFileTest, RecordFilesAreReadAtTheExactPathBeforeAnyOtherSpelling) {
+    TempRoot t;
+    t.write("Rec/Both.ply", "exact-bytes");
+    t.write("Rec/BOTH.ply", "other-bytes");
+    t.write("Rec/Short.ply", "ab");
+    const QString p = t.root() + "Rec/";
+    EXPECT_EQ(readRecordFile(p + "BOTH.ply", 5), QByteArray("other"));
+    EXPECT_EQ(readRecordFile(p + "Both.ply", 5), QByteArray("exact"));
+    EXPECT_EQ(readRecordFile(p + "both.PLY", 5).size(), 5);
+    EXPECT_EQ(readRecordFile(t.root() + "rec\\Both.ply", 5), QByteArray("exact"));
+    EXPECT_THROW(readRecordFile(p + "Short.ply", 5), WendrakError);
+    EXPECT_THROW(readRecordFile(p + "Missing.ply", 5), WendrakError);
+}
+
 TEST(PathsTest, MasksIgnoreCase) {
     struct Row {
         const char* name;

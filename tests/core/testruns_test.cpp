@@ -1,4 +1,5 @@
 // The player test runs against a fixed opponent and the peacefulness score.
+#include "engine/PlayerTestRuns.h"
 #include "engine/WendrakCalc.h"
 
 #include "TempRoot.h"
