@@ -5,6 +5,7 @@ namespace colours {
 
 constexpr int clBlack = 0x000000;
 constexpr int clMaroon = 0x000080;
+constexpr int clDarkGreen = 0x004A00;
 constexpr int clGreen = 0x008000;
 constexpr int clOlive = 0x008080;
 constexpr int clNavy = 0x800000;

@@ -19,6 +19,7 @@
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/ufrmCreateGame.h"
+#include "players/ui/ufrmGRPCreate.h"
 #include "players/ui/ufrmInit.h"
 #include "shell/uTCreateHTML.h"
 #include "shell/ui/HelpViewer.h"
@@ -235,11 +236,22 @@ void TfrmMain::btnGruppenClick() {}
 void TfrmMain::btnAnzeigenClick() {}
 void TfrmMain::btnImportClick() {}
 void TfrmMain::btnNeuerSpielerClick() {}
-void TfrmMain::btnGruppenverwaltungClick() {}
 void TfrmMain::btnExportClick() {}
 void TfrmMain::BitBtn1Click() {}
 
 void TfrmMain::btnOekologieClick() {}
+
+void TfrmMain::btnGruppenverwaltungClick() {
+    platform::guarded(this, [this] {
+        TfrmGRPCreate form(this);
+        form.SpielerListe = SpielerListe;
+        // Read afresh: the settings dialog may have moved the data folder since start-up.
+        form.WendrakPath =
+            platform::withTrailingSlash(TApplicationEnviroment(platform::programPath()).WendrakPath());
+        ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
+        form.exec();
+    });
+}
 
 void TfrmMain::btnPelkamClick() {
     // The sibling program is on its own: a failure to start it is not reported.
