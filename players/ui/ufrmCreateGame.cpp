@@ -8,6 +8,7 @@
 #include "platform/ui/uTFormDefault.h"
 #include "players/GameSetup.h"
 #include "players/ui/GroupMessages.h"
+#include "players/ui/PlayerListView.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "ui_ufrmCreateGame.h"
 
@@ -18,49 +19,9 @@
 
 namespace {
 
-// The filter tree's nodes carry the category and the type digit they select.
-constexpr int kCategoryRole = Qt::UserRole;
-constexpr int kTypeRole = Qt::UserRole + 1;
-
 constexpr int kExperimenteTop = 333;
 const QColor kMarked(0x00, 0x80, 0x00);
 const QColor kUnmarked(0x00, 0x00, 0x00);
-
-// The lists keep their rows sorted by text, letter case aside.
-class NameItem : public QTreeWidgetItem {
-public:
-    explicit NameItem(const QString& text) : QTreeWidgetItem(QStringList(text)) {}
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int c = QString::compare(text(0), other.text(0), Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : text(0) < other.text(0);
-    }
-};
-
-void fillList(QTreeWidget* list, const QStringList& captions) {
-    list->setSortingEnabled(false);
-    list->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(captions.size());
-    for (const QString& caption : captions)
-        items.append(new NameItem(caption));
-    list->addTopLevelItems(items);
-    list->setSortingEnabled(true);
-    list->sortItems(0, Qt::AscendingOrder);
-}
-
-QStringList captions(const QList<QTreeWidgetItem*>& items) {
-    QStringList result;
-    for (const QTreeWidgetItem* item : items)
-        result.append(item->text(0));
-    return result;
-}
-
-QStringList allCaptions(const QTreeWidget* list) {
-    QStringList result;
-    for (int i = 0; i < list->topLevelItemCount(); ++i)
-        result.append(list->topLevelItem(i)->text(0));
-    return result;
-}
 
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette pal = widget->palette();
@@ -91,29 +52,20 @@ void TfrmCreateGame::FormCreate() {
                                panel->height() + 10);
     ui->JvGradient1_1->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
 
-    for (QTreeWidget* list : {ui->lstStamm, ui->lstPlayer, ui->trvFilter}) {
-        QPalette pal = list->palette();
-        pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
-        list->setPalette(pal);
-    }
+    for (QTreeWidget* list : {ui->lstStamm, ui->lstPlayer, ui->trvFilter})
+        MakeListGrey(list);
 
-    const auto node = [](QTreeWidgetItem* item, const char* text, const char* category,
-                         const char* type) {
-        item->setText(0, QString::fromUtf8(text));
-        item->setData(0, kCategoryRole, QString::fromLatin1(category));
-        item->setData(0, kTypeRole, QString::fromLatin1(type));
-        return item;
-    };
-    QTreeWidget* tree = ui->trvFilter;
-    QTreeWidgetItem* own = node(new QTreeWidgetItem(tree), "Persönliche Spieler", "3", "-1");
-    node(new QTreeWidgetItem(own), "Kemrafeld", "4", "-1");
-    node(new QTreeWidgetItem(tree), "Dominante Spieler", "0", "-1");
-    node(new QTreeWidgetItem(tree), "Besondere Spieler", "1", "-1");
-    QTreeWidgetItem* trial = node(new QTreeWidgetItem(tree), "Versuchsspieler", "2", "0");
-    for (int t = 1; t <= 6; ++t) {
-        const QByteArray digit = QByteArray::number(t);
-        node(new QTreeWidgetItem(trial), ("Typ" + digit).constData(), "2", digit.constData());
-    }
+    FillFilterTree(ui->trvFilter, {{"Persönliche Spieler", "3", "-1", false},
+                                   {"Kemrafeld", "4", "-1", true},
+                                   {"Dominante Spieler", "0", "-1", false},
+                                   {"Besondere Spieler", "1", "-1", false},
+                                   {"Versuchsspieler", "2", "0", false},
+                                   {"Typ1", "2", "1", true},
+                                   {"Typ2", "2", "2", true},
+                                   {"Typ3", "2", "3", true},
+                                   {"Typ4", "2", "4", true},
+                                   {"Typ5", "2", "5", true},
+                                   {"Typ6", "2", "6", true}});
 
     connect(ui->btnAlleSpieler, &QPushButton::clicked, this,
             [this] { btnAlleSpielerClick(ui->btnAlleSpieler); });
@@ -191,20 +143,20 @@ void TfrmCreateGame::btnAlleSpielerClick(QObject* sender) {
 }
 
 void TfrmCreateGame::FillPlayerList(const QString& category, const QString& typeFilter) {
-    fillList(ui->lstStamm, FilterPlayerList(SpielerListe, category, typeFilter));
+    FillNameList(ui->lstStamm, FilterPlayerList(SpielerListe, category, typeFilter));
 }
 
 void TfrmCreateGame::FillGroupPlayerList(const QString& folder) {
     QStringList members;
     platform::guarded(this, [&] { members = Gruppe.ReadGroupFile(folder); });
-    fillList(ui->lstStamm, members);
+    FillNameList(ui->lstStamm, members);
 }
 
 void TfrmCreateGame::trvFilterClick() {
     const QTreeWidgetItem* item = ui->trvFilter->currentItem();
     if (item == nullptr)
         return;
-    FillPlayerList(item->data(0, kCategoryRole).toString(), item->data(0, kTypeRole).toString());
+    FillPlayerList(NodeCategory(item), NodeType(item));
 }
 
 void TfrmCreateGame::btnAddOneClick(int tag) {
@@ -213,19 +165,19 @@ void TfrmCreateGame::btnAddOneClick(int tag) {
     platform::guarded(this, [&] {
         switch (tag) {
         case 1:
-            for (const QString& name : captions(ui->lstStamm->selectedItems()))
+            for (const QString& name : SelectedCaptions(ui->lstStamm))
                 CopyPlayerToGame(name);
             break;
         case 2:
-            for (const QString& name : allCaptions(ui->lstStamm))
+            for (const QString& name : AllCaptions(ui->lstStamm))
                 CopyPlayerToGame(name);
             break;
         case 3:
-            for (const QString& name : allCaptions(ui->lstPlayer))
+            for (const QString& name : AllCaptions(ui->lstPlayer))
                 TGroup::DeletePlayerFile(target + name);
             break;
         case 4:
-            for (const QString& name : captions(ui->lstPlayer->selectedItems()))
+            for (const QString& name : SelectedCaptions(ui->lstPlayer))
                 TGroup::DeletePlayerFile(target + name);
             break;
         default:
@@ -246,7 +198,7 @@ void TfrmCreateGame::CopyPlayerToGame(const QString& fileName) {
 
 void TfrmCreateGame::RefreshGameList() {
     const QStringList names = GamePlayerFiles(gameFolder());
-    fillList(ui->lstPlayer, names);
+    FillNameList(ui->lstPlayer, names);
     const int count = static_cast<int>(names.size());
     ui->lblPlayerCount->setText(QString::number(count));
     const bool ok = IsPlayablePlayerCount(count, MaxSpieler);

@@ -7,6 +7,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/GameSetup.h"
 #include "players/OwnGroups.h"
 #include "players/ui/PlayerListView.h"
 #include "ui_ufrmGRPCreate.h"
