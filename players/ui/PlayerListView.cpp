@@ -68,8 +68,8 @@ void FillFilterTree(QTreeWidget* tree, const QList<FilterNode>& nodes) {
     tree->clear();
     QTreeWidgetItem* parent = nullptr;
     for (const FilterNode& n : nodes) {
-        auto* item = n.child && parent != nullptr ? new QTreeWidgetItem(parent)
-                                                  : new QTreeWidgetItem(tree);
+        auto* item =
+            n.child && parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
         if (!n.child)
             parent = item;
         item->setText(0, QString::fromUtf8(n.text));

@@ -111,8 +111,8 @@ void TfrmGRPCreate::FillPlayerList(const QString& category, const QString& typeF
 }
 
 void TfrmGRPCreate::SaveGroup() {
-    platform::guarded(this,
-                      [&] { SaveOwnGroup(dataFolder(), Gruppenname, AllCaptions(ui->lstSpieler)); });
+    platform::guarded(
+        this, [&] { SaveOwnGroup(dataFolder(), Gruppenname, AllCaptions(ui->lstSpieler)); });
 }
 
 void TfrmGRPCreate::lstGroupSelectionChanged(const QItemSelection& selected,

@@ -41,8 +41,7 @@ protected:
 private:
     void FormCreate();
     void FormActivate();
-    void lstGroupSelectionChanged(const QItemSelection& selected,
-                                  const QItemSelection& deselected);
+    void lstGroupSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
     void trvFilterClick();
     void btnAddAllClick();
     void btnDeleteSelectedClick();

@@ -15,6 +15,7 @@
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/uMain.h"
+#include "shell/ui/uSYSPfade.h"
 #include "shell/ui/uStart.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
@@ -47,6 +48,7 @@ QWidget* (*const kStartupOrder[])() = {
     create<TfrmAutor>,
     create<TfrmDirectory>,
     create<TfrmDravolenzMain_New>,
+    create<TfrmPfade>,
     create<TfrmIntroMain>,
     create<TfrmExperimenteMenu>,
     create<TfrmCreateGame>,

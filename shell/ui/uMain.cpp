@@ -27,6 +27,7 @@
 #include "shell/ui/Startup.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/uIntroMain.h"
+#include "shell/ui/uSYSPfade.h"
 #include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
@@ -237,17 +238,24 @@ void TfrmMain::btnAnzeigenClick() {}
 void TfrmMain::btnImportClick() {}
 void TfrmMain::btnNeuerSpielerClick() {}
 void TfrmMain::btnExportClick() {}
-void TfrmMain::BitBtn1Click() {}
 
 void TfrmMain::btnOekologieClick() {}
+
+void TfrmMain::BitBtn1Click() {
+    TfrmPfade* settings = startupForm<TfrmPfade>();
+    if (settings == nullptr)
+        return;
+    platform::guarded(this, [&] { ApplyFormDefaults(clNavy, clBlack, settings, 0); });
+    settings->exec();
+}
 
 void TfrmMain::btnGruppenverwaltungClick() {
     platform::guarded(this, [this] {
         TfrmGRPCreate form(this);
         form.SpielerListe = SpielerListe;
         // Read afresh: the settings dialog may have moved the data folder since start-up.
-        form.WendrakPath =
-            platform::withTrailingSlash(TApplicationEnviroment(platform::programPath()).WendrakPath());
+        form.WendrakPath = platform::withTrailingSlash(
+            TApplicationEnviroment(platform::programPath()).WendrakPath());
         ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
         form.exec();
     });

@@ -133,10 +133,11 @@ private slots:
     void filterTreeListsTheStoreByItsOwnNodes() {
         createGroup("G");
         const QStringList none;
-        for (const auto& [node, shown] :
-             {std::pair{"Persönliche Spieler", none}, {"Kemrafeld", {"Anna.ply", "Bob.ply"}},
-              {"Dominante Spieler", {"Angreifer.ply"}}, {"Versuchsspieler", {"Typ0Ida.ply"}},
-              {"Typ3", {"Typ3Otto.ply"}}}) {
+        for (const auto& [node, shown] : {std::pair{"Persönliche Spieler", none},
+                                          {"Kemrafeld", {"Anna.ply", "Bob.ply"}},
+                                          {"Dominante Spieler", {"Angreifer.ply"}},
+                                          {"Versuchsspieler", {"Typ0Ida.ply"}},
+                                          {"Typ3", {"Typ3Otto.ply"}}}) {
             click("trvFilter", QString::fromUtf8(node));
             QCOMPARE(texts("lstStamm"), shown);
         }

@@ -1,0 +1,57 @@
+// The settings dialog (see uSYSPfade.h).
+#include "shell/ui/uSYSPfade.h"
+
+#include "engine/uTApplicationEnviroment.h"
+#include "platform/ProgramPath.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/GradientWidget.h"
+#include "platform/ui/uTFormDefault.h"
+#include "ui_uSYSPfade.h"
+
+#include <QShowEvent>
+
+TfrmPfade::TfrmPfade(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmPfade) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TfrmPfade::~TfrmPfade() {
+    delete ui;
+}
+
+void TfrmPfade::FormCreate() {
+    Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
+    CentrePanelInFrame(ui->pnlMNUHauptmenue, ui->pnlRahmen, CoverScreenInBlack(this).size(), 15);
+    ui->JvGradient2->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
+    // "&Suchen" offers no folder browser; the folders are typed.
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOKClick(); });
+}
+
+void TfrmPfade::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TfrmPfade::FormActivate() {
+    // Other windows' settings objects may have written the file since the last showing.
+    platform::guarded(this, [this] { Umgebung->ReadSettings(); });
+    ui->Rootpath->setText(Umgebung->RootPath());
+    ui->wendrakpath->setText(Umgebung->WendrakPath());
+    ui->WendrakTextPath->setText(Umgebung->WendrakTextPath());
+    ui->PelkamPath->setText(Umgebung->PelkamPath());
+    ui->PelkamExportPath->setText(Umgebung->PelkamExportPath());
+    ui->Name->setText(Umgebung->Username());
+}
+
+void TfrmPfade::btnOKClick() {
+    Umgebung->SetRootPath(ui->Rootpath->text());
+    Umgebung->SetWendrakPath(ui->wendrakpath->text());
+    Umgebung->SetWendrakTextPath(ui->WendrakTextPath->text());
+    Umgebung->SetPelkamPath(ui->PelkamPath->text());
+    Umgebung->SetPelkamExportPath(ui->PelkamExportPath->text());
+    Umgebung->SetUsername(ui->Name->text());
+    // A file that cannot be written keeps the dialog open with the typed values.
+    if (platform::guarded(this, [this] { Umgebung->WriteSettings(); }))
+        done(1);
+}

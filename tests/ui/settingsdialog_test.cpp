@@ -1,0 +1,67 @@
+// The settings dialog opened from the main menu: it shows "Kemra.ini" as the file is at
+// each showing, lets only the user name and the installation folder be edited, and writes
+// every setting back on "&Ok" while other keys and sections of the file stay.
+#include "shell/ui/uSYSPfade.h"
+
+#include "ShellTestSupport.h"
+#include "platform/IniFile.h"
+#include "shell/ui/Startup.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace shelltest;
+
+class SettingsDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void okWritesTheSettingsBackAndKeepsForeignKeysAndSections() {
+        Program program([](TempRoot& root) {
+            root.write("Kemra.ini", "[Path]\r\nRootpath=R:\\\r\nWendrakPath=W:\\Wendrak\\\r\n"
+                                    "Fremdschluessel=bleibt\r\n\r\n[Settings]\r\nUsername=Anna\r\n"
+                                    "MatrixKK=4;4\r\n\r\n[Fremd]\r\nWert=1\r\n");
+        });
+        const QString ini = program.root.root() + "Kemra.ini";
+        // Written after start-up, as another window would: the dialog shows it.
+        {
+            platform::IniFile later(ini);
+            later.writeString("Settings", "Username", "Berta");
+            later.updateFile();
+        }
+        program.showMenu();
+
+        QStringList shown;
+        whenModalOf<TfrmPfade>([&shown](TfrmPfade* d) {
+            for (const char* name : {"Name", "Rootpath", "wendrakpath", "WendrakTextPath",
+                                     "PelkamExportPath", "PelkamPath"}) {
+                auto* edit = d->findChild<QLineEdit*>(name);
+                shown << QString(edit->isEnabled() ? "" : "x") + edit->text();
+            }
+            shown << d->property("helpContext").toString();
+            d->findChild<QLineEdit*>("Name")->setText("Carla");
+            d->findChild<QLineEdit*>("Rootpath")->setText("S:\\");
+            d->findChild<QPushButton*>("btnOk")->click();
+        });
+        program.main()->button("BitBtn1")->click();
+        const QString dir = program.root.root();
+        QCOMPARE(shown,
+                 QStringList({"Berta", "R:\\", "xW:\\Wendrak\\", "x" + dir + "Wendrak/Texte/",
+                              "x" + dir + "Wendrak/PelkamSpieler/", "x" + dir + "Wendrak Pelkam/",
+                              "0"}));
+        QCOMPARE(startupForm<TfrmPfade>()->result(), 1);
+
+        const platform::IniFile written(ini);
+        QCOMPARE(written.readString("Settings", "Username", ""), QString("Carla"));
+        QCOMPARE(written.readString("Path", "Rootpath", ""), QString("S:\\"));
+        QCOMPARE(written.readString("Path", "WendrakPath", ""), QString("W:\\Wendrak\\"));
+        QCOMPARE(written.readString("Path", "WendrakTextPath", ""), dir + "Wendrak/Texte/");
+        QCOMPARE(written.readString("Settings", "MatrixKK", ""), QString("4;4"));
+        QCOMPARE(written.readString("Path", "Fremdschluessel", ""), QString("bleibt"));
+        QCOMPARE(written.readString("Fremd", "Wert", ""), QString("1"));
+    }
+};
+
+QTEST_MAIN(SettingsDialogTest)
+#include "settingsdialog_test.moc"
