@@ -8,8 +8,6 @@
 
 struct TTextBlock {
     QString Text;
-    QString Tag;   // the tag the text goes into
-    int Level = 0; // heading level, 0 for running text
 };
 
 class THTMLBuilder {

@@ -23,11 +23,6 @@ new_export=no
     *) [ -e "$prog/$f" ] || install -m 644 "$src/data/Wendrak/$f" "$prog/$f" ;;
   esac
 done
-if [ -d "$src/data/root" ]; then
-  (cd "$src/data/root" && find . -type f ! -name .keep) | while read -r f; do
-    [ -e "$root/$f" ] || install -D -m 644 "$src/data/root/$f" "$root/$f"
-  done
-fi
 
 if [ "$new_export" = yes ]; then
   for f in "$src"/data/pelkam/*.TP0; do install -m 644 "$f" "$prog/PelkamSpieler/"; done

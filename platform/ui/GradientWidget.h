@@ -3,6 +3,8 @@
 // look reads the widget's name and Tag to pick its colours.
 #pragma once
 
+#include "platform/ui/Colours.h"
+
 #include <QWidget>
 
 class GradientWidget : public QWidget {
@@ -30,8 +32,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int m_start = 0x000000;
-    int m_end = 0xFFFFFF;
+    int m_start = colours::clBlack;
+    int m_end = colours::clWhite;
     int m_steps = 100;
     int m_tag = 0;
 };

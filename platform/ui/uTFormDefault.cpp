@@ -214,3 +214,7 @@ void CentrePanelInFrame(QWidget* panel, QWidget* frame, const QSize& area, int m
         frame->stackUnder(panel);
     }
 }
+
+void SetTextColour(QWidget* widget, int bgr) {
+    widget->setStyleSheet(QStringLiteral("color: %1;").arg(GradientWidget::fromBgr(bgr).name()));
+}

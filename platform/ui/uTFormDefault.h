@@ -11,6 +11,10 @@ class QWidget;
 // Bits per pixel of the screen (platform::Desktop, so tests can pretend an 8-bit screen).
 int GetColorDepth();
 
+// Gives a label its text colour (a colour of Colours.h) through its style sheet, so the
+// form look does not override it.
+void SetTextColour(QWidget* widget, int bgr);
+
 // Gives form the common look. color1 and color2 are $BBGGRR colours. The help context is
 // kept in the window's dynamic int property "helpContext" (the F1 handler reads it); a
 // window that already has a non-zero context keeps it. A label named "lblHelp<context>"

@@ -3,6 +3,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "ui_ufrmChooseGroup.h"
 
 #include <QFileInfo>
@@ -25,7 +26,7 @@ TfrmChooseGroup::TfrmChooseGroup(QWidget* parent) : QDialog(parent), ui(new Ui::
     font.setPixelSize(13);
     ui->trvMain->setFont(font);
     QPalette pal = ui->trvMain->palette();
-    pal.setColor(QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+    pal.setColor(QPalette::Base, GradientWidget::fromBgr(colours::clSilver));
     ui->trvMain->setPalette(pal);
     setFixedSize(695, 562);
 

@@ -3,6 +3,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
@@ -20,8 +21,8 @@
 namespace {
 
 constexpr int kExperimenteTop = 333;
-const QColor kMarked(0x00, 0x80, 0x00);
-const QColor kUnmarked(0x00, 0x00, 0x00);
+const QColor kMarked = GradientWidget::fromBgr(colours::clGreen);
+const QColor kUnmarked = GradientWidget::fromBgr(colours::clBlack);
 
 void setTextColor(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette pal = widget->palette();
@@ -203,7 +204,8 @@ void TfrmCreateGame::RefreshGameList() {
     ui->lblPlayerCount->setText(QString::number(count));
     const bool ok = IsPlayablePlayerCount(count, MaxSpieler);
     ui->btnOk->setEnabled(ok);
-    setTextColor(ui->lblPlayerCount, QPalette::WindowText, ok ? Qt::white : QColor(0xFF, 0, 0));
+    setTextColor(ui->lblPlayerCount, QPalette::WindowText,
+                 GradientWidget::fromBgr(ok ? colours::clWhite : colours::clRed));
 }
 
 void TfrmCreateGame::reject() {

@@ -5,6 +5,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/uTFormDefault.h"
 
 #include <QPixmap>
@@ -31,13 +32,13 @@ TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
     QFont hallo(QStringLiteral("Arial"));
     hallo.setPixelSize(28);
     ui->lblHallo->setFont(hallo);
-    ui->lblHallo->setStyleSheet(QStringLiteral("color: silver;"));
+    SetTextColour(ui->lblHallo, colours::clSilver);
     QFont name(QStringLiteral("Arial"));
     name.setPixelSize(64);
     name.setBold(true);
     name.setCapitalization(QFont::AllUppercase);
     ui->lblWendrak->setFont(name);
-    ui->lblWendrak->setStyleSheet(QStringLiteral("color: white;"));
+    SetTextColour(ui->lblWendrak, colours::clWhite);
     for (QLabel* label : {ui->lblHallo, ui->lblWendrak})
         label->setFixedWidth(qMax(label->width(), label->sizeHint().width()));
     ui->lblHallo->move(area.width() / 2 - ui->lblHallo->width() / 2, 150);

@@ -6,6 +6,7 @@
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
@@ -79,7 +80,7 @@ QLabel* TfrmExperimenteMenu::imgLogo() const {
 }
 
 void TfrmExperimenteMenu::FormCreate() {
-    LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(0x800000), ui->pnlRahmen, 5,
+    LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(colours::clNavy), ui->pnlRahmen, 5,
                       ui->imgLogo, primaryScreenSize());
     Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
 }

@@ -5,6 +5,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 
@@ -60,11 +61,11 @@ void TfrmIntroMain::FormCreate() {
     CentrePanelInFrame(ui->pnlSpieler, ui->pnlRahmen, CoverScreenInBlack(this).size());
 
     ui->lblHead->setFont(headingFont(24));
-    ui->lblHead->setStyleSheet(QStringLiteral("color: rgb(136, 0, 0);"));
+    SetTextColour(ui->lblHead, colours::clIntroHead);
     ui->lblSubHead->setFont(headingFont(19));
-    ui->lblSubHead->setStyleSheet(QStringLiteral("color: rgb(225, 0, 0);"));
-
-    // A missing or unreadable picture leaves the place empty; the window works without it.
+    SetTextColour(ui->lblSubHead,
+                  colours::clIntroSubHead); // A missing or unreadable picture leaves the place
+                                            // empty; the window works without it.
     const QImage picture(platform::resolvePath(pictureFile()));
     if (!picture.isNull())
         ui->Image1->setPixmap(QPixmap::fromImage(

@@ -32,7 +32,6 @@
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QCloseEvent>
-#include <QFileDialog>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -43,9 +42,7 @@ bool glbNeuBerechnen = false;
 
 namespace {
 
-// Colours, $BBGGRR.
 using namespace colours;
-constexpr int clRed = 0x0000E7;
 
 // Restores the main menu on every way out of the challenge.
 class MenuHidden {
@@ -74,10 +71,6 @@ private:
 TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TfrmMain>()) {
     InitWendrakResources();
     ui->setupUi(this);
-
-    // Present in the window for their filters; no command opens them.
-    OpenDialog1 = new QFileDialog(this, QString(), QString(), QStringLiteral("Pelkam (*.tp0)"));
-    OpenDialog2 = new QFileDialog(this, QString(), QString(), QStringLiteral("winDat (*.PLY)"));
 
     const struct {
         const char* name;
@@ -140,8 +133,8 @@ QString TfrmMain::wendrakPath() const {
 }
 
 void TfrmMain::FormCreate() {
-    LayOutScreenPanel(this, ui->pnlMNUHauptmenue, GradientWidget::fromBgr(13553092), ui->pnlRahmen,
-                      15, ui->imgLogo, primaryScreenSize());
+    LayOutScreenPanel(this, ui->pnlMNUHauptmenue, GradientWidget::fromBgr(clMenuFrame),
+                      ui->pnlRahmen, 15, ui->imgLogo, primaryScreenSize());
     ui->LblDebug->move(0, 0);
     ui->LblDebug->raise();
     glbNeuBerechnen = true;
@@ -268,17 +261,17 @@ void TfrmMain::btnPelkamClick() {
 }
 
 void TfrmMain::btnGlossarClick() {
-    ShowHtmlPage(textPath() + QStringLiteral("Glossar_Dravolenz.html"), clRed, clMaroon, -1,
+    ShowHtmlPage(textPath() + QStringLiteral("Glossar_Dravolenz.html"), clPageRed, clMaroon, -1,
                  QStringLiteral("B&eenden"), false, 40000);
 }
 
 void TfrmMain::btnErfolgClick() {
-    ShowHtmlPage(textPath() + QStringLiteral("texte/Inhaltsverzeichnis.html"), clRed, clMaroon, -1,
-                 QStringLiteral("B&eenden"), true, 40100);
+    ShowHtmlPage(textPath() + QStringLiteral("texte/Inhaltsverzeichnis.html"), clPageRed, clMaroon,
+                 -1, QStringLiteral("B&eenden"), true, 40100);
 }
 
 void TfrmMain::btnmAuswertungClick() {
-    ShowHtmlPage(textPath() + QStringLiteral("DE_Friedlich-evolutionäresVerhalten.html"), clRed,
+    ShowHtmlPage(textPath() + QStringLiteral("DE_Friedlich-evolutionäresVerhalten.html"), clPageRed,
                  clMaroon, -1, QStringLiteral("&Ok"), false, 40300);
 }
 
@@ -334,7 +327,7 @@ void TfrmMain::btnExperimenteClick() {
     TfrmExperimenteMenu* menu = startupForm<TfrmExperimenteMenu>();
     if (menu == nullptr)
         return;
-    platform::guarded(this, [&] { ApplyFormDefaults(clRed, clMaroon, menu, 40200); });
+    platform::guarded(this, [&] { ApplyFormDefaults(clPageRed, clMaroon, menu, 40200); });
     menu->lblCurrentPath()->setText(platform::programFolder() +
                                     QStringLiteral("Standardpräsentation"));
     if (menu->exec() == TfrmExperimenteMenu::ResultGroup)

@@ -14,7 +14,6 @@ class QLabel;
 class QFrame;
 class QToolButton;
 class QPushButton;
-class QFileDialog;
 class GradientWidget;
 class TApplicationEnviroment;
 class THTMLBuilder;
@@ -101,7 +100,5 @@ private:
     QString wendrakPath() const;
 
     std::unique_ptr<Ui::TfrmMain> ui;
-    QFileDialog* OpenDialog1 = nullptr;
-    QFileDialog* OpenDialog2 = nullptr;
     bool m_firstActivationRunning = false;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/uTFormDefault.h"
 
 #include <QKeyEvent>
@@ -27,7 +28,7 @@ TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmStart) {
     title.setPixelSize(48);
     title.setBold(true);
     ui->lbl1->setFont(title);
-    ui->lbl1->setStyleSheet(QStringLiteral("color: red;"));
+    SetTextColour(ui->lbl1, colours::clRed);
     ui->lbl1->move(area.width() / 2 - ui->lbl1->width() / 2, area.height() / 2 - 50);
 }
 

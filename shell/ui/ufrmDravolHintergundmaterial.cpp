@@ -5,6 +5,7 @@
 
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Paths.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
@@ -42,10 +43,9 @@ void TfrmDravolHintergundmaterial::FormCreate() {
     head.setPixelSize(22);
     head.setBold(true);
     ui->lblHead->setFont(head);
-    ui->lblHead->setStyleSheet(QStringLiteral("color: yellow;"));
-
+    SetTextColour(ui->lblHead, colours::clYellow);
     platform::guarded(this, [this] { m_umgebung = std::make_unique<TApplicationEnviroment>(); });
-    ApplyFormDefaults(0x000000, 0x800000, this, 31400);
+    ApplyFormDefaults(colours::clBlack, colours::clNavy, this, 31400);
 }
 
 QString TfrmDravolHintergundmaterial::textFolder() const {
@@ -72,7 +72,7 @@ void TfrmDravolHintergundmaterial::btnBesondereSpielerClick() {
 
 void TfrmDravolHintergundmaterial::ShowPage(const QString& FileName) {
     TfrmTXTAusgabeHTML* window = textWindow();
-    ApplyFormDefaults(0x000000, 0x800000, window, 0);
+    ApplyFormDefaults(colours::clBlack, colours::clNavy, window, 0);
     if (!platform::fileExists(FileName))
         return;
     // Unlike ShowHtmlPage the page is taken as named, and the panel height, the history

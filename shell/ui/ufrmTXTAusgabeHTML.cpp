@@ -4,6 +4,7 @@
 #include "ui_ufrmTXTAusgabeHTML.h"
 
 #include "platform/Paths.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 
@@ -35,8 +36,8 @@ QIcon arrowIcon(bool forward) {
         arrow << QPointF(forward ? point.x() : 20 - point.x(), point.y());
     path.addPolygon(arrow);
     path.closeSubpath();
-    p.setPen(QPen(QColor(0, 0, 90), 1));
-    p.setBrush(QColor(40, 90, 200));
+    p.setPen(QPen(GradientWidget::fromBgr(colours::clArrowOutline), 1));
+    p.setBrush(GradientWidget::fromBgr(colours::clArrowFill));
     p.drawPath(path);
     return QIcon(pix);
 }
@@ -46,18 +47,18 @@ QIcon printerIcon() {
     pix.fill(Qt::transparent);
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(60, 60, 60), 1));
+    p.setPen(QPen(GradientWidget::fromBgr(colours::clIconOutline), 1));
     p.setBrush(Qt::white);
     p.drawRect(QRectF(5.5, 1.5, 9, 7)); // paper in
-    p.setBrush(QColor(150, 150, 160));
+    p.setBrush(GradientWidget::fromBgr(colours::clPrinterBody));
     p.drawRoundedRect(QRectF(1.5, 7.5, 17, 7), 1.5, 1.5); // body
     p.setBrush(Qt::white);
     p.drawRect(QRectF(5.5, 12.5, 9, 6)); // paper out
-    p.setPen(QPen(QColor(120, 120, 120), 1));
+    p.setPen(QPen(GradientWidget::fromBgr(colours::clPrinterLines), 1));
     p.drawLine(QPointF(7, 15), QPointF(13, 15));
     p.drawLine(QPointF(7, 17), QPointF(12, 17));
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(40, 170, 40));
+    p.setBrush(GradientWidget::fromBgr(colours::clPrinterLamp));
     p.drawEllipse(QPointF(16, 10), 1, 1);
     return QIcon(pix);
 }
