@@ -85,20 +85,21 @@ void TForm10::paintGauge() {
     const int filled = span > 0 ? all.width() * (gauge->value() - gauge->minimum()) / span : 0;
     const QRect bar(all.left(), all.top(), filled, all.height());
     const QRect rest(all.left() + filled, all.top(), all.width() - filled, all.height());
-    const QColor navy(0, 0, 128);
+    const QColor navy = GradientWidget::fromBgr(colours::clNavy);
+    const QColor white = GradientWidget::fromBgr(colours::clWhite);
     const QString text = QString::number(gauge->value()) + QLatin1Char('%');
 
-    painter.fillRect(rest, Qt::white);
+    painter.fillRect(rest, white);
     painter.fillRect(bar, navy);
     painter.setFont(gauge->font());
     painter.setClipRect(bar);
-    painter.setPen(Qt::white);
+    painter.setPen(white);
     painter.drawText(all, Qt::AlignCenter, text);
     painter.setClipRect(rest);
     painter.setPen(navy);
     painter.drawText(all, Qt::AlignCenter, text);
     painter.setClipping(false);
-    painter.setPen(Qt::gray);
+    painter.setPen(GradientWidget::fromBgr(colours::clGaugeFrame));
     painter.drawRect(all.adjusted(0, 0, -1, -1));
 }
 

@@ -197,7 +197,7 @@ void TfrmDravolenzMain_New::FormCreate() {
     LayOutCentredPanel(this, ui->pnlMain, ui->pnlRahmen);
 
     QPalette head = ui->lblHead->palette();
-    head.setColor(QPalette::WindowText, Qt::white);
+    head.setColor(QPalette::WindowText, GradientWidget::fromBgr(clWhite));
     ui->lblHead->setPalette(head);
 
     for (QFrame* panel : {ui->pnlPartien, ui->pnlEndplatzierung, ui->pnlZusammensetzung,

@@ -23,6 +23,8 @@ constexpr int clMenuFrame = 0xCECDC4;
 // The intro's heading and sub-heading.
 constexpr int clIntroHead = 0x000088;
 constexpr int clIntroSubHead = 0x0000E1;
+// The frame around the progress window's gauge.
+constexpr int clGaugeFrame = 0xA4A0A0;
 // The text window's drawn buttons: the history arrows and the printer.
 constexpr int clArrowOutline = 0x5A0000;
 constexpr int clArrowFill = 0xC85A28;

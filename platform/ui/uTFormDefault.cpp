@@ -45,7 +45,7 @@ void setFieldColour(QWidget* widget, bool blackText) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Base, GradientWidget::fromBgr(colours::clSilver));
     if (blackText)
-        palette.setColor(QPalette::Text, Qt::black);
+        palette.setColor(QPalette::Text, GradientWidget::fromBgr(colours::clBlack));
     widget->setPalette(palette);
 }
 
@@ -125,7 +125,7 @@ protected:
         if (event->type() == QEvent::Paint) {
             auto* widget = static_cast<QWidget*>(watched);
             QPainter painter(widget);
-            painter.fillRect(widget->rect(), Qt::black);
+            painter.fillRect(widget->rect(), GradientWidget::fromBgr(colours::clBlack));
         }
         return false;
     }
@@ -196,7 +196,7 @@ QRect CoverScreenInBlack(QWidget* form) {
     form->setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     form->setGeometry(area);
     QPalette palette = form->palette();
-    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::Window, GradientWidget::fromBgr(colours::clBlack));
     form->setPalette(palette);
     form->setAutoFillBackground(true);
     return area;

@@ -48,11 +48,11 @@ QIcon printerIcon() {
     QPainter p(&pix);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(GradientWidget::fromBgr(colours::clIconOutline), 1));
-    p.setBrush(Qt::white);
+    p.setBrush(GradientWidget::fromBgr(colours::clWhite));
     p.drawRect(QRectF(5.5, 1.5, 9, 7)); // paper in
     p.setBrush(GradientWidget::fromBgr(colours::clPrinterBody));
     p.drawRoundedRect(QRectF(1.5, 7.5, 17, 7), 1.5, 1.5); // body
-    p.setBrush(Qt::white);
+    p.setBrush(GradientWidget::fromBgr(colours::clWhite));
     p.drawRect(QRectF(5.5, 12.5, 9, 6)); // paper out
     p.setPen(QPen(GradientWidget::fromBgr(colours::clPrinterLines), 1));
     p.drawLine(QPointF(7, 15), QPointF(13, 15));
