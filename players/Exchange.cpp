@@ -1,0 +1,341 @@
+// The player exchange's work on the server (see Exchange.h).
+#include "players/Exchange.h"
+
+#include "platform/Ansi.h"
+#include "platform/IniFile.h"
+#include "platform/NameCheck.h"
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
+#include "players/uTGroup.h"
+
+#include <QDir>
+#include <cstring>
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("$$XDE$$");
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kDirMark = QStringLiteral("<DIR>");
+
+std::function<ExchangeEnvironment()> g_environmentReader;
+std::function<QDateTime()> g_clock;
+
+QString groupValue(const QString& descriptionFile, const QString& key) {
+    const platform::IniFile ini(platform::resolvePath(platform::toSlashes(descriptionFile)));
+    return ini.readString(QStringLiteral("Group"), key, QString());
+}
+
+void deleteMatching(const QString& folder, const QString& mask) {
+    const QString dir = platform::withTrailingSlash(platform::resolvePath(folder));
+    for (const QString& name : platform::listFolder(dir, mask, platform::ListKind::Files))
+        platform::deleteFile(dir + name);
+}
+
+// Only a to z change, as the server's names have always been made.
+QString upperAsciiLetters(QString name) {
+    for (QChar& c : name)
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            c = QChar(c.unicode() - 32);
+    return name;
+}
+
+} // namespace
+
+ExchangeServer ReadExchangeServer(const QString& iniFile) {
+    const platform::IniFile ini(platform::resolvePath(platform::toSlashes(iniFile)));
+    const QString section = QStringLiteral("Exchange");
+    ExchangeServer server;
+    server.Host = ini.readString(section, QStringLiteral("Host"), QStringLiteral("127.0.0.1"));
+    bool ok = false;
+    const int port = ini.readString(section, QStringLiteral("Port"), QString()).toInt(&ok);
+    server.Port = ok && port > 0 && port < 65536 ? port : 21;
+    server.User = ini.readString(section, QStringLiteral("User"), QStringLiteral("u4402735"));
+    server.Password =
+        ini.readString(section, QStringLiteral("Password"), QStringLiteral("KbwRte41"));
+    return server;
+}
+
+void ApplyExchangeServer(const ExchangeServer& server, FtpClient& ftp) {
+    ftp.Host = server.Host;
+    ftp.Port = server.Port;
+    ftp.Username = server.User;
+    ftp.Password = server.Password;
+}
+
+void SetExchangeEnvironmentReader(std::function<ExchangeEnvironment()> reader) {
+    g_environmentReader = std::move(reader);
+}
+
+ExchangeEnvironment ReadExchangeEnvironment() {
+    if (g_environmentReader)
+        return g_environmentReader();
+    ExchangeEnvironment environment;
+    environment.WendrakPath = platform::programFolder();
+    environment.Server =
+        ReadExchangeServer(QDir::cleanPath(platform::programFolder() + QStringLiteral("..")) +
+                           QStringLiteral("/Kemra.ini"));
+    return environment;
+}
+
+QString ExchangeTimestamp() {
+    const QDateTime now = g_clock ? g_clock() : QDateTime::currentDateTime();
+    return now.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+void SetExchangeClock(std::function<QDateTime()> clock) {
+    g_clock = std::move(clock);
+}
+
+QString CancelledText() {
+    return QStringLiteral("Die Datenübertragung wurde abgebrochen.");
+}
+QString ConnectFailedText() {
+    return QStringLiteral("Fehler beim Verbinden.");
+}
+QString GroupExistsText() {
+    return QStringLiteral("Eine Gruppe mit diesem Namen existiert bereits.\r\n"
+                          "Bitte wählen Sie einen anderen Namen.");
+}
+QString TransferFailedText() {
+    return QStringLiteral("Fehler beim Übertragen: ");
+}
+
+QString ParseListingName(const QString& line) {
+    const qsizetype at = line.lastIndexOf(kDirMark);
+    return (at < 0 ? line : line.mid(at + kDirMark.size())).trimmed();
+}
+
+ExchangeWork::ExchangeWork(FtpClient& ftp, ExchangeObserver& observer, const QString& programFolder,
+                           const QString& wendrakPath)
+    : m_ftp(ftp), m_observer(observer), m_programFolder(platform::withTrailingSlash(programFolder)),
+      m_wendrakPath(platform::withTrailingSlash(wendrakPath)) {}
+
+QString ExchangeWork::tempFolder() const {
+    return m_programFolder + QStringLiteral("Temp/");
+}
+
+void ExchangeWork::Run() {
+    Ergebnistext.clear();
+    try {
+        switch (Modus) {
+        case Publish:
+            // The name becomes a folder on the server and a file here.
+            if (!platform::IsUsableFileName(Gruppenname))
+                Ergebnistext = platform::UnusableNameMessage();
+            else if (SetConnected(true))
+                publish();
+            break;
+        case Import:
+            if (SetConnected(true))
+                ImportGroups();
+            break;
+        case ListGroups:
+            if (SetConnected(true)) {
+                ListRemote(kDirMark);
+                DownloadGroupDescriptions();
+            }
+            break;
+        default:
+            break;
+        }
+    } catch (const WendrakError& e) {
+        Ergebnistext = TransferFailedText() + e.message();
+    } catch (const std::exception& e) {
+        Ergebnistext = TransferFailedText() + QString::fromLocal8Bit(e.what());
+    }
+    SetConnected(false);
+}
+
+bool ExchangeWork::SetConnected(bool on) {
+    if (!on) {
+        m_ftp.Disconnect();
+        return true;
+    }
+    try {
+        m_ftp.Connect();
+    } catch (const WendrakError&) {
+        Ergebnistext = ConnectFailedText();
+        return false;
+    }
+    return true;
+}
+
+void ExchangeWork::publish() {
+    if (RemoteFolderExists(Gruppenname)) {
+        Ergebnistext = GroupExistsText();
+        return;
+    }
+    WriteDescriptionIni();
+    UploadGroup();
+    PublishGroupPage();
+}
+
+void ExchangeWork::ListRemote(const QString& filter) {
+    Verzeichnisliste.clear();
+    for (const QString& line : m_ftp.List())
+        if (line.contains(filter))
+            Verzeichnisliste << line;
+}
+
+bool ExchangeWork::RemoteFolderExists(const QString& name) {
+    ListRemote(kDirMark);
+    return (Verzeichnisliste.join(kCrLf) + kCrLf).contains(name);
+}
+
+void ExchangeWork::WriteDescriptionIni() {
+    platform::forceFolders(tempFolder());
+    const QString path = platform::pathForCreate(tempFolder() + QStringLiteral("Description.ini"));
+    platform::deleteFile(path);
+    QString players;
+    for (const QString& file : Dateien)
+        players += platform::extractFileName(platform::toSlashes(file)) + kLineBreak;
+    {
+        platform::IniFile ini(path);
+        const QString section = QStringLiteral("Group");
+        ini.writeString(section, QStringLiteral("Name"), Gruppenname);
+        ini.writeString(section, QStringLiteral("Created"), ExchangeTimestamp());
+        ini.writeString(section, QStringLiteral("Count"), QString::number(Dateien.size()));
+        ini.writeString(section, QStringLiteral("Description"),
+                        QString(Beschreibung).replace(kCrLf, kLineBreak));
+        ini.writeString(section, QStringLiteral("Player"), players);
+        ini.updateFile();
+    }
+    Dateien << path;
+}
+
+void ExchangeWork::UploadGroup() {
+    m_ftp.MakeDir(Gruppenname);
+    if (!RemoteFolderExists(Gruppenname)) {
+        Ergebnistext = QStringLiteral("Gruppe konnte nicht erstellt wereden.");
+        return;
+    }
+    m_ftp.ChangeDir(Gruppenname);
+    for (const QString& file : Dateien) {
+        const QString local = platform::resolvePath(platform::toSlashes(file));
+        const QString name = upperAsciiLetters(platform::extractFileName(local));
+        m_observer.ShowStatus(QString(), name + QStringLiteral(" wird kopiert."));
+        m_ftp.Put(local, name);
+    }
+}
+
+void ExchangeWork::PublishGroupPage() {
+    const QString folder = m_wendrakPath + QStringLiteral("Temp/");
+    const QString pageName = Gruppenname + QStringLiteral(".html");
+    m_observer.ShowStatus(QString(), QStringLiteral("Ihre persönliche Seite wird erstellt"));
+    m_ftp.ChangeDir(QStringLiteral(".."));
+    platform::forceFolders(folder);
+    const QString local = platform::pathForCreate(folder + pageName);
+    platform::deleteFile(local);
+    try {
+        m_ftp.Get(QStringLiteral("Default.html"), local);
+    } catch (const WendrakError&) {
+        if (!m_ftp.Connected())
+            throw;
+        return; // no template on the server: no page
+    }
+    Beschreibung.replace(kCrLf, QStringLiteral("<BR>"));
+    QString players;
+    for (const QString& file : Dateien) {
+        const QString name = platform::extractFileName(platform::toSlashes(file));
+        if (platform::extractFileExt(name).toLower() != QStringLiteral(".ini"))
+            players += platform::changeFileExt(name, QString()) + QStringLiteral("<BR>");
+    }
+    QString page = platform::fromAnsi(platform::readFileBytes(local));
+    page.replace(QStringLiteral("%GROUPNAME%"), Gruppenname);
+    page.replace(QStringLiteral("%DATECREATE%"), ExchangeTimestamp());
+    page.replace(QStringLiteral("%DESCRIPTION%"), Beschreibung);
+    page.replace(QStringLiteral("%PLAYERS%"), players);
+    platform::writeFileBytes(local, platform::toAnsi(page));
+    m_ftp.Put(local, pageName);
+}
+
+void ExchangeWork::DownloadGroupDescriptions() {
+    platform::forceFolders(tempFolder());
+    deleteMatching(tempFolder(), QStringLiteral("*.ini"));
+    for (int i = 0; i < Verzeichnisliste.size(); ++i) {
+        const QString name = ParseListingName(Verzeichnisliste[i]);
+        m_observer.ShowStatus(QString(), QStringLiteral("Gruppeninformationen werden geladen."));
+        const QString local =
+            platform::pathForCreate(tempFolder() + QStringLiteral("DESCRIPTION%1.ini").arg(i));
+        try {
+            m_ftp.Get(name + QStringLiteral("\\DESCRIPTION.INI"), local);
+            Dateien << local;
+        } catch (const WendrakError&) {
+            // A group without a readable description is not offered; a lost connection
+            // ends the listing.
+            if (!m_ftp.Connected())
+                throw;
+        }
+    }
+}
+
+void ExchangeWork::ImportGroups() {
+    const TGroup groups;
+    const QString store = m_wendrakPath + QStringLiteral("SpielerStammImport/");
+    QStringList leftOut;
+    for (const QString& description : Dateien) {
+        const QString group = groupValue(description, QStringLiteral("Name"));
+        // The name becomes a folder below "ImportierteGruppen" and part of every player's
+        // file name; a name that would reach elsewhere (or the folder itself) is refused.
+        if (!platform::IsUsableFileName(group)) {
+            m_observer.ShowFailure(QStringLiteral("Die Gruppe „%1“ wird nicht importiert: %2")
+                                       .arg(group, platform::UnusableNameMessage()));
+            leftOut << QStringLiteral("Gruppe „%1“").arg(group);
+            continue;
+        }
+        const QString folder = platform::withTrailingSlash(
+            platform::pathForCreate(m_wendrakPath + QStringLiteral("ImportierteGruppen/") + group));
+        if (platform::folderExists(folder))
+            deleteMatching(folder, QStringLiteral("*.*"));
+        else
+            platform::forceFolders(folder);
+
+        QStringList players = groupValue(description, QStringLiteral("Player"))
+                                  .replace(kLineBreak, kCrLf)
+                                  .split(kCrLf);
+        if (!players.isEmpty() && players.last().isEmpty())
+            players.removeLast();
+
+        QStringList members;
+        for (int j = 0; j < players.size(); ++j) {
+            if (m_observer.CancelRequested()) {
+                Ergebnistext = CancelledText();
+                return;
+            }
+            const QString& player = players[j];
+            const QString localName = platform::changeFileExt(player, QString()) +
+                                      QStringLiteral(" von ") + group + QStringLiteral(".ply");
+            try {
+                if (!platform::IsUsableFileName(player))
+                    throw WendrakError(QStringLiteral("„%1“ der Gruppe „%2“: %3")
+                                           .arg(player, group, platform::UnusableNameMessage()));
+                const QByteArray bytes = m_ftp.GetBytes(group + QLatin1Char('/') + player);
+                if (bytes.size() != static_cast<qsizetype>(sizeof(SpielerTyp)))
+                    throw WendrakError(
+                        QStringLiteral("„%1“ der Gruppe „%2“ ist keine vollständige Spielerdatei.")
+                            .arg(player, group));
+                SpielerTyp record;
+                std::memcpy(&record, bytes.constData(), sizeof record);
+                record.Dateiname.set(localName);
+                record.Name.set(platform::changeFileExt(localName, QString()));
+                platform::forceFolders(store);
+                writePlayerFile(platform::pathForCreate(store + localName), record);
+                members << localName;
+                m_observer.ShowStatus(
+                    QStringLiteral("Spieler %1 von %2 wird kopiert").arg(j + 1).arg(players.size()),
+                    localName);
+            } catch (const WendrakError& e) {
+                if (!m_ftp.Connected())
+                    throw;
+                m_observer.ShowFailure(e.message());
+                leftOut << QStringLiteral("Spieler „%1“ der Gruppe „%2“").arg(player, group);
+            }
+        }
+        groups.SaveGroupFile(folder + QStringLiteral("group.sgp"), members);
+    }
+    if (!leftOut.isEmpty())
+        Ergebnistext = QStringLiteral("Nicht importiert wurden:") + kCrLf + leftOut.join(kCrLf);
+}

@@ -1,0 +1,286 @@
+// The exchange's FTP client (see FtpClient.h). libcurl keeps the connection of its handle
+// alive between requests, so every request names its folder from the login folder and curl
+// changes into it on the same connection.
+#include "players/FtpClient.h"
+
+#include "platform/Ansi.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+
+#include <curl/curl.h>
+
+#include <cstring>
+#include <mutex>
+
+namespace {
+
+FtpTimeLimits g_limits;
+
+// A larger file than any the exchange keeps is refused instead of filling the memory.
+constexpr qsizetype kMaxFileSize = 16 * 1024 * 1024;
+
+void initCurlOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+size_t collect(char* data, size_t size, size_t count, void* target) {
+    auto* buffer = static_cast<QByteArray*>(target);
+    const size_t bytes = size * count;
+    if (buffer->size() + static_cast<qsizetype>(bytes) > kMaxFileSize)
+        return 0; // curl ends the transfer with a write error
+    buffer->append(data, static_cast<qsizetype>(bytes));
+    return bytes;
+}
+
+struct Upload {
+    QByteArray bytes;
+    qsizetype sent = 0;
+};
+
+size_t supply(char* data, size_t size, size_t count, void* source) {
+    auto* upload = static_cast<Upload*>(source);
+    const qsizetype n = std::min<qsizetype>(static_cast<qsizetype>(size * count),
+                                            upload->bytes.size() - upload->sent);
+    std::memcpy(data, upload->bytes.constData() + upload->sent, static_cast<size_t>(n));
+    upload->sent += n;
+    return static_cast<size_t>(n);
+}
+
+// Failures the server answered: the connection stays usable.
+bool isReplyFailure(CURLcode code) {
+    switch (code) {
+    case CURLE_REMOTE_ACCESS_DENIED:
+    case CURLE_FTP_COULDNT_RETR_FILE:
+    case CURLE_QUOTE_ERROR:
+    case CURLE_UPLOAD_FAILED:
+    case CURLE_REMOTE_FILE_NOT_FOUND:
+    case CURLE_REMOTE_DISK_FULL:
+    case CURLE_WRITE_ERROR:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool hasControlCharacter(const QString& text) {
+    for (const QChar c : text)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return true;
+    return false;
+}
+
+} // namespace
+
+FtpTimeLimits ftpTimeLimits() {
+    return g_limits;
+}
+
+void setFtpTimeLimits(const FtpTimeLimits& limits) {
+    g_limits = limits;
+}
+
+struct FtpClient::Impl {
+    CURL* curl = nullptr;
+    QStringList folder;   // the current remote folder below the login folder
+    QByteArray reply;     // the server's last reply line
+    QByteArray entryPath; // the login folder as the server names it
+    char errorText[CURL_ERROR_SIZE] = {};
+
+    static int trace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
+        // Only what the server says is kept: the client's own lines hold the password.
+        if (type == CURLINFO_HEADER_IN) {
+            QByteArray line(data, static_cast<qsizetype>(size));
+            line = line.trimmed();
+            if (!line.isEmpty())
+                static_cast<Impl*>(self)->reply = line;
+        }
+        return 0;
+    }
+
+    QString url(const QStringList& path, bool isFolder, const FtpClient& owner) const {
+        QString host = owner.Host;
+        if (host.contains(QLatin1Char(':')))
+            host = QLatin1Char('[') + host + QLatin1Char(']');
+        QString result = QStringLiteral("ftp://%1:%2/").arg(host).arg(owner.Port);
+        for (const QString& part : path)
+            result +=
+                QString::fromLatin1(platform::toAnsi(part).toPercentEncoding()) + QLatin1Char('/');
+        if (!isFolder && result.endsWith(QLatin1Char('/')))
+            result.chop(1);
+        return result;
+    }
+
+    QStringList below(const QString& name) const {
+        QStringList path = folder;
+        for (const QString& part : name.split(QLatin1Char('/'), Qt::SkipEmptyParts))
+            path << part;
+        return path;
+    }
+
+    void prepare(const FtpClient& owner, const QString& target) {
+        curl_easy_reset(curl);
+        const QByteArray address = target.toLatin1();
+        curl_easy_setopt(curl, CURLOPT_URL, address.constData());
+        const QByteArray user = platform::toAnsi(owner.Username);
+        const QByteArray password = platform::toAnsi(owner.Password);
+        curl_easy_setopt(curl, CURLOPT_USERNAME, user.constData());
+        curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
+        curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, g_limits.connectMs);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, g_limits.stallSeconds);
+        curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, g_limits.stallSeconds);
+        curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
+        curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
+        curl_easy_setopt(curl, CURLOPT_DEBUGFUNCTION, &Impl::trace);
+        curl_easy_setopt(curl, CURLOPT_DEBUGDATA, this);
+        errorText[0] = '\0';
+        reply.clear();
+    }
+
+    // Runs the prepared request; a failure throws with step and reply, and a failure the
+    // server did not answer ends the connection.
+    void perform(const QString& step) {
+        const CURLcode code = curl_easy_perform(curl);
+        if (code == CURLE_OK)
+            return;
+        QString why;
+        const bool answered = isReplyFailure(code) || code == CURLE_LOGIN_DENIED;
+        if (code == CURLE_WRITE_ERROR)
+            why = QStringLiteral("Die Datei ist zu groß.");
+        else if (code == CURLE_OPERATION_TIMEDOUT)
+            why = QStringLiteral("Der Server antwortet nicht (Zeitüberschreitung).");
+        else if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST)
+            why = QStringLiteral("Der Server ist nicht erreichbar.");
+        else if (answered && !reply.isEmpty())
+            why = platform::fromAnsi(reply);
+        else
+            why = QStringLiteral("Die Verbindung zum Server ist unterbrochen (%1).")
+                      .arg(QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code)));
+        if (!isReplyFailure(code))
+            close();
+        throw WendrakError(step + QStringLiteral(": ") + why);
+    }
+
+    void close() {
+        if (curl != nullptr)
+            curl_easy_cleanup(curl);
+        curl = nullptr;
+        folder.clear();
+    }
+
+    void requireConnection() const {
+        if (curl == nullptr)
+            throw WendrakError(QStringLiteral("Keine Verbindung zum Server."));
+    }
+};
+
+FtpClient::FtpClient() : d(std::make_unique<Impl>()) {
+    initCurlOnce();
+}
+
+FtpClient::~FtpClient() {
+    Disconnect();
+}
+
+bool FtpClient::Connected() const {
+    return d->curl != nullptr;
+}
+
+void FtpClient::Connect() {
+    Disconnect();
+    d->curl = curl_easy_init();
+    if (d->curl == nullptr)
+        throw WendrakError(QStringLiteral("Die FTP-Verbindung kann nicht angelegt werden."));
+    d->prepare(*this, d->url({}, true, *this));
+    curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
+    d->perform(QStringLiteral("Anmelden bei %1").arg(Host));
+    const char* entry = nullptr;
+    curl_easy_getinfo(d->curl, CURLINFO_FTP_ENTRY_PATH, &entry);
+    d->entryPath = entry != nullptr ? QByteArray(entry) : QByteArray("/");
+}
+
+QStringList FtpClient::List() {
+    d->requireConnection();
+    QByteArray listing;
+    d->prepare(*this, d->url(d->folder, true, *this));
+    curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
+    curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &listing);
+    d->perform(QStringLiteral("Auflisten von „/%1“").arg(d->folder.join(QLatin1Char('/'))));
+    QStringList lines;
+    for (QByteArray line : listing.split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        if (!line.isEmpty())
+            lines << platform::fromAnsi(line);
+    }
+    return lines;
+}
+
+void FtpClient::MakeDir(const QString& name) {
+    d->requireConnection();
+    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(name);
+    if (hasControlCharacter(name))
+        throw WendrakError(step + QStringLiteral(": ungültiger Name."));
+    d->prepare(*this, d->url(d->folder, true, *this));
+    // Sent before curl changes folders, so the folder is named from the login folder.
+    QByteArray path = d->entryPath.endsWith('/') ? d->entryPath : d->entryPath + '/';
+    for (const QString& part : d->folder)
+        path += platform::toAnsi(part) + '/';
+    const QByteArray command = "MKD " + path + platform::toAnsi(name);
+    curl_slist* commands = curl_slist_append(nullptr, command.constData());
+    curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
+    curl_easy_setopt(d->curl, CURLOPT_QUOTE, commands);
+    try {
+        d->perform(step);
+    } catch (...) {
+        curl_slist_free_all(commands);
+        throw;
+    }
+    curl_slist_free_all(commands);
+}
+
+void FtpClient::ChangeDir(const QString& name) {
+    d->requireConnection();
+    if (name == QStringLiteral("..")) {
+        if (!d->folder.isEmpty())
+            d->folder.removeLast();
+        return;
+    }
+    const QStringList target = d->below(name);
+    d->prepare(*this, d->url(target, true, *this));
+    curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
+    d->perform(QStringLiteral("Wechseln in den Ordner „%1“").arg(name));
+    d->folder = target;
+}
+
+QByteArray FtpClient::GetBytes(const QString& remoteName) {
+    d->requireConnection();
+    QByteArray bytes;
+    d->prepare(*this, d->url(d->below(remoteName), false, *this));
+    curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
+    curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &bytes);
+    d->perform(QStringLiteral("Laden von „%1“").arg(remoteName));
+    return bytes;
+}
+
+void FtpClient::Get(const QString& remoteName, const QString& localPath) {
+    platform::writeFileBytes(localPath, GetBytes(remoteName));
+}
+
+void FtpClient::Put(const QString& localPath, const QString& remoteName) {
+    d->requireConnection();
+    Upload upload{platform::readFileBytes(localPath), 0};
+    d->prepare(*this, d->url(d->below(remoteName), false, *this));
+    curl_easy_setopt(d->curl, CURLOPT_UPLOAD, 1L);
+    curl_easy_setopt(d->curl, CURLOPT_READFUNCTION, &supply);
+    curl_easy_setopt(d->curl, CURLOPT_READDATA, &upload);
+    curl_easy_setopt(d->curl, CURLOPT_INFILESIZE_LARGE,
+                     static_cast<curl_off_t>(upload.bytes.size()));
+    d->perform(QStringLiteral("Senden von „%1“").arg(remoteName));
+}
+
+void FtpClient::Disconnect() {
+    d->close();
+}

@@ -1,0 +1,85 @@
+// A real FTP server for the exchange tests (exchange_ftp_server.py beside this file): started
+// on 127.0.0.1 and a free port with its own temporary folder, stopped when the object goes.
+// The server ends by itself when this process dies or after five minutes.
+#pragma once
+
+#include "platform/Ansi.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QString>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+class FtpTestServer {
+public:
+    static constexpr const char* kUser = "wendrak";
+    static constexpr const char* kPassword = "geheim";
+
+    FtpTestServer() {
+        const char* source = std::getenv("WENDRAK_SOURCE_DIR");
+        const QString script = QString::fromLocal8Bit(source ? source : ".") +
+                               QStringLiteral("/tests/support/exchange_ftp_server.py");
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start(QStringLiteral("/usr/bin/python3"),
+                        {script, QStringLiteral("--root"), root(), QStringLiteral("--user"),
+                         QString::fromLatin1(kUser), QStringLiteral("--password"),
+                         QString::fromLatin1(kPassword), QStringLiteral("--lifetime"),
+                         QStringLiteral("300")});
+        if (!m_process.waitForStarted(10000))
+            return;
+        while (m_port == 0 && m_process.waitForReadyRead(10000)) {
+            while (m_process.canReadLine()) {
+                const QByteArray line = m_process.readLine().trimmed();
+                if (line.startsWith("PORT "))
+                    m_port = line.mid(5).toInt();
+            }
+        }
+    }
+    ~FtpTestServer() { stop(); }
+
+    // 0 when the server did not start.
+    int port() const { return m_port; }
+    // The login folder on disk, ending with "/".
+    QString root() const { return m_dir.path() + QStringLiteral("/ftp/"); }
+    // Ends the server at once, as a server that goes away does.
+    void stop() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+
+    // A file below the login folder (folders created); names are UTF-8 on disk.
+    void write(const QString& relative, const QByteArray& bytes) const {
+        const QString path = root() + relative;
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        if (f.open(QIODevice::WriteOnly))
+            f.write(bytes);
+    }
+    QByteArray read(const QString& relative) const {
+        QFile f(root() + relative);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    bool exists(const QString& relative) const { return QFileInfo::exists(root() + relative); }
+    // A published group's folder on the server: its description and players.
+    void writeGroup(const QString& folder, const QString& name, const QStringList& players,
+                    const QByteArray& playerBytes) const {
+        QByteArray ini = "[Group]\r\nName=" + platform::toAnsi(name) +
+                         "\r\nCount=" + QByteArray::number(players.size()) + "\r\nPlayer=";
+        for (const QString& p : players)
+            ini += platform::toAnsi(p) + "$$XDE$$";
+        write(folder + QStringLiteral("/DESCRIPTION.INI"), ini + "\r\n");
+        for (const QString& p : players)
+            write(folder + QLatin1Char('/') + p.toUpper(), playerBytes);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QProcess m_process;
+    int m_port = 0;
+};

@@ -1,0 +1,113 @@
+#!/usr/bin/python3
+# A small FTP server for the exchange tests. It behaves like the exchange server the program
+# was written for: a DOS-style detailed listing (folders marked "<DIR>", the name last),
+# names found without regard to letter case, "/" and "\" both accepted between folder and
+# file name, names on the wire in Windows-1252, and a page template "Default.html" in the
+# login folder. It listens on 127.0.0.1 only, prints "PORT <n>" once it listens, and stops
+# when its standard input closes (its test ended or died) or after --lifetime seconds.
+import argparse
+import asynchat
+import logging
+import os
+import sys
+import threading
+import time
+
+from pyftpdlib.authorizers import DummyAuthorizer
+from pyftpdlib.filesystems import AbstractedFS
+from pyftpdlib.handlers import FTPHandler
+from pyftpdlib.servers import FTPServer
+
+TEMPLATE = (
+    "<html><head><title>%GROUPNAME%</title></head><body>\r\n"
+    "<h1>%GROUPNAME%</h1>\r\n"
+    "<p>Erstellt am %DATECREATE%</p>\r\n"
+    "<p>%DESCRIPTION%</p>\r\n"
+    "<p>%PLAYERS%</p>\r\n"
+    "</body></html>\r\n"
+)
+
+
+class DosFS(AbstractedFS):
+    def ftpnorm(self, ftppath):
+        return super().ftpnorm(ftppath.replace("\\", "/"))
+
+    def ftp2fs(self, ftppath):
+        # Walks down from the root, taking each component's exact entry when it exists and
+        # else the one that differs only in letter case.
+        parts = [p for p in self.ftpnorm(ftppath).split("/") if p]
+        path = self.root
+        for part in parts:
+            candidate = os.path.join(path, part)
+            if not os.path.exists(candidate) and os.path.isdir(path):
+                for entry in os.listdir(path):
+                    if entry.lower() == part.lower():
+                        candidate = os.path.join(path, entry)
+                        break
+            path = candidate
+        return os.path.normpath(path)
+
+    def format_list(self, basedir, listing, ignore_err=True):
+        for name in listing:
+            try:
+                st = os.lstat(os.path.join(basedir, name))
+            except OSError:
+                if ignore_err:
+                    continue
+                raise
+            stamp = time.strftime("%m-%d-%y  %I:%M%p", time.localtime(st.st_mtime))
+            if os.path.isdir(os.path.join(basedir, name)):
+                size = "%-14s" % "<DIR>"
+            else:
+                size = "%14d" % st.st_size
+            line = "%s       %s %s\r\n" % (stamp, size, name)
+            yield line.encode("cp1252", "replace")
+
+
+class DosHandler(FTPHandler):
+    abstracted_fs = DosFS
+    banner = "Wendrak test exchange server ready."
+
+    def decode(self, data):
+        return data.decode("cp1252", "replace")
+
+    def push(self, s):
+        asynchat.async_chat.push(self, s.encode("cp1252", "replace"))
+
+
+def main():
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--root", required=True)
+    parser.add_argument("--user", required=True)
+    parser.add_argument("--password", required=True)
+    parser.add_argument("--lifetime", type=float, default=300.0)
+    args = parser.parse_args()
+
+    os.makedirs(args.root, exist_ok=True)
+    template = os.path.join(args.root, "Default.html")
+    if not os.path.exists(template):
+        with open(template, "w", encoding="cp1252", newline="") as f:
+            f.write(TEMPLATE)
+
+    logging.basicConfig(stream=sys.stderr, level=logging.INFO)
+    authorizer = DummyAuthorizer()
+    authorizer.add_user(args.user, args.password, args.root, perm="elradfmwMT")
+    handler = DosHandler
+    handler.authorizer = authorizer
+    handler.auth_failed_timeout = 0.1
+    server = FTPServer(("127.0.0.1", 0), handler)
+    print("PORT %d" % server.address[1], flush=True)
+
+    def stop_when_orphaned():
+        sys.stdin.read()
+        os._exit(0)
+
+    threading.Thread(target=stop_when_orphaned, daemon=True).start()
+    timer = threading.Timer(args.lifetime, lambda: os._exit(0))
+    timer.daemon = True
+    timer.start()
+    server.serve_forever(handle_exit=False)
+
+
+if __name__ == "__main__":
+    main()
