@@ -42,8 +42,9 @@ void setAll(SpielerTyp& player, Entries entries, int k, int d) {
 std::array<FrageTyp, kFragen> BuildQuestions(const QString& name) {
     const QString x = name;
     const QString ausbeuten =
-        "Soll " + x + " beim Angreifen versuchen, die Gegenseite weiter hereinzulegen, also "
-                      "auszubeuten ?";
+        "Soll " + x +
+        " beim Angreifen versuchen, die Gegenseite weiter hereinzulegen, also "
+        "auszubeuten ?";
     return {{
         {QStringLiteral("Wollen Sie das Verteidigungsverhalten ändern ?"), JaNein, Offen},
         {"Soll " + x + " sich bei Angriffen sicher verteidigen ?", JaNein, Offen},

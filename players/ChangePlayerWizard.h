@@ -24,8 +24,8 @@ struct FrageTyp {
 
 constexpr int kFragen = 14;
 // States besides the questions 1 to 14.
-constexpr int kFertig = 15;      // every question answered: the copy may be saved
-constexpr int kWiderspruch = 0;  // the answers contradict each other: nothing to save
+constexpr int kFertig = 15;        // every question answered: the copy may be saved
+constexpr int kWiderspruch = 0;    // the answers contradict each other: nothing to save
 constexpr int kMaxNameLength = 46; // so that name + ".Ply" fits the 50-character file name
 
 // The fourteen questions about the player named name, every answer Offen.

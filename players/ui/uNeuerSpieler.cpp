@@ -46,8 +46,7 @@ bool nameAccepted(QWidget* owner, const QString& store, const QString& text) {
         platform::showMessage(owner, platform::UnusableNameMessage());
         return false;
     case NewPlayerName::Exists:
-        return platform::askYesNo(owner,
-                                  replaceQuestion().replace(QStringLiteral("\r\n"), "\n"));
+        return platform::askYesNo(owner, replaceQuestion().replace(QStringLiteral("\r\n"), "\n"));
     case NewPlayerName::Usable:
         break;
     }
@@ -92,7 +91,12 @@ void TfrmNeuerSpieler::FormCreate() {
     setTextColour(ui->btnCancel, colours::clMaroon);
 
     const auto text = [](const char* kopf, const char* frage, int maxLen, bool required) {
-        return FrageTyp{QString::fromUtf8(kopf), QString::fromUtf8(frage), 1, maxLen, 0, 0,
+        return FrageTyp{QString::fromUtf8(kopf),
+                        QString::fromUtf8(frage),
+                        1,
+                        maxLen,
+                        0,
+                        0,
                         static_cast<std::uint8_t>(required)};
     };
     const auto yesNo = [](const char* kopf, const char* frage) {

@@ -37,8 +37,7 @@ TfrmPLYAendern::TfrmPLYAendern(QWidget* parent)
     m_timer->setInterval(kTakt);
 
     connect(m_timer, &QTimer::timeout, this, &TfrmPLYAendern::tmeMainTimer);
-    connect(ui->txtSpielerNeu, &QLineEdit::textChanged, this,
-            &TfrmPLYAendern::txtSpielerNeuChange);
+    connect(ui->txtSpielerNeu, &QLineEdit::textChanged, this, &TfrmPLYAendern::txtSpielerNeuChange);
     connect(ui->txtSpielerNeu, &QLineEdit::returnPressed, this, [this] {
         if (ui->btnName->isEnabled())
             btnNameClick();
@@ -70,8 +69,8 @@ void TfrmPLYAendern::FormCreate() {
     ui->pnlFrage->setPalette(black);
     m_timer->stop();
 
-    for (QLabel* label : {ui->lblSpielerAlt1, ui->txtSpielerAlt, ui->Label1, ui->lblFrage,
-                          ui->lblWert})
+    for (QLabel* label :
+         {ui->lblSpielerAlt1, ui->txtSpielerAlt, ui->Label1, ui->lblFrage, ui->lblWert})
         setTextColour(label, colours::clWhite);
     setTextColour(ui->lblFehler, colours::clYellow);
     for (QLabel* label : {ui->txtSpielerAlt, ui->lblFehler, ui->lblWert, ui->lblFrage}) {

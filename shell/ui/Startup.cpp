@@ -7,6 +7,8 @@
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ErrorReport.h"
+#include "players/ui/uNeuerSpieler.h"
+#include "players/ui/uPLYAendern.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "shell/ui/HelpViewer.h"
@@ -40,20 +42,25 @@ QWidget* create() {
 // To add a form that lives for the whole run: include its header above and put
 // `create<TfrmYours>,` at its place in the start-up order below; windows then reach it
 // through startupForm<TfrmYours>(), and it is freed at the end with the others.
+// One form a line, in start-up order.
+// clang-format off
 QWidget* (*const kStartupOrder[])() = {
     create<TfrmMain>,
     create<TfrmTXTAusgabeHTML>,
     create<TForm10>,
     create<TfrmStart>,
+    create<TfrmNeuerSpieler>,
     create<TfrmAutor>,
     create<TfrmDirectory>,
     create<TfrmDravolenzMain_New>,
     create<TfrmPfade>,
+    create<TfrmPLYAendern>,
     create<TfrmIntroMain>,
     create<TfrmExperimenteMenu>,
     create<TfrmCreateGame>,
     create<TfrmChooseGroup>,
 };
+// clang-format on
 
 QList<QWidget*> g_forms;
 

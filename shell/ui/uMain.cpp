@@ -18,6 +18,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/ui/uNeuerSpieler.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmGRPCreate.h"
 #include "players/ui/ufrmInit.h"
@@ -229,7 +230,6 @@ void TfrmMain::FormDblClick() {
 void TfrmMain::btnGruppenClick() {}
 void TfrmMain::btnAnzeigenClick() {}
 void TfrmMain::btnImportClick() {}
-void TfrmMain::btnNeuerSpielerClick() {}
 void TfrmMain::btnExportClick() {}
 
 void TfrmMain::btnOekologieClick() {}
@@ -252,6 +252,11 @@ void TfrmMain::btnGruppenverwaltungClick() {
         ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
         form.exec();
     });
+}
+
+void TfrmMain::btnNeuerSpielerClick() {
+    RunNewPlayerWizard(this, startupForm<TfrmNeuerSpieler>(), Gruppe,
+                       platform::programFolder() + QStringLiteral("SpielerStamm/"), SpielerListe);
 }
 
 void TfrmMain::btnPelkamClick() {

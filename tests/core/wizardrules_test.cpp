@@ -1,0 +1,205 @@
+// The rules of the two player wizards: the new-player wizard's pages, table and answer
+// fields along each way through its questions, its names and file; the change wizard's
+// state table row by row and its check of the new name.
+#include "players/ChangePlayerWizard.h"
+#include "players/NewPlayerWizard.h"
+
+#include "TempRoot.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// "k/d" of the thirteen situations in table order.
+std::string cases(const SpielerTyp& p) {
+    QStringList out;
+    for (const SituationTyp& s : p.Situationen)
+        out << QString("%1/%2").arg(s.AnzahlK).arg(s.AnzahlD);
+    return out.join(' ').toStdString();
+}
+
+// GreiftNichtAn, IstFriedlich, NeigtZumAngreifen, NeigtZumAusbeuten,
+// NeigtZuUeberreaktionen, VerteidigtSicher as "J"/"N".
+std::string answerFields(const SpielerTyp& p) {
+    QString out;
+    for (const QString& t :
+         {p.GreiftNichtAn.get(), p.IstFriedlich.get(), p.NeigtZumAngreifen.get(),
+          p.NeigtZumAusbeuten.get(), p.NeigtZuUeberreaktionen.get(), p.VerteidigtSicher.get()})
+        out += t == "Ja" ? "J" : t == "Nein" ? "N" : "<" + t + ">";
+    return out.toStdString();
+}
+
+// Runs the wizard: text pages get name, motto, gender, age and nationality; the other pages
+// take the next token of script ("J", "N", or a slider position). Returns the pages shown.
+std::string runNewPlayer(NewPlayerWizard& wizard, const QString& script,
+                         const QStringList& texts = {"Anna", "Motto", "w", "17", "Deutsch"}) {
+    QStringList tokens = script.split(' ', Qt::SkipEmptyParts);
+    QStringList shown;
+    int step = 1;
+    while (step > 0) {
+        shown << QString::number(step);
+        const int text = step == 1 ? 0 : step >= 9 ? step - 8 : -1;
+        if (text >= 0) {
+            step = wizard.Answer(step, NsOk, texts.value(text), 1);
+            continue;
+        }
+        const QString token = tokens.isEmpty() ? "N" : tokens.takeFirst();
+        const int result = token == "J" ? NsJa : token == "N" ? NsNein : NsOk;
+        step = wizard.Answer(step, result, {}, token.toInt());
+    }
+    return shown.join(' ').toStdString();
+}
+
+TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAndAnswerFields) {
+    struct Row {
+        const char* script;
+        const char* pages;
+        const char* table; // "1. Tag" MDD MDK MKD MKK NDD NDK NKD NKK PDD PDK PKD PKK
+        const char* fields;
+    } rows[] = {
+        // Peaceful, defending resolutely.
+        {"J J", "1 2 7 9 10 11 12",
+         "10/0 0/10 0/10 10/0 0/10 10/0 0/10 10/0 10/0 10/0 10/0 10/0 10/0", "JJNNNJ"},
+        // Peaceful, conceding with the slider left at 1.
+        {"J N 1", "1 2 7 8 9 10 11 12",
+         "10/0 1/9 1/9 10/0 1/9 10/0 1/9 10/0 10/0 10/0 10/0 10/0 10/0", "JJNNNN"},
+        // No unprovoked attack, attacking in 10 of 10 cases when it is possible.
+        {"N N 10 N J", "1 2 3 4 5 7 9 10 11 12",
+         "10/0 0/10 0/10 0/10 0/10 0/10 0/10 10/0 10/0 10/0 0/10 10/0 10/0", "NJJNJJ"},
+        // No unprovoked attack at 1, tricking again at 3, conceding at 10.
+        {"N N 1 J 3 N 10", "1 2 3 4 5 6 7 8 9 10 11 12",
+         "10/0 10/0 10/0 9/1 10/0 9/1 10/0 7/3 10/0 7/3 9/1 7/3 7/3", "NJJJJN"},
+        // Attacking unprovoked in 4 of 10 cases.
+        {"N J 4 N J", "1 2 3 4 5 7 9 10 11 12",
+         "6/4 0/10 0/10 6/4 0/10 6/4 0/10 10/0 6/4 10/0 6/4 10/0 10/0", "NNJNJJ"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.script);
+        NewPlayerWizard wizard;
+        EXPECT_EQ(runNewPlayer(wizard, row.script), row.pages);
+        const SpielerTyp p = wizard.Record();
+        EXPECT_EQ(cases(p), row.table);
+        EXPECT_EQ(answerFields(p), row.fields);
+        for (const SituationTyp& s : p.Situationen)
+            EXPECT_EQ(s.Anzahl, 10);
+    }
+}
+
+TEST(NewPlayerWizard, TextsAreCutToTheirFieldsAndTheFileIsNamedAfterTheName) {
+    TempRoot root;
+    const QString store = root.programFolder() + "SpielerStamm/";
+    const QString n47(47, 'n'), n60(60, 'x');
+    struct Row {
+        QString name, file, dateiname;
+    } rows[] = {
+        {"Anna", "Anna.ply", "Anna.PLY"},
+        {n47, n47 + ".ply", n47 + ".PL"},
+        {n60, n60.left(50) + ".ply", n60.left(50)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file.toStdString());
+        NewPlayerWizard wizard;
+        runNewPlayer(wizard, "J J", {row.name, QString(300, 'm'), "mw", "12345", "Deutschland!"});
+        const QString path = SaveNewPlayer(store, wizard);
+        EXPECT_EQ(path, store + row.file);
+        const SpielerTyp p = readPlayerFile(path);
+        EXPECT_EQ(p.Name.get(), row.name.left(50));
+        EXPECT_EQ(p.Dateiname.get(), row.dateiname);
+        EXPECT_EQ(p.Motto.get(), QString(255, 'm'));
+        EXPECT_EQ(p.Geschlecht.get() + p.Alter.get() + p.Nationalitaet.get(), "m123Deutschlan");
+    }
+}
+
+TEST(NewPlayerWizard, NameCheckRefusesUnusableNamesAndFindsStoredPlayersInAnyCase) {
+    TempRoot root;
+    const QString store = root.programFolder() + "SpielerStamm/";
+    root.write("Wendrak/SpielerStamm/ANNA.PLY", QByteArray(2400, 0));
+    root.write("Wendrak/SpielerStamm/" + QString(50, 'x') + ".ply", QByteArray(2400, 0));
+    const struct {
+        QString text;
+        NewPlayerName expected;
+    } rows[] = {
+        {"Anna", NewPlayerName::Exists}, {QString(60, 'x'), NewPlayerName::Exists},
+        {"Bob", NewPlayerName::Usable},  {"a/b", NewPlayerName::Unusable},
+        {"  ", NewPlayerName::Unusable}, {".versteckt", NewPlayerName::Unusable},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CheckNewPlayerName(store, row.text), row.expected) << row.text.toStdString();
+}
+
+TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
+    using namespace changeplayer;
+    constexpr int W = Ja; // "Weiter"
+    struct Row {
+        int state, answer, v, next;
+        const char* writes; // entries "=" n/k/d
+    } rows[] = {
+        {1, Ja, 0, 2, "MDD MDK MKK NDK=10/3/4"},
+        {1, Nein, 0, 4, ""},
+        {2, Ja, 0, 4, "MDD MDK MKK NDK=7/0/10"},
+        {2, Nein, 0, 3, ""},
+        {3, W, 0, 4, "MDD MDK MKK NDK=7/0/10"},
+        {3, W, 6, 4, "MDD MDK MKK NDK=7/6/4"},
+        {4, Ja, 0, 5, ""},
+        {4, Nein, 0, kFertig, ""},
+        {5, Ja, 0, 6, "Tag MKD NDD NKD NKK PDD PDK PKD PKK=10/3/4"},
+        {5, Nein, 0, 9, ""},
+        {6, W, 2, 7, "Tag MKD NDD NKK PDK=7/8/2"},
+        {7, Ja, 0, 8, ""},
+        {7, Nein, 0, kFertig, "NKD PDD PKD PKK=7/10/0"},
+        {8, W, 3, kFertig, "NKD PDD PKD PKK=7/7/3"},
+        {9, Ja, 0, 10, "Tag NKK=10/10/0"},
+        {9, Nein, 0, 14, ""},
+        {10, Ja, 0, kFertig, "MKD NDD NKD PDD PDK PKD PKK=10/10/0"},
+        {10, Nein, 0, 11, ""},
+        {11, W, 4, 12, "MKD NDD PDK=10/6/4"},
+        {12, Ja, 0, 13, ""},
+        {12, Nein, 0, kFertig, "NKD PDD PKD PKK=10/10/0"},
+        {13, W, 5, kFertig, "NKD PDD PKD PKK=10/5/5"},
+        {14, Ja, 0, kFertig, "Tag MKD NDD NKD NKK PDD PDK PKD PKK=10/10/0"},
+        {14, Nein, 0, kWiderspruch, ""},
+    };
+    SpielerTyp chosen = zeroedPlayer();
+    std::memset(&chosen, 0x5A, sizeof chosen); // every field the wizard must leave alone
+    for (SituationTyp& s : chosen.Situationen)
+        s = {7, 3, 4};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(QString("%1/%2").arg(row.state).arg(row.answer).toStdString());
+        SpielerTyp expected = chosen;
+        const QString writes = row.writes;
+        for (const QString& code : writes.section('=', 0, 0).split(' ', Qt::SkipEmptyParts)) {
+            const QStringList nkd = writes.section('=', 1).split('/');
+            for (int s = 0; s < SituationCount; ++s)
+                if (code == (s == 0 ? "Tag" : situationCode(s)))
+                    expected.Situationen[s] = {nkd[0].toInt(), nkd[1].toInt(), nkd[2].toInt()};
+        }
+        SpielerTyp copy = chosen;
+        EXPECT_EQ(ApplyAnswer(copy, row.state, row.answer, row.v), row.next);
+        EXPECT_EQ(cases(copy), cases(expected));
+        EXPECT_EQ(std::memcmp(&copy, &expected, sizeof copy), 0);
+    }
+}
+
+TEST(ChangePlayerWizard, NewNameIsRefusedWhenTakenInAnyCaseTooLongOrUnusable) {
+    using namespace changeplayer;
+    TempRoot root;
+    const QString ordner = root.programFolder() + "SpielerStamm/";
+    root.write("Wendrak/SpielerStamm/anna.Ply", QByteArray(2400, 0));
+    const QString tooLong = "Der Name darf höchstens 46 Zeichen lang sein.";
+    const struct {
+        QString name, message;
+    } rows[] = {
+        {"ANNA", ExistsMessage()},
+        {"Anna.ply", ""},
+        {QString(46, 'a'), ""},
+        {QString(47, 'a'), tooLong},
+        {"a\\b", "Dieser Name kann nicht als Dateiname verwendet werden."},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CheckNewName(ordner, row.name), row.message) << row.name.toStdString();
+}
+
+} // namespace
