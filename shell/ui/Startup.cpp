@@ -9,6 +9,8 @@
 #include "platform/ui/ErrorReport.h"
 #include "players/ui/uNeuerSpieler.h"
 #include "players/ui/uPLYAendern.h"
+#include "players/ui/uPLYSpielerauswahl.h"
+#include "players/ui/uQXRProba.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "shell/ui/HelpViewer.h"
@@ -52,8 +54,10 @@ QWidget* (*const kStartupOrder[])() = {
     create<TfrmNeuerSpieler>,
     create<TfrmAutor>,
     create<TfrmDirectory>,
+    create<TfrmQXRProba>,
     create<TfrmDravolenzMain_New>,
     create<TfrmPfade>,
+    create<TfrmPLYAuswahl>,
     create<TfrmPLYAendern>,
     create<TfrmIntroMain>,
     create<TfrmExperimenteMenu>,

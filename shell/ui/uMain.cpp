@@ -229,7 +229,6 @@ void TfrmMain::FormDblClick() {
 // Commands whose dialogs are not part of the program yet: they stay in the menu.
 void TfrmMain::btnGruppenClick() {}
 void TfrmMain::btnAnzeigenClick() {}
-void TfrmMain::btnImportClick() {}
 void TfrmMain::btnExportClick() {}
 
 void TfrmMain::btnOekologieClick() {}

@@ -1,0 +1,69 @@
+// The chooser of the sibling program's players (see uPLYSpielerauswahl.h).
+#include "players/ui/uPLYSpielerauswahl.h"
+
+#include "platform/Paths.h"
+#include "platform/ui/uTFormDefault.h"
+#include "ui_uPLYSpielerauswahl.h"
+
+#include <QShowEvent>
+
+TfrmPLYAuswahl::TfrmPLYAuswahl(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmPLYAuswahl) {
+    ui->setupUi(this);
+    LayOutCentredPanel(this, ui->pnlSpieler, ui->pnlRahmen);
+    connect(ui->lstSpieler, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0)
+            ui->btnOk->setEnabled(true);
+    });
+    connect(ui->lstSpieler, &QListWidget::itemClicked, this,
+            [this] { ui->btnOk->setEnabled(true); });
+    // A double-click on a file takes it; one beside the files takes nothing, so that no
+    // file is taken over that the user has not chosen.
+    connect(ui->lstSpieler, &QListWidget::itemDoubleClicked, this, &TfrmPLYAuswahl::btnOKClick);
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfrmPLYAuswahl::btnOKClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmPLYAuswahl::reject);
+}
+
+TfrmPLYAuswahl::~TfrmPLYAuswahl() {
+    delete ui;
+}
+
+void TfrmPLYAuswahl::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        Initialisieren(PelkamExportPath);
+}
+
+void TfrmPLYAuswahl::Initialisieren(const QString& folder) {
+    ui->btnOk->setEnabled(false);
+    ui->lstSpieler->clear();
+    ui->lstSpieler->addItems(platform::listFolder(platform::withTrailingSlash(folder),
+                                                  QStringLiteral("*.TP0"),
+                                                  platform::ListKind::Files, true));
+    ui->lstSpieler->setCurrentRow(-1);
+    ui->btnOk->setEnabled(false);
+}
+
+void TfrmPLYAuswahl::btnOKClick() {
+    const QListWidgetItem* item = ui->lstSpieler->currentItem();
+    if (item == nullptr || !item->isSelected())
+        return;
+    ui->lblBack->setText(item->text());
+    done(1);
+}
+
+void TfrmPLYAuswahl::reject() {
+    done(2);
+}
+
+QListWidget* TfrmPLYAuswahl::lstSpieler() const {
+    return ui->lstSpieler;
+}
+QLabel* TfrmPLYAuswahl::lblBack() const {
+    return ui->lblBack;
+}
+QPushButton* TfrmPLYAuswahl::btnOk() const {
+    return ui->btnOk;
+}
+QPushButton* TfrmPLYAuswahl::btnCancel() const {
+    return ui->btnCancel;
+}

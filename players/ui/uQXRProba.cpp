@@ -1,0 +1,85 @@
+// The completion question dialog (see uQXRProba.h).
+#include "players/ui/uQXRProba.h"
+
+#include "platform/Paths.h"
+#include "platform/ui/uTFormDefault.h"
+#include "players/uSpielerVervollstaendigen.h"
+#include "ui_uQXRProba.h"
+
+#include <QShowEvent>
+#include <QUrl>
+
+TfrmQXRProba::TfrmQXRProba(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmQXRProba) {
+    ui->setupUi(this);
+    LayOutCentredPanel(this, ui->pnlQXRProba, ui->pnlRahmen);
+    ui->lblFrage->setAlignment(Qt::AlignCenter);
+    connect(ui->btnKF, &QPushButton::clicked, this, [this] { done(ResultKeinFall); });
+    connect(ui->btn50, &QPushButton::clicked, this, [this] { done(Result50); });
+    connect(ui->btnJF, &QPushButton::clicked, this, [this] { done(ResultJederFall); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { done(ResultBeenden); });
+}
+
+TfrmQXRProba::~TfrmQXRProba() {
+    delete ui;
+}
+
+void TfrmQXRProba::reject() {
+    done(ResultBeenden);
+}
+
+void TfrmQXRProba::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        ShowPage();
+}
+
+void TfrmQXRProba::ShowPage() {
+    const QString page = ui->strTextDatei->text();
+    if (!page.isEmpty() && platform::fileExists(page))
+        ui->brwHTML->setSource(QUrl::fromLocalFile(platform::resolvePath(page)));
+}
+
+QLabel* TfrmQXRProba::strTextDatei() const {
+    return ui->strTextDatei;
+}
+QLabel* TfrmQXRProba::lblFrage() const {
+    return ui->lblFrage;
+}
+QPushButton* TfrmQXRProba::btnKF() const {
+    return ui->btnKF;
+}
+QPushButton* TfrmQXRProba::btn50() const {
+    return ui->btn50;
+}
+QPushButton* TfrmQXRProba::btnJF() const {
+    return ui->btnJF;
+}
+QPushButton* TfrmQXRProba::btnCancel() const {
+    return ui->btnCancel;
+}
+QTextBrowser* TfrmQXRProba::brwHTML() const {
+    return ui->brwHTML;
+}
+
+int AskQuestion(TfrmQXRProba* form, const QString& textFolder, const QString& pageName) {
+    const bool intro = pageName == CompletionIntroPage();
+    for (QWidget* w :
+         {static_cast<QWidget*>(form->lblFrage()), static_cast<QWidget*>(form->btnKF()),
+          static_cast<QWidget*>(form->btn50()), static_cast<QWidget*>(form->btnJF())})
+        w->setVisible(!intro);
+    form->btnCancel()->setText(intro ? QStringLiteral("OK") : QStringLiteral("Abbruch"));
+    if (!intro)
+        form->lblFrage()->setText(QStringLiteral("Ich gewähre das Erwünschte"));
+    form->strTextDatei()->setText(platform::withTrailingSlash(textFolder) + QStringLiteral("DE_") +
+                                  platform::changeFileExt(pageName, QStringLiteral(".html")));
+    switch (form->exec()) {
+    case TfrmQXRProba::ResultKeinFall:
+        return 0;
+    case TfrmQXRProba::Result50:
+        return 5;
+    case TfrmQXRProba::ResultJederFall:
+        return 10;
+    default:
+        return -1;
+    }
+}

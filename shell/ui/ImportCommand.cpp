@@ -1,0 +1,68 @@
+// The main menu's "Spieler übernehmen": a player of the sibling program is chosen from its
+// export folder, converted into the player store, completed where it has no answers,
+// measured, shown on the player card for its personal data, and taken out of the export
+// folder. A player stopped during the questions stays in the store with its gaps, and its
+// ".TP0" file stays to be taken over again.
+#include "shell/ui/uMain.h"
+
+#include "engine/WendrakCalc.h"
+#include "engine/uTApplicationEnviroment.h"
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/MessageBoxes.h"
+#include "platform/ui/uTFormDefault.h"
+#include "players/uPelkam2Wendrak.h"
+#include "players/uSpielerVervollstaendigen.h"
+#include "players/ui/uPLYSpielerauswahl.h"
+#include "players/ui/uQXRProba.h"
+#include "players/ui/ufrmInit.h"
+#include "shell/ui/Startup.h"
+#include "ui_uMain.h"
+
+#include <QLabel>
+
+using namespace colours;
+
+void TfrmMain::btnImportClick() {
+    ui->pnlMNUHauptmenue->hide();
+    platform::guarded(this, [this] {
+        auto* chooser = startupForm<TfrmPLYAuswahl>();
+        auto* questions = startupForm<TfrmQXRProba>();
+        if (chooser == nullptr || questions == nullptr)
+            return;
+        ApplyFormDefaults(clDarkGreen, clGreen, chooser, 20200);
+        // The file is converted from, and removed from, the folder the chooser listed.
+        const QString exportFolder = platform::withTrailingSlash(Umgebung->PelkamExportPath());
+        chooser->PelkamExportPath = exportFolder;
+        if (chooser->exec() != 1)
+            return;
+        const QString fileName = chooser->lblBack()->text();
+
+        const TApplicationEnviroment settings;
+        const QString player =
+            ConvertPelkamPlayer(exportFolder + fileName, settings.WendrakPath(), [this](auto&) {
+                return platform::askYesNo(this, QStringLiteral("Ein Spieler mit diesem Namen "
+                                                               "existiert bereits.\nMöchten Sie "
+                                                               "ihn ersetzen ?"));
+            });
+        if (!player.isEmpty()) {
+            ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
+            const QString texts = settings.WendrakTextPath();
+            const int completed = CompletePlayer(
+                player, [&](const QString& page) { return AskQuestion(questions, texts, page); });
+            if (completed == 1) {
+                if (Modus != 2)
+                    platform::deleteFile(exportFolder + fileName); // else offered again
+                DerivePlayerTraits(player);
+                TestAgainstDefector(player, glbNeuBerechnen);
+                TestRepeatedExploitation(player, glbNeuBerechnen);
+                TestAgainstCooperator(player, glbNeuBerechnen);
+            }
+        }
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
+                                                            QStringLiteral("SpielerStamm/"));
+    });
+    ui->pnlMNUHauptmenue->show();
+}
