@@ -5,7 +5,7 @@
 // ".TP0" file stays to be taken over again.
 #include "shell/ui/uMain.h"
 
-#include "engine/WendrakCalc.h"
+#include "engine/PlayerTestRuns.h"
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
