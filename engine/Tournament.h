@@ -3,16 +3,18 @@
 // "Gruppenergebnisse.Txt" and the debug files, calls the figure steps that fill the result
 // window and write "Zusammensetzung.Txt", and returns the run's result code. It is domain
 // code: the windows, the tests and the headless driver drive it through TournamentObserver.
+// The result files are written by engine/ResultFiles.h, the debug files by
+// engine/DebugRecorder.h.
 #pragma once
 
 #include "engine/WendrakCalc.h"
+#include "platform/TextFile.h"
 #include "players/PlayerFile.h"
 
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -58,32 +60,8 @@ struct PaarungTyp {
     RunValues ErwieseneDienste2{}; // K moves of player 2 (KK + DK)
 };
 
-// One of the run's text result files: Windows-1252, CR LF, kept open until the run ends.
-// Every failure throws WendrakError naming the file.
-class ResultFile {
-public:
-    ResultFile() = default;
-    ~ResultFile();
-    ResultFile(const ResultFile&) = delete;
-    ResultFile& operator=(const ResultFile&) = delete;
-    ResultFile(ResultFile&& other) noexcept;
-    ResultFile& operator=(ResultFile&& other) noexcept;
-
-    // Creates (empties) the file; an existing entry differing only in case is reused.
-    void create(const QString& path);
-    // Writes the line and its CR LF.
-    void writeLine(const QString& line);
-    // Flushes and closes; throws when the data could not be written. Harmless when closed.
-    void close();
-    // Closes without reporting failures (the way out after an error).
-    void closeQuietly() noexcept;
-    bool isOpen() const { return m_file != nullptr; }
-    const QString& path() const { return m_path; }
-
-private:
-    std::FILE* m_file = nullptr;
-    QString m_path;
-};
+// One of the run's text result files (see engine/ResultFiles.h).
+using ResultFile = platform::AnsiLineWriter;
 
 // Everything one run keeps: the shared tables that the figures and the result window
 // read, the players as loaded, and the run's working totals.
@@ -170,11 +148,6 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
 // The steps, usable on their own by tests.
 void LoadGamePlayers(TournamentState& state);
 void InitTypeNames(TournamentState& state);
-void OpenResultFiles(TournamentState& state);
 void BuildPairings(TournamentState& state);
 // Nine runs of x rounded half up (x = sum / AnzDurchlaeufe).
 std::int32_t AveragePairScore(std::int64_t sum);
-void WritePairExport(TournamentState& state, int pairing);
-void WriteGroupResults(TournamentState& state);
-// The lines of "Gruppenergebnisse.Txt" for the state's totals.
-QStringList GroupResultLines(const TournamentState& state);

@@ -3,8 +3,10 @@
 #include "platform/Ansi.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -199,6 +201,17 @@ bool isReadOnly(const QString& path) {
     const auto writeBits =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     return !(info.permissions() & writeBits) || !info.isWritable();
+}
+
+bool canCreateFilesIn(const QString& folder) {
+    const QByteArray probe = QFile::encodeName(withTrailingSlash(folder) + ".wendrak-probe");
+    std::FILE* f = std::fopen(probe.constData(), "wb");
+    if (!f)
+        return false;
+    const bool wrote = std::fputc('x', f) != EOF;
+    const bool closed = std::fclose(f) == 0; // also when the write failed
+    std::remove(probe.constData());
+    return wrote && closed;
 }
 
 bool copyFile(const QString& from, const QString& to, bool failIfExists) {

@@ -45,6 +45,9 @@ int compareListNames(const QString& a, const QString& b);
 
 bool isHiddenName(const QString& name); // leading "."
 bool isReadOnly(const QString& path);   // no write permission for us
+// Whether a file can be created in the folder: a probe file is written and removed, which
+// catches what the permission bits do not show (a full or read-only file system).
+bool canCreateFilesIn(const QString& folder);
 
 // File operations on resolved paths; they return false on failure and never throw.
 bool copyFile(const QString& from, const QString& to, bool failIfExists);

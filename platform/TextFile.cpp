@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -185,6 +186,69 @@ void writeAnsiLines(const QString& path, const QStringList& lines) {
         bytes += "\r\n";
     }
     writeFileBytes(path, bytes);
+}
+
+// ---- AnsiLineWriter ----------------------------------------------------------------------
+
+namespace {
+
+WendrakError lineWriteError(const QString& path) {
+    return WendrakError(QStringLiteral("Fehler beim Schreiben der Datei \"%1\".").arg(shown(path)));
+}
+
+} // namespace
+
+AnsiLineWriter::~AnsiLineWriter() {
+    closeQuietly();
+}
+
+AnsiLineWriter::AnsiLineWriter(AnsiLineWriter&& other) noexcept
+    : m_file(std::exchange(other.m_file, nullptr)), m_path(std::move(other.m_path)) {}
+
+AnsiLineWriter& AnsiLineWriter::operator=(AnsiLineWriter&& other) noexcept {
+    if (this != &other) {
+        closeQuietly();
+        m_file = std::exchange(other.m_file, nullptr);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+void AnsiLineWriter::create(const QString& path) {
+    closeQuietly();
+    m_path = pathForCreate(path);
+    if (isReadOnly(m_path))
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(shown(m_path)));
+    m_file = std::fopen(QFile::encodeName(m_path).constData(), "wb");
+    if (!m_file)
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht erstellt werden.").arg(shown(m_path)));
+}
+
+void AnsiLineWriter::writeLine(const QString& line) {
+    if (!m_file)
+        throw lineWriteError(m_path);
+    QByteArray bytes = toAnsi(line);
+    bytes.append("\r\n", 2);
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), m_file) != size_t(bytes.size()))
+        throw lineWriteError(m_path);
+}
+
+void AnsiLineWriter::close() {
+    if (!m_file)
+        return;
+    std::FILE* f = m_file;
+    m_file = nullptr;
+    const bool failed = std::ferror(f) != 0;
+    if (std::fclose(f) != 0 || failed)
+        throw lineWriteError(m_path);
+}
+
+void AnsiLineWriter::closeQuietly() noexcept {
+    if (m_file)
+        std::fclose(m_file);
+    m_file = nullptr;
 }
 
 } // namespace platform

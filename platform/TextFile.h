@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 
 namespace platform {
 
@@ -25,5 +26,33 @@ void writeFileBytes(const QString& path, const QByteArray& bytes);
 QStringList readAnsiLines(const QString& path);
 // Every line followed by CR LF.
 void writeAnsiLines(const QString& path, const QStringList& lines);
+
+// A text file written line by line while it stays open (Windows-1252, CR LF), for files
+// that grow during a long operation. Every failure throws WendrakError naming the file;
+// the destructor closes quietly.
+class AnsiLineWriter {
+public:
+    AnsiLineWriter() = default;
+    ~AnsiLineWriter();
+    AnsiLineWriter(const AnsiLineWriter&) = delete;
+    AnsiLineWriter& operator=(const AnsiLineWriter&) = delete;
+    AnsiLineWriter(AnsiLineWriter&& other) noexcept;
+    AnsiLineWriter& operator=(AnsiLineWriter&& other) noexcept;
+
+    // Creates (empties) the file; an existing entry differing only in case is reused.
+    void create(const QString& path);
+    // Writes the line and its CR LF.
+    void writeLine(const QString& line);
+    // Flushes and closes; throws when the data could not be written. Harmless when closed.
+    void close();
+    // Closes without reporting failures (the way out after an error).
+    void closeQuietly() noexcept;
+    bool isOpen() const { return m_file != nullptr; }
+    const QString& path() const { return m_path; }
+
+private:
+    std::FILE* m_file = nullptr;
+    QString m_path;
+};
 
 } // namespace platform
