@@ -23,7 +23,10 @@ if [ -n "$shipped" ]; then
   echo "changed" > "$prog/$shipped"
 fi
 echo "[Path]" > "$root/Kemra.ini"
+page=$(cd "$src/data/Wendrak" && find ./Texte -type f -print -quit)
+echo "old page" > "$prog/$page"
 "$src/tools/install-root.sh" "$build" "$root" >/dev/null
+cmp -s "$src/data/Wendrak/$page" "$prog/$page" || { echo "text page not replaced"; exit 1; }
 [ "$(cat "$prog/Eigene Gruppen/group.sgp")" = mine ] || { echo "user group overwritten"; exit 1; }
 [ "$(cat "$root/Kemra.ini")" = "[Path]" ] || { echo "settings overwritten"; exit 1; }
 ! ls "$prog/PelkamSpieler/"*.TP0 >/dev/null 2>&1 || { echo "taken over .TP0 came back"; exit 1; }

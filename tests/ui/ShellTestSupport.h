@@ -35,6 +35,27 @@ inline void answerModal(const std::function<bool(QWidget*)>& handler, int timeou
     timer->start();
 }
 
+// Delivers every posted event, the deferred activations included, and names the modal
+// windows they opened (each closed at once); empty when none opened. Proves that nothing
+// opened without waiting for a fixed time.
+inline QStringList modalsOpenedByPendingEvents() {
+    QStringList opened;
+    QTimer closer;
+    closer.setInterval(0);
+    QObject::connect(&closer, &QTimer::timeout, [&opened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            opened << QString::fromLatin1(modal->metaObject()->className());
+            modal->close();
+        }
+    });
+    closer.start();
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+    return opened;
+}
+
 // Runs act on the next modal window of type T (act must close it).
 template <class T>
 void whenModalOf(const std::function<void(T*)>& act) {

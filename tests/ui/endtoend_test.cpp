@@ -152,8 +152,7 @@ private slots:
         });
         program.main()->button("btnExperimente")->click();
         QCOMPARE(resultsShown, 1);
-        QTest::qWait(50);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         QCOMPARE(program.results("Standardexperimente/Versuch/"),
                  (QStringList{"6", "12", "10-41"}));
         QVERIFY(!QFile::exists(program.data() + "Export.Txt"));

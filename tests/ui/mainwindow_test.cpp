@@ -116,8 +116,7 @@ private slots:
 
         // Later activations only restyle.
         w->FormActivate();
-        QTest::qWait(100);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         whenModalOf<TfrmIntroMain>([&](auto*) {
             farewell << frmIntroMain->lblHead()->text() << frmIntroMain->btnStart()->text()
                      << (frmIntroMain->lblSubHead()->isHidden() ? "" : "sub-heading shown");
@@ -158,8 +157,7 @@ private slots:
         program.showMenu();
         program.main()->button("btnPelkam")->click();
         QCOMPARE(desktop->started, QStringList{"C:/Spiele/Pelkam/Start.exe"});
-        QTest::qWait(50);
-        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
     }
 
     // The page each text command shows; the challenge goes on only when its page is closed
@@ -191,7 +189,7 @@ private slots:
         // Without its page there is nothing to confirm: the challenge does not start either.
         QFile::remove(program.data() + "Texte/DE_Dravolenz.html");
         w->button("btnEigenes")->click();
-        QTest::qWait(50);
+        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         QVERIFY(!setupShown && w->pnlMNUHauptmenue()->isVisible() && w->imgLogo()->isVisible() &&
                 w->pnlRahmen()->isVisible());
     }

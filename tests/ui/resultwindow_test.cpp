@@ -130,12 +130,14 @@ private slots:
         QVERIFY(rows.last()->y() > rows[124]->y());
         QCOMPARE(child<QLabel>(rows[0], "pnlBalken")->text(), QString("Grafische Darstellung"));
 
+        // A bar 400 pixels wide: 309000 of 310000 points fill 398.7 pixels, cut to 398.
         auto* bar = child<QLabel>(rows[1], "pnlBalken");
-        const int w = bar->width();
+        bar->setFixedWidth(400);
+        QApplication::processEvents();
         QWidget* green = child(bar, "shpPunkte");
         QWidget* marker = child(bar, "shpReferenz");
-        QCOMPARE(green->width(), int(std::int64_t(309000) * w / 310000));
-        QCOMPARE(marker->geometry(), QRect(186000 * w / 310000, 0, 10, bar->height()));
+        QCOMPARE(green->width(), 398);
+        QCOMPARE(marker->geometry(), QRect(240, 0, 10, bar->height()));
         QCOMPARE(QStringList({bar->toolTip(), green->toolTip(), marker->toolTip()}),
                  (QStringList{"Maximale Punktanzahl: 310000 Punkte", "309000 Punkte",
                               "Referenzschwelle: 186000 Punkte"}));
@@ -177,17 +179,19 @@ private slots:
         const QList<QWidget*> rows = rowsOf(&window, favours);
         QCOMPARE(rows.size(), 4); // the maximum and A, B, C; the empty window's row is gone
         QCOMPARE(child<QLabel>(rows[0], "pnlName")->text(), QString(" Maximum an Diensten:"));
-        const int areaWidth = child(rows[0], "pnlErhalten")->parentWidget()->width();
+        // Bar areas 333 pixels wide: the maximum fills them, 300 of 1000 favours 99.9 pixels,
+        // cut to 99.
         QStringList seen;
-        for (QWidget* row : rows.mid(0, 2))
+        for (QWidget* row : rows.mid(0, 2)) {
+            child(row, "pnlErhalten")->parentWidget()->setFixedWidth(333);
+            QApplication::processEvents();
             seen << child<QLabel>(row, "lblErhalten")->text()
                  << child<QLabel>(row, "lblErwiesen")->text()
                  << QString::number(child(row, "pnlErhalten")->width())
                  << QString::number(child(row, "pnlErwiesen")->width());
-        const QString full = QString::number(areaWidth),
-                      part = QString::number(int(300 * (double(areaWidth) / 1000)));
-        QCOMPARE(seen, (QStringList{"Erh. Dienste: 1000", "Erw. Dienste: 1000", full, full,
-                                    "Erh. Dienste: 300", "Erw. Dienste: 300", part, part}));
+        }
+        QCOMPARE(seen, (QStringList{"Erh. Dienste: 1000", "Erw. Dienste: 1000", "333", "333",
+                                    "Erh. Dienste: 300", "Erw. Dienste: 300", "99", "99"}));
     }
 
     void eachPageSetsItsHelpContext() {
