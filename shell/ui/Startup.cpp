@@ -42,9 +42,8 @@ QWidget* create() {
 }
 
 // To add a form that lives for the whole run: include its header above and put
-// `create<TfrmYours>,` at its place in the start-up order below; windows then reach it
-// through startupForm<TfrmYours>(), and it is freed at the end with the others.
-// One form a line, in start-up order.
+// `create<TfrmYours>,` on a line of its own at its place in the start-up order below;
+// windows reach it through startupForm<TfrmYours>(), and it is freed with the others.
 // clang-format off
 QWidget* (*const kStartupOrder[])() = {
     create<TfrmMain>,
