@@ -1,0 +1,94 @@
+#include "players/PlayerCard.h"
+
+#include "platform/Ansi.h"
+#include "platform/NumberFormat.h"
+#include "platform/Paths.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+int TypeNumberFromFileName(const QString& name) {
+    const QString kept = name.section(QLatin1Char('_'), 0, 0);
+    QString letters;
+    for (const QChar c : kept)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            letters += c;
+    const QString upper = letters.toUpper();
+    if (upper != QLatin1String("TYPA") && upper != QLatin1String("TYPAE") &&
+        upper != QLatin1String("TYPE"))
+        return -1;
+    const qsizetype e = kept.indexOf(QLatin1Char('E'));
+    if (e < 0)
+        return 0;
+    // Only digits can follow the "E" here; an empty or overlong number is no integer.
+    bool ok = false;
+    const int number = kept.mid(e + 1).toInt(&ok, 10);
+    return ok ? number : -1;
+}
+
+PlayerMeasureTexts FormatPlayerMeasures(const SpielerTyp& player) {
+    using platform::formatGeneral;
+    PlayerMeasureTexts t;
+    t.KMass = formatGeneral(5000 - std::int64_t(player.ErgebnisGegenK), 2000);
+    t.VMass = player.ErgebnisNachEntgegenkommen == -1
+                  ? QStringLiteral("k.A.")
+                  : formatGeneral(1000 - std::int64_t(player.ErgebnisNachEntgegenkommen), 1000);
+    t.KOMass = formatGeneral(player.Friedfertigkeit, 1000);
+    const int type = TypeNumberFromFileName(player.Name.get());
+    t.AMass = type >= 0 ? formatGeneral(type, 10)
+                        : formatGeneral(1000 - std::int64_t(player.ErgebnisGegenD), 1000);
+    return t;
+}
+
+QString PicturePathInStore(const QString& store, const QString& bilddatei) {
+    const QString name = platform::extractFileName(platform::toSlashes(bilddatei));
+    if (name.isEmpty())
+        return QString();
+    return platform::withTrailingSlash(store) + name;
+}
+
+namespace {
+
+bool isStoreFileName(const QString& name) {
+    const QString lower = name.toLower();
+    return lower.contains(QLatin1String(".ply")) || lower.contains(QLatin1String(".plx")) ||
+           lower == QLatin1String("x.txt") || lower == QLatin1String("group.sgp");
+}
+
+bool isBmpOrJpeg(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(3);
+    return head.startsWith("BM") || head == QByteArray("\xFF\xD8\xFF", 3);
+}
+
+} // namespace
+
+QString CopyPictureToStore(const QString& source, const QString& store) {
+    const QString from = platform::resolvePath(source);
+    const QString name = platform::extractFileName(from);
+    if (isStoreFileName(name))
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" gehört zum Spielerstamm und kann "
+                                          "nicht als Bild geladen werden.")
+                               .arg(name));
+    if (!isBmpOrJpeg(from))
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" ist kein Bild im Format BMP oder JPEG.").arg(name));
+    // The player keeps the name in 50 Windows-1252 characters; a longer or unencodable name
+    // would point at a file that is not there.
+    const QByteArray stored = platform::toAnsi(name);
+    if (stored.size() > 50 || platform::fromAnsi(stored) != name)
+        throw WendrakError(QStringLiteral("Der Name des Bildes \"%1\" ist zu lang (höchstens 50 "
+                                          "Zeichen) oder enthält Zeichen, die nicht gespeichert "
+                                          "werden können.")
+                               .arg(name));
+    const QString target = platform::pathForCreate(platform::withTrailingSlash(store) + name);
+    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
+    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(from).canonicalFilePath())
+        return name;
+    platform::writeFileBytes(target, platform::readFileBytes(from));
+    return name;
+}

@@ -1,0 +1,181 @@
+// The player card (see uSpielerAnzeige.h).
+#include "players/ui/uSpielerAnzeige.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/uTFormDefault.h"
+#include "players/PlayerCard.h"
+#include "players/uPelkam2Wendrak.h"
+#include "players/ui/uUebersicht.h"
+#include "ui_uSpielerAnzeige.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QShowEvent>
+
+namespace {
+
+const char* const kPlaceholder = "leer.bmp";
+
+QString storeFolder() {
+    return platform::programFolder() + QStringLiteral("SpielerStamm/");
+}
+
+QString readOnlyMessage(const QString& path) {
+    return QStringLiteral("Der Spieler \"%1\" ist schreibgeschützt und kann nicht gespeichert "
+                          "werden.")
+        .arg(platform::extractFileName(path));
+}
+
+} // namespace
+
+TfrmSpielerAnzeige::TfrmSpielerAnzeige(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmSpielerAnzeige>()) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TfrmSpielerAnzeige::~TfrmSpielerAnzeige() = default;
+
+void TfrmSpielerAnzeige::FormCreate() {
+    CoverScreenInBlack(this);
+    CentrePanelInFrame(ui->Panel2, ui->pnlRahmen, size());
+    ui->JvGradient1_1->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
+    ui->imgLogo->move(width() - ui->imgLogo->width(), height() - ui->imgLogo->height());
+
+    OpenDialog1 = new QFileDialog(this);
+    OpenDialog1->setObjectName(QStringLiteral("OpenDialog1"));
+    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
+    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
+    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
+    OpenDialog1->setNameFilters(
+        {QStringLiteral("Bitmapdateien (*.BMP)"), QStringLiteral("JPEG-Bilder (*.JPG *.JPEG)")});
+    OpenDialog1->setDefaultSuffix(QStringLiteral("BMP"));
+
+    connect(ui->btnLoadPicture, &QPushButton::clicked, this,
+            &TfrmSpielerAnzeige::btnLoadPictureClick);
+    connect(ui->btnBildentfernen, &QPushButton::clicked, this,
+            &TfrmSpielerAnzeige::btnBildEntfernenClick);
+    connect(ui->BtnSave, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->SpeedButton2, &QPushButton::clicked, this, &TfrmSpielerAnzeige::reject);
+    connect(ui->Button4, &QPushButton::clicked, this, &TfrmSpielerAnzeige::Button4Click);
+    // "E&xportieren" stays hidden and unconnected until the exchange dialog exists.
+}
+
+void TfrmSpielerAnzeige::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TfrmSpielerAnzeige::FormActivate() {
+    // A picture name with a folder (or a bare one in the current folder) is shown when
+    // that file exists.
+    const QString named = platform::toSlashes(ui->Label6->text());
+    if (!named.isEmpty() && QFileInfo(named).isFile())
+        loadPicture(named);
+}
+
+bool TfrmSpielerAnzeige::loadPicture(const QString& path) {
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QImage image = reader.read();
+    ui->Image1->setPixmap(QPixmap::fromImage(image));
+    ui->Image1->setVisible(!image.isNull());
+    return !image.isNull();
+}
+
+void TfrmSpielerAnzeige::ShowPlayer(const QString& path) {
+    Spieler = readPlayerFile(path);
+    SpielerTyp& p = Spieler;
+    p.GeschaeftsmaessigAusbeutbar.set(DisplayedGeschaeftsmaessigAusbeutbar(p));
+
+    ui->Edit1->setText(p.Name.get());
+    ui->Edit2->setText(p.Alter.get());
+    ui->Edit3->setText(p.Geschlecht.get());
+    ui->Edit4->setText(p.Nationalitaet.get());
+    ui->Edit5->setText(p.Motto.get());
+    ui->Edit14->setText(p.Beruf.get());
+    ui->txtFreundlich->setText(p.IstKonsensorientiert.get());
+    ui->txtBewahrt->setText(p.IstFriedlich.get());
+    ui->txtSichVer->setText(p.VerteidigtSicher.get());
+    ui->txtGeschAusbeutbar->setText(p.GeschaeftsmaessigAusbeutbar.get());
+    ui->txtGreiftAn->setText(p.NeigtZumAngreifen.get());
+    ui->txtAusbeut->setText(p.NeigtZumAusbeuten.get());
+    ui->txtNeigUeber->setText(p.NeigtZuUeberreaktionen.get());
+    ui->txtTyp->setText(QStringLiteral("Typ: ") + QString::number(p.Spielertyp));
+    const PlayerMeasureTexts measures = FormatPlayerMeasures(p);
+    ui->txtKMass->setText(measures.KMass);
+    ui->txtVMass->setText(measures.VMass);
+    ui->txtKOMass->setText(measures.KOMass);
+    ui->txtAMass->setText(measures.AMass);
+
+    const QString picture = PicturePathInStore(storeFolder(), p.Bilddatei.get());
+    const QString placeholder = storeFolder() + QString::fromLatin1(kPlaceholder);
+    if (!picture.isEmpty() && platform::fileExists(picture))
+        loadPicture(platform::resolvePath(picture));
+    else if (platform::fileExists(placeholder))
+        loadPicture(platform::resolvePath(placeholder));
+    else
+        ui->Image1->hide();
+    ui->Label6->setText(p.Bilddatei.get());
+    ui->Label9->setText(path);
+
+    const bool editable = !IsReadOnlyPlayerName(path);
+    for (QLineEdit* edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit14})
+        edit->setReadOnly(!editable);
+    ui->btnLoadPicture->setVisible(editable);
+    ui->btnBildentfernen->setVisible(editable);
+    ui->BtnSave->setVisible(editable);
+}
+
+void TfrmSpielerAnzeige::SavePlayer(const QString& path) {
+    if (IsReadOnlyPlayerName(path))
+        throw WendrakError(readOnlyMessage(path));
+    SpielerTyp& p = Spieler;
+    p.Name.set(ui->Edit1->text());
+    p.Alter.set(ui->Edit2->text());
+    p.Geschlecht.set(ui->Edit3->text());
+    p.Nationalitaet.set(ui->Edit4->text());
+    p.Motto.set(ui->Edit5->text());
+    p.Beruf.set(ui->Edit14->text());
+    p.Bilddatei.set(ui->Label6->text());
+    p.MasseGueltig = 1;
+    writePlayerFile(path, p);
+}
+
+void TfrmSpielerAnzeige::btnLoadPictureClick() {
+    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+        return;
+    const QString chosen = OpenDialog1->selectedFiles().first();
+    platform::guarded(this, [&] {
+        const QString name = CopyPictureToStore(chosen, storeFolder());
+        loadPicture(platform::resolvePath(storeFolder() + name));
+        ui->Label6->setText(name);
+    });
+}
+
+void TfrmSpielerAnzeige::btnBildEntfernenClick() {
+    // The picture file stays in the store; other players may show it.
+    ui->Label6->clear();
+    ui->Image1->hide();
+}
+
+void TfrmSpielerAnzeige::Button4Click() {
+    const QString path = ui->Label9->text();
+    if (path.isEmpty() || Uebersicht == nullptr)
+        return;
+    if (!platform::guarded(this, [&] { Uebersicht->ShowSituations(readPlayerFile(path)); }))
+        return;
+    if (Uebersicht->exec() == 1)
+        Uebersicht->hide();
+}
+
+void TfrmSpielerAnzeige::reject() {
+    done(2);
+}

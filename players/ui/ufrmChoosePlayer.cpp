@@ -1,0 +1,201 @@
+// The player chooser (see ufrmChoosePlayer.h).
+#include "players/ui/ufrmChoosePlayer.h"
+
+#include "platform/Paths.h"
+#include "platform/ProgramPath.h"
+#include "platform/ui/ErrorReport.h"
+#include "platform/ui/uTFormDefault.h"
+#include "players/PlayerCard.h"
+#include "players/PlayerFile.h"
+#include "players/uPelkam2Wendrak.h"
+#include "ui_ufrmChoosePlayer.h"
+
+#include <QImageReader>
+#include <QPixmap>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTreeWidgetItem>
+
+namespace {
+
+// The filter tree's nodes carry the category and the type digit they select.
+constexpr int kCategoryRole = Qt::UserRole;
+constexpr int kTypeRole = Qt::UserRole + 1;
+
+// The list keeps its rows sorted by text, letter case aside.
+class NameItem : public QTreeWidgetItem {
+public:
+    explicit NameItem(const QString& text) : QTreeWidgetItem(QStringList(text)) {}
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int c = QString::compare(text(0), other.text(0), Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : text(0) < other.text(0);
+    }
+};
+
+QString storeFolder() {
+    return platform::programFolder() + QStringLiteral("SpielerStamm/");
+}
+
+} // namespace
+
+TfrmChoosePlayer::TfrmChoosePlayer(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TfrmChoosePlayer>()) {
+    ui->setupUi(this);
+    FormCreate();
+}
+
+TfrmChoosePlayer::~TfrmChoosePlayer() = default;
+
+void TfrmChoosePlayer::FormCreate() {
+    CoverScreenInBlack(this);
+    CentrePanelInFrame(ui->pnlSpieler, ui->pnlRahmen, size());
+    ui->JvGradient1_1->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
+    ui->memDetail->clear();
+
+    const struct {
+        const char* text;
+        int parent; // index of the parent node in this table, -1 for a top node
+        const char* category;
+        const char* type;
+    } nodes[] = {
+        {"Persönliche Spieler", -1, "-1", "-1"},
+        {"Kemrafeld", 0, "3", "-1"},
+        {"Dominante Spieler", -1, "0", "-1"},
+        {"Besondere Spieler", -1, "1", "-1"},
+        {"Importierte Spieler", -1, "9", "-1"},
+        {"Versuchsspieler", -1, "2", "0"},
+        {"Typ1", 5, "2", "1"},
+        {"Typ2", 5, "2", "2"},
+        {"Typ3", 5, "2", "3"},
+        {"Typ4", 5, "2", "4"},
+        {"Typ5", 5, "2", "5"},
+        {"Typ6", 5, "2", "6"},
+    };
+    QList<QTreeWidgetItem*> made;
+    for (const auto& n : nodes) {
+        auto* item =
+            n.parent < 0 ? new QTreeWidgetItem(ui->trvFilter) : new QTreeWidgetItem(made[n.parent]);
+        item->setText(0, QString::fromUtf8(n.text));
+        item->setData(0, kCategoryRole, QString::fromLatin1(n.category));
+        item->setData(0, kTypeRole, QString::fromLatin1(n.type));
+        made.append(item);
+    }
+    ui->trvFilter->expandAll();
+
+    connect(ui->trvFilter, &QTreeWidget::itemClicked, this, [this] { trvFilterClick(); });
+    connect(ui->lstStamm, &QTreeWidget::itemSelectionChanged, this,
+            [this] { lstStammSelectItem(); });
+    connect(ui->lstStamm, &QTreeWidget::itemDoubleClicked, this, [this] { lstStammDblClick(); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChoosePlayer::reject);
+}
+
+void TfrmChoosePlayer::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TfrmChoosePlayer::FormActivate() {
+    ui->imgDetail->clear();
+    ui->btnOk->setEnabled(false);
+    FillPlayerList(QStringLiteral("-1"), QStringLiteral("-1"));
+}
+
+void TfrmChoosePlayer::ClearDetails() {
+    ui->memDetail->clear();
+}
+
+void TfrmChoosePlayer::FillPlayerList(const QString& category, const QString& typeFilter) {
+    QTreeWidget* list = ui->lstStamm;
+    // Emptying the list is no deselection by the user: the chosen player stays chosen.
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+    }
+    list->setSortingEnabled(false);
+    const QString typeText = QStringLiteral("typ") + typeFilter;
+    QList<QTreeWidgetItem*> items;
+    for (const QString& entry : SpielerListe) {
+        if (entry.left(1) != category)
+            continue;
+        if (typeFilter == QLatin1String("-1") || entry.toLower().contains(typeText))
+            items.append(new NameItem(entry.mid(1)));
+    }
+    list->addTopLevelItems(items);
+    list->setSortingEnabled(true);
+    list->sortItems(0, Qt::AscendingOrder);
+}
+
+void TfrmChoosePlayer::trvFilterClick() {
+    const QTreeWidgetItem* item = ui->trvFilter->currentItem();
+    if (item == nullptr)
+        return;
+    FillPlayerList(item->data(0, kCategoryRole).toString(), item->data(0, kTypeRole).toString());
+}
+
+void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {
+    ui->memDetail->clear();
+    if (fileName.isEmpty())
+        return;
+    const QString path = platform::resolvePath(storeFolder() + fileName);
+    // A read-only player is shown as it is stored: nothing rewrites it.
+    if (!IsReadOnlyPlayerName(path)) {
+        DerivePlayerTraits(path);
+        if (TestRuns)
+            TestRuns(path, false);
+    }
+    const SpielerTyp p = readPlayerFile(path);
+    const QStringList lines = {
+        p.Motto.get(),
+        QString(),
+        QStringLiteral("Name: ") + p.Name.get(),
+        QStringLiteral("Alter: ") + p.Alter.get(),
+        QStringLiteral("Geschlecht: ") + p.Geschlecht.get(),
+        QStringLiteral("Nationalität: ") + p.Nationalitaet.get(),
+        QStringLiteral("Beruf: ") + p.Beruf.get(),
+        QStringLiteral("Spielertyp: ") + QString::number(p.Spielertyp),
+        QString(),
+        QStringLiteral("Ist konsensorientiert: ") + p.IstKonsensorientiert.get(),
+        QStringLiteral("Ist friedlich: ") + p.IstFriedlich.get(),
+        QString(),
+        QStringLiteral("Verteidigt sich sicher: ") + p.VerteidigtSicher.get(),
+        QStringLiteral("Geschm. ausbeutbar: ") + DisplayedGeschaeftsmaessigAusbeutbar(p),
+        QString(),
+        QStringLiteral("Neigt zum Angreifen: ") + p.NeigtZumAngreifen.get(),
+        QStringLiteral("Neigt zum Ausbeuten: ") + p.NeigtZumAusbeuten.get(),
+        QStringLiteral("Neigt zu Überreakt.: ") + p.NeigtZuUeberreaktionen.get(),
+    };
+    ui->memDetail->setPlainText(lines.join(QLatin1Char('\n')));
+
+    const QString picture = PicturePathInStore(storeFolder(), p.Bilddatei.get());
+    QImageReader reader(platform::resolvePath(picture));
+    reader.setDecideFormatFromContent(true);
+    const QImage image =
+        picture.isEmpty() || !platform::fileExists(picture) ? QImage() : reader.read();
+    ui->imgDetail->setPixmap(QPixmap::fromImage(image));
+    ui->imgDetail->setVisible(!image.isNull());
+}
+
+void TfrmChoosePlayer::lstStammSelectItem() {
+    const QList<QTreeWidgetItem*> selected = ui->lstStamm->selectedItems();
+    SpielerDatei.clear();
+    ui->btnOk->setEnabled(false);
+    if (selected.isEmpty())
+        return;
+    const QString fileName = selected.first()->text(0);
+    // A player that cannot be read stays unchosen; the message names its file.
+    if (!platform::guarded(this, [&] { ShowPlayerDetails(fileName); }))
+        return;
+    SpielerDatei = fileName;
+    ui->btnOk->setEnabled(true);
+}
+
+void TfrmChoosePlayer::lstStammDblClick() {
+    if (!SpielerDatei.isEmpty())
+        done(1);
+}
+
+void TfrmChoosePlayer::reject() {
+    done(2);
+}
