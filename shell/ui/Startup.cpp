@@ -11,7 +11,10 @@
 #include "players/ui/uPLYAendern.h"
 #include "players/ui/uPLYSpielerauswahl.h"
 #include "players/ui/uQXRProba.h"
+#include "players/ui/uSpielerAnzeige.h"
+#include "players/ui/uUebersicht.h"
 #include "players/ui/ufrmChooseGroup.h"
+#include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "shell/ui/HelpViewer.h"
 #include "shell/ui/uAutor.h"
@@ -47,7 +50,9 @@ QWidget* create() {
 // clang-format off
 QWidget* (*const kStartupOrder[])() = {
     create<TfrmMain>,
+    create<TfrmSpielerAnzeige>,
     create<TfrmTXTAusgabeHTML>,
+    create<TForm9>,
     create<TForm10>,
     create<TfrmStart>,
     create<TfrmNeuerSpieler>,
@@ -60,6 +65,7 @@ QWidget* (*const kStartupOrder[])() = {
     create<TfrmPLYAendern>,
     create<TfrmIntroMain>,
     create<TfrmExperimenteMenu>,
+    create<TfrmChoosePlayer>,
     create<TfrmCreateGame>,
     create<TfrmChooseGroup>,
 };
@@ -71,6 +77,10 @@ QList<QWidget*> g_forms;
 void connectForms(bool on) {
     if (auto* setup = startupForm<TfrmCreateGame>())
         setup->ChooseGroup = on ? startupForm<TfrmChooseGroup>() : nullptr;
+    if (auto* card = startupForm<TfrmSpielerAnzeige>())
+        card->Uebersicht = on ? startupForm<TForm9>() : nullptr;
+    if (auto* chooser = startupForm<TfrmChoosePlayer>())
+        chooser->TestRuns = on ? &RunPlayerTestRuns : nullptr;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include "ui_uMain.h"
 
+#include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/Tournament.h"
 #include "engine/WendrakCalc.h"
@@ -18,7 +19,11 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/PlayerFile.h"
+#include "players/uPelkam2Wendrak.h"
 #include "players/ui/uNeuerSpieler.h"
+#include "players/ui/uSpielerAnzeige.h"
+#include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmGRPCreate.h"
 #include "players/ui/ufrmInit.h"
@@ -38,6 +43,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
+#include <cstring>
 
 bool glbNeuBerechnen = false;
 
@@ -228,7 +234,6 @@ void TfrmMain::FormDblClick() {
 
 // Commands whose dialogs are not part of the program yet: they stay in the menu.
 void TfrmMain::btnGruppenClick() {}
-void TfrmMain::btnAnzeigenClick() {}
 void TfrmMain::btnExportClick() {}
 
 void TfrmMain::btnOekologieClick() {}
@@ -256,6 +261,60 @@ void TfrmMain::btnGruppenverwaltungClick() {
 void TfrmMain::btnNeuerSpielerClick() {
     RunNewPlayerWizard(this, startupForm<TfrmNeuerSpieler>(), Gruppe,
                        platform::programFolder() + QStringLiteral("SpielerStamm/"), SpielerListe);
+}
+
+void RunPlayerTestRuns(const QString& path, bool force) {
+    // The four measures change the record in memory; the file is written once.
+    SpielerTyp player = readPlayerFile(path);
+    const SpielerTyp before = player;
+    TestAgainstDefector(player, force);
+    TestRepeatedExploitation(player, force);
+    TestAgainstCooperator(player, force);
+    ComputePeacefulness(player, force);
+    if (std::memcmp(&before, &player, sizeof player) != 0)
+        writePlayerFile(path, player);
+}
+
+// Browsing the store: chooser, card, save, and the chooser again, until the user goes
+// back from the chooser or leaves the card with "A&bbruch".
+void TfrmMain::btnAnzeigenClick() {
+    auto* chooser = startupForm<TfrmChoosePlayer>();
+    auto* card = startupForm<TfrmSpielerAnzeige>();
+    if (chooser == nullptr || card == nullptr)
+        return;
+    const QString store = platform::programFolder() + QStringLiteral("SpielerStamm/");
+    platform::guarded(this, [&] { Gruppe.RenewGroupFiles(store); });
+    for (;;) {
+        platform::guarded(this, [&] {
+            ApplyFormDefaults(clDarkGreen, clGreen, chooser, 50100);
+            ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+        });
+        chooser->SpielerListe = SpielerListe;
+        chooser->ClearDetails();
+        if (chooser->exec() != 1)
+            return;
+        const QString path = platform::resolvePath(store + chooser->SpielerDatei);
+        // A player that cannot be read or measured is reported; the user chooses again.
+        const bool shown = platform::guarded(this, [&] {
+            if (!IsReadOnlyPlayerName(path)) {
+                DerivePlayerTraits(path);
+                RunPlayerTestRuns(path, glbNeuBerechnen);
+            }
+            card->ShowPlayer(path);
+        });
+        if (!shown)
+            continue;
+        // A failed save leaves the file as it was and the card open with the edits.
+        bool saved = false;
+        while (!saved) {
+            if (card->exec() != 1) {
+                card->hide();
+                return;
+            }
+            saved = platform::guarded(this, [&] { card->SavePlayer(path); });
+        }
+        card->hide();
+    }
 }
 
 void TfrmMain::btnPelkamClick() {
