@@ -13,12 +13,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-TForm10* Form10 = nullptr;
-
 TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>()) {
     ui->setupUi(this);
-    if (Form10 == nullptr)
-        Form10 = this;
     connect(ui->btnCancel, &QPushButton::clicked, this, &TForm10::btnCancelClick);
     // The gauge is drawn the old way: navy bar, the percentage in white over the bar and
     // in navy over the rest.
@@ -26,10 +22,7 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TFo
     FormCreate();
 }
 
-TForm10::~TForm10() {
-    if (Form10 == this)
-        Form10 = nullptr;
-}
+TForm10::~TForm10() = default;
 
 void TForm10::FormCreate() {
     QPalette palette = ui->pnlRahmen->palette();

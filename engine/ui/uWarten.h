@@ -51,6 +51,3 @@ private:
 
     std::unique_ptr<Ui::TForm10> ui;
 };
-
-// The one progress window of the program; created at start-up, lives until the end.
-extern TForm10* Form10;

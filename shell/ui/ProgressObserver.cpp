@@ -7,14 +7,18 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
+#include "shell/ui/Startup.h"
 
 #include <QCoreApplication>
 #include <QFrame>
 
 using namespace colours;
 
+ProgressObserver::ProgressObserver(QWidget* owner, TfrmDravolenzMain_New* results)
+    : m_owner(owner), m_results(results), m_progress(startupForm<TForm10>()) {}
+
 void ProgressObserver::showProgress() {
-    TForm10* form = Form10;
+    TForm10* form = m_progress;
     if (form == nullptr)
         return;
     QPalette palette = form->pnlRahmen()->palette();
@@ -29,33 +33,33 @@ void ProgressObserver::showProgress() {
 }
 
 void ProgressObserver::processEvents() {
-    if (Form10 != nullptr)
-        Form10->processEventsAndCheckAbbruch();
+    if (m_progress != nullptr)
+        m_progress->processEventsAndCheckAbbruch();
     else
         QCoreApplication::processEvents();
 }
 
 bool ProgressObserver::abortRequested() {
-    return Form10 != nullptr && Form10->Abbruch;
+    return m_progress != nullptr && m_progress->Abbruch;
 }
 
 bool ProgressObserver::confirmAbort(const QString& question) {
-    return platform::askYesNo(Form10, question);
+    return platform::askYesNo(m_progress, question);
 }
 
 void ProgressObserver::clearAbort() {
-    if (Form10 != nullptr)
-        Form10->Abbruch = false;
+    if (m_progress != nullptr)
+        m_progress->Abbruch = false;
 }
 
 void ProgressObserver::progress(int gauge) {
-    if (Form10 != nullptr)
-        Form10->setGaugeValue(gauge);
+    if (m_progress != nullptr)
+        m_progress->setGaugeValue(gauge);
 }
 
 void ProgressObserver::hideProgress() {
-    if (Form10 != nullptr)
-        Form10->hide();
+    if (m_progress != nullptr)
+        m_progress->hide();
 }
 
 void ProgressObserver::showMessage(const QString& text) {

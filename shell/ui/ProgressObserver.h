@@ -5,13 +5,14 @@
 #include "engine/Tournament.h"
 
 class QWidget;
+class TForm10;
 class TfrmDravolenzMain_New;
 
 class ProgressObserver : public TournamentObserver {
 public:
     // Messages are shown over owner; results is the window the run fills (may be null).
-    ProgressObserver(QWidget* owner, TfrmDravolenzMain_New* results)
-        : m_owner(owner), m_results(results) {}
+    // The progress window is the start-up one.
+    ProgressObserver(QWidget* owner, TfrmDravolenzMain_New* results);
 
     void showProgress() override;
     void processEvents() override;
@@ -26,4 +27,5 @@ public:
 private:
     QWidget* m_owner;
     TfrmDravolenzMain_New* m_results;
+    TForm10* m_progress;
 };

@@ -10,12 +10,8 @@
 
 #include <QPixmap>
 
-TfrmAutor* frmAutor = nullptr;
-
 TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
     ui->setupUi(this);
-    if (frmAutor == nullptr)
-        frmAutor = this;
     connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { done(1); });
 
     const QRect area = CoverScreenInBlack(this);
@@ -46,8 +42,6 @@ TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
 }
 
 TfrmAutor::~TfrmAutor() {
-    if (frmAutor == this)
-        frmAutor = nullptr;
     delete ui;
 }
 

@@ -21,5 +21,3 @@ public:
 private:
     Ui::TfrmAutor* ui;
 };
-
-extern TfrmAutor* frmAutor;

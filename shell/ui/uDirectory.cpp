@@ -15,8 +15,6 @@
 #include <QStorageInfo>
 #include <QStyle>
 
-TfrmDirectory* frmDirectory = nullptr;
-
 namespace {
 
 QStringList driveRoots() {
@@ -42,8 +40,6 @@ QString driveOf(const QString& path) {
 
 TfrmDirectory::TfrmDirectory(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmDirectory) {
     ui->setupUi(this);
-    if (frmDirectory == nullptr)
-        frmDirectory = this;
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(size());
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -65,8 +61,6 @@ TfrmDirectory::TfrmDirectory(QWidget* parent) : QDialog(parent), ui(new Ui::Tfrm
 }
 
 TfrmDirectory::~TfrmDirectory() {
-    if (frmDirectory == this)
-        frmDirectory = nullptr;
     delete ui;
 }
 

@@ -31,5 +31,3 @@ private:
     Ui::TfrmDirectory* ui;
     QString m_directory;
 };
-
-extern TfrmDirectory* frmDirectory;

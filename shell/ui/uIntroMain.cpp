@@ -13,8 +13,6 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
-TfrmIntroMain* frmIntroMain = nullptr;
-
 namespace {
 
 QFont headingFont(int pixels) {
@@ -28,15 +26,11 @@ QFont headingFont(int pixels) {
 
 TfrmIntroMain::TfrmIntroMain(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmIntroMain) {
     ui->setupUi(this);
-    if (frmIntroMain == nullptr)
-        frmIntroMain = this;
     connect(ui->btnStart, &QPushButton::clicked, this, [this] { done(1); });
     FormCreate();
 }
 
 TfrmIntroMain::~TfrmIntroMain() {
-    if (frmIntroMain == this)
-        frmIntroMain = nullptr;
     delete ui;
 }
 

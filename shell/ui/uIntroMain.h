@@ -34,6 +34,3 @@ private:
 
     Ui::TfrmIntroMain* ui;
 };
-
-// The start-up instance, or nullptr before it is created.
-extern TfrmIntroMain* frmIntroMain;

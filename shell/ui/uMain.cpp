@@ -208,8 +208,8 @@ void TfrmMain::FormActivate() {
 void TfrmMain::FirstActivation() {
     ui->pnlMNUHauptmenue->hide();
     ui->pnlRahmen->hide();
-    if (frmIntroMain != nullptr)
-        frmIntroMain->exec();
+    if (TfrmIntroMain* intro = startupForm<TfrmIntroMain>())
+        intro->exec();
     ShowHtmlPage(textPath() + QStringLiteral("StartText.html"), clNavy, clBlack, 420,
                  QStringLiteral("&Ok"), false, 0);
     ui->pnlRahmen->show();
@@ -349,7 +349,7 @@ void TfrmMain::btnHelpClick() {
 }
 
 void TfrmMain::btnBeendenClick() {
-    if (TfrmIntroMain* intro = frmIntroMain) {
+    if (TfrmIntroMain* intro = startupForm<TfrmIntroMain>()) {
         intro->lblHead()->setText(QStringLiteral(
             "Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich Ihres Lebens erfreuen."));
         intro->lblHead()->move(intro->lblHead()->x() + 20, intro->lblHead()->y() + 60);

@@ -11,12 +11,8 @@
 #include <QKeyEvent>
 #include <QPixmap>
 
-TfrmStart* frmStart = nullptr;
-
 TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmStart) {
     ui->setupUi(this);
-    if (frmStart == nullptr)
-        frmStart = this;
 
     // FormCreate: the window and the picture cover the screen, the title sits in the middle.
     const QRect area = CoverScreenInBlack(this);
@@ -33,8 +29,6 @@ TfrmStart::TfrmStart(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmStart) {
 }
 
 TfrmStart::~TfrmStart() {
-    if (frmStart == this)
-        frmStart = nullptr;
     delete ui;
 }
 

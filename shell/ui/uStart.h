@@ -20,5 +20,3 @@ protected:
 private:
     Ui::TfrmStart* ui;
 };
-
-extern TfrmStart* frmStart;

@@ -7,18 +7,21 @@
 #include "platform/ui/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
+#include "shell/ui/Startup.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBrowser>
 #include <QUrl>
 
-TfrmTXTAusgabeHTML* frmTXTAusgabeHTML = nullptr;
-
 namespace {
+
+// The text window of a program part used without start-up (made on first use).
+QPointer<TfrmTXTAusgabeHTML> g_ownTextWindow;
 
 constexpr int kDefaultPanelHeight = 550;
 
@@ -68,8 +71,6 @@ QIcon printerIcon() {
 TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
     : QDialog(parent), ui(new Ui::TfrmTXTAusgabeHTML) {
     ui->setupUi(this);
-    if (frmTXTAusgabeHTML == nullptr)
-        frmTXTAusgabeHTML = this;
 
     CoverScreenInBlack(this);
 
@@ -96,8 +97,6 @@ TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
 }
 
 TfrmTXTAusgabeHTML::~TfrmTXTAusgabeHTML() {
-    if (frmTXTAusgabeHTML == this)
-        frmTXTAusgabeHTML = nullptr;
     delete ui;
 }
 
@@ -215,9 +214,11 @@ void TfrmTXTAusgabeHTML::btnNextClick() {
 }
 
 TfrmTXTAusgabeHTML* textWindow() {
-    if (frmTXTAusgabeHTML == nullptr)
-        new TfrmTXTAusgabeHTML();
-    return frmTXTAusgabeHTML;
+    if (TfrmTXTAusgabeHTML* window = startupForm<TfrmTXTAusgabeHTML>())
+        return window;
+    if (g_ownTextWindow == nullptr)
+        g_ownTextWindow = new TfrmTXTAusgabeHTML;
+    return g_ownTextWindow;
 }
 
 int ShowHtmlPage(const QString& FileName, int ColorA, int ColorB, int Height,

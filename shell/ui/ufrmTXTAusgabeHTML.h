@@ -65,8 +65,7 @@ private:
     Ui::TfrmTXTAusgabeHTML* ui;
 };
 
-// The start-up instance (created on first use when start-up has not made one yet).
-extern TfrmTXTAusgabeHTML* frmTXTAusgabeHTML;
+// The start-up instance; without start-up, one made on first use and kept.
 TfrmTXTAusgabeHTML* textWindow();
 
 // ShowHtmlPage on the start-up instance; see TfrmTXTAusgabeHTML::ShowHtmlPage.

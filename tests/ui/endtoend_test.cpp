@@ -83,7 +83,7 @@ private slots:
         QVERIFY(menuHiddenDuringRun);
         QCOMPARE(filesWhileShown, (QStringList{"12", "12", "10-41"}));
         QCOMPARE(gameOnReturn, kPlayers);
-        QVERIFY(!Form10->isVisible() && w->pnlMNUHauptmenue()->isVisible() &&
+        QVERIFY(!startupForm<TForm10>()->isVisible() && w->pnlMNUHauptmenue()->isVisible() &&
                 w->imgLogo()->isVisible());
     }
 
@@ -111,9 +111,9 @@ private slots:
             } else if (auto* result = qobject_cast<TfrmDravolenzMain_New*>(modal)) {
                 resultShown = true;
                 result->findChild<QPushButton*>("btnCancel")->click();
-            } else if (modal == nullptr && Form10 != nullptr && Form10->isVisible() &&
-                       !Form10->Abbruch) {
-                QTest::mouseClick(Form10->btnCancel(), Qt::LeftButton);
+            } else if (modal == nullptr && startupForm<TForm10>() != nullptr &&
+                       startupForm<TForm10>()->isVisible() && !startupForm<TForm10>()->Abbruch) {
+                QTest::mouseClick(startupForm<TForm10>()->btnCancel(), Qt::LeftButton);
             }
         });
         driver.start();
@@ -121,7 +121,7 @@ private slots:
         driver.stop();
 
         QCOMPARE(question, QString("Soll die aktuelle Berechnung abgebrochen werden ?"));
-        QVERIFY(!resultShown && setups == 1 && !Form10->isVisible());
+        QVERIFY(!resultShown && setups == 1 && !startupForm<TForm10>()->isVisible());
         // Fewer than all games exported, no group results and no composition.
         const QStringList files = program.results();
         QVERIFY2(files[0].toInt() < 12, qPrintable(files[0]));

@@ -103,7 +103,7 @@ private slots:
         whenModalOf<TfrmIntroMain>([&](auto*) {
             menuHiddenDuringIntro =
                 !w->pnlMNUHauptmenue()->isVisible() && !w->pnlRahmen()->isVisible();
-            frmIntroMain->btnStart()->click();
+            startupForm<TfrmIntroMain>()->btnStart()->click();
             whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
                 startPage = textWindowShows();
                 textWindow()->btnClose()->click();
@@ -118,9 +118,12 @@ private slots:
         w->FormActivate();
         QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         whenModalOf<TfrmIntroMain>([&](auto*) {
-            farewell << frmIntroMain->lblHead()->text() << frmIntroMain->btnStart()->text()
-                     << (frmIntroMain->lblSubHead()->isHidden() ? "" : "sub-heading shown");
-            frmIntroMain->btnStart()->click();
+            farewell << startupForm<TfrmIntroMain>()->lblHead()->text()
+                     << startupForm<TfrmIntroMain>()->btnStart()->text()
+                     << (startupForm<TfrmIntroMain>()->lblSubHead()->isHidden()
+                             ? ""
+                             : "sub-heading shown");
+            startupForm<TfrmIntroMain>()->btnStart()->click();
         });
         w->button("btnBeenden")->click();
         QCOMPARE(farewell, (QStringList{"Der Friede sei mit Ihnen. Mögen Sie glücklich sein und "

@@ -40,7 +40,7 @@ private slots:
                                  "DE_DieVersuchsspieler", "DE_DiesechsTypenvonVerhaltensweisen"})
             rows.append({QString("btn") + name, QString(name) + ".html"});
         TempRoot root;
-        TfrmTXTAusgabeHTML text;
+        TfrmTXTAusgabeHTML& text = *textWindow();
         TfrmDravolHintergundmaterial menu;
         QCOMPARE(menu.property("helpContext").toInt(), 31400);
         // Without the pages nothing shows (it would block in exec()).
