@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(chooser.result(), 1);
     }
 
-    void showPlayerMeasuresAndSavesTheCardThenOffersTheChooserAgain() {
+    void showPlayerMeasuresSavesTheCardAndOffersTheChooserAgainKeepingAFailedSave() {
         Program program([](TempRoot& r) {
             SpielerTyp anna = player("Anna", 0);
             anna.GeschaeftsmaessigAusbeutbar.set("k.A.");
@@ -175,6 +175,7 @@ private slots:
         program.showMenu();
         const QString file = store(program.root) + "Anna.ply";
         bool cardSeen = false, chooserAgain = false;
+        QByteArray writeProtected;
         whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
             clickText(child<QTreeWidget>(chooser, "trvFilter"), "Kemrafeld");
             clickText(child<QTreeWidget>(chooser, "lstStamm"), "Anna.ply");
@@ -184,9 +185,19 @@ private slots:
                 QCOMPARE(child<QLineEdit>(card, "txtKMass")->text(), QString("0")); // measured
                 child<QLineEdit>(card, "Edit1")->setText("Anna Neu");
                 child<QLineEdit>(card, "Edit2")->setText("17");
-                whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* again) {
-                    chooserAgain = true;
-                    child<QPushButton>(again, "btnCancel")->click();
+                // A save that fails keeps the file as it was and the card open with the edits.
+                writeProtected = fileBytes(file);
+                QFile::setPermissions(file, QFile::ReadOwner);
+                platform::MessageBoxes::startRecording();
+                whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* same) {
+                    QCOMPARE(fileBytes(file), writeProtected);
+                    QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Anna Neu"));
+                    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+                    whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* again) {
+                        chooserAgain = true;
+                        child<QPushButton>(again, "btnCancel")->click();
+                    });
+                    child<QPushButton>(same, "BtnSave")->click();
                 });
                 child<QPushButton>(card, "BtnSave")->click();
             });
@@ -194,6 +205,8 @@ private slots:
         });
         program.main()->button("btnAnzeigen")->click();
         QVERIFY(cardSeen && chooserAgain);
+        QCOMPARE(platform::MessageBoxes::shown().size(), 1);
+        QVERIFY(platform::MessageBoxes::shown().first().contains("Anna.ply"));
 
         const SpielerTyp saved = readPlayerFile(file);
         QCOMPARE(saved.Name.get(), QString("Anna Neu"));
