@@ -3,6 +3,9 @@
 // measured, shown on the player card for its personal data, and taken out of the export
 // folder. A player stopped during the questions stays in the store with its gaps, and its
 // ".TP0" file stays to be taken over again.
+//
+// The card shows a player just taken over without a picture (it has none yet, and the
+// store's placeholder would look like one) and without a path for the situation overview.
 #include "shell/ui/uMain.h"
 
 #include "engine/PlayerTestRuns.h"
@@ -17,6 +20,7 @@
 #include "players/uSpielerVervollstaendigen.h"
 #include "players/ui/uPLYSpielerauswahl.h"
 #include "players/ui/uQXRProba.h"
+#include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmInit.h"
 #include "shell/ui/Startup.h"
 #include "ui_uMain.h"
@@ -25,9 +29,30 @@
 
 using namespace colours;
 
+namespace {
+
+void ShowOnCard(TfrmSpielerAnzeige* card, const QString& player) {
+    ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+    card->ShowPlayer(player);
+    if (auto* picture = card->findChild<QWidget*>(QStringLiteral("Image1")))
+        picture->hide();
+    if (auto* path = card->findChild<QLabel*>(QStringLiteral("Label9")))
+        path->clear();
+    // A failed save leaves the file as it was and the card open with the edits.
+    for (;;) {
+        if (card->exec() != 1)
+            return;
+        if (platform::guarded(card, [&] { card->SavePlayer(player); }))
+            return;
+    }
+}
+
+} // namespace
+
 void TfrmMain::btnImportClick() {
     ui->pnlMNUHauptmenue->hide();
-    platform::guarded(this, [this] {
+    auto* card = startupForm<TfrmSpielerAnzeige>();
+    platform::guarded(this, [this, card] {
         auto* chooser = startupForm<TfrmPLYAuswahl>();
         auto* questions = startupForm<TfrmQXRProba>();
         if (chooser == nullptr || questions == nullptr)
@@ -59,10 +84,14 @@ void TfrmMain::btnImportClick() {
                 TestAgainstDefector(player, glbNeuBerechnen);
                 TestRepeatedExploitation(player, glbNeuBerechnen);
                 TestAgainstCooperator(player, glbNeuBerechnen);
+                if (card != nullptr)
+                    ShowOnCard(card, player);
             }
         }
         SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
                                                             QStringLiteral("SpielerStamm/"));
     });
+    if (card != nullptr)
+        card->hide();
     ui->pnlMNUHauptmenue->show();
 }

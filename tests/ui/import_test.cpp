@@ -3,6 +3,7 @@
 // and the question dialog's pages.
 #include "players/ui/uPLYSpielerauswahl.h"
 #include "players/ui/uQXRProba.h"
+#include "players/ui/uSpielerAnzeige.h"
 
 #include "ShellTestSupport.h"
 #include "platform/ui/MessageBoxes.h"
@@ -10,6 +11,7 @@
 #include "players/uPelkam2Wendrak.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -35,11 +37,13 @@ QByteArray tp0(const QString& name, std::initializer_list<int> empty = {}) {
 
 // Drives the import's windows while it runs: takes the named file in the chooser, then
 // presses the named buttons of the question dialog in turn, noting each page as
-// "page file|cancel caption|answers shown".
+// "page file|cancel caption|answers shown"; on the player card it notes what it shows and
+// saves the age "15".
 struct Driver {
     QString choose;
     QStringList buttons;
     QStringList pages;
+    QStringList card; // name, age, picture shown
     QTimer timer;
 
     Driver(const QString& file, const QStringList& presses) : choose(file), buttons(presses) {
@@ -60,6 +64,12 @@ struct Driver {
                          '|' + (q->btnKF()->isVisible() ? "answers" : "-");
             if (!buttons.isEmpty())
                 q->findChild<QPushButton*>(buttons.takeFirst())->click();
+        } else if (auto* c = qobject_cast<TfrmSpielerAnzeige*>(modal)) {
+            auto* age = c->findChild<QLineEdit*>("Edit2");
+            card << c->findChild<QLineEdit*>("Edit1")->text() << age->text()
+                 << (c->findChild<QLabel*>("Image1")->isVisible() ? "picture" : "-");
+            age->setText("15");
+            c->findChild<QPushButton*>("BtnSave")->click();
         }
     }
 };
@@ -85,6 +95,7 @@ private slots:
         Program program([](TempRoot& root) {
             root.write("Wendrak/PelkamSpieler/mara.tp0", tp0("Mara", {SitMDD, SitNDK, SitPKK}));
             root.write("Wendrak/PelkamSpieler/Otto.TP0", tp0("Otto", {SitPDD}));
+            copySource(root, "Wendrak/SpielerStamm/", {"leer.bmp"}); // the store's placeholder
         });
         program.showMenu();
         TfrmMain* w = program.main();
@@ -96,8 +107,10 @@ private slots:
                 driver.pages,
                 QStringList({"DE_Vervollst.html|OK|-", "DE_ASKMDD.html|Abbruch|answers",
                              "DE_ASKNDK.html|Abbruch|answers", "DE_ASKPKK.html|Abbruch|answers"}));
+            QCOMPARE(driver.card, QStringList({"Mara", "", "-"})); // no picture yet
         }
         const SpielerTyp mara = readPlayerFile(store + "Mara.PLY");
+        QVERIFY(mara.Alter == "15" && mara.MasseGueltig == 1);
         QVERIFY(entry(mara, SitMDD) == (Entry{10, 0, 10}) &&
                 entry(mara, SitNDK) == (Entry{10, 5, 5}));
         QVERIFY(entry(mara, SitPKK) == (Entry{10, 10, 0}) &&
@@ -126,6 +139,7 @@ private slots:
         Driver driver("Lea.TP0", {"btnCancel", "btnJF", "btn50", "btnCancel"});
         program.main()->button("btnImport")->click();
         QCOMPARE(driver.pages.size(), 4);
+        QVERIFY(driver.card.isEmpty());
         const SpielerTyp lea = readPlayerFile(program.data() + "SpielerStamm/Lea.PLY");
         for (int s : {SitMDK, SitMKD, SitNDD, SitPDK})
             QVERIFY2(entry(lea, s) == (Entry{0, 0, 0}), situationCode(s));
