@@ -91,9 +91,18 @@ bool TfrmSpielerAnzeige::loadPicture(const QString& path) {
 }
 
 void TfrmSpielerAnzeige::ShowPlayer(const QString& path) {
+    fill(path, false);
+}
+
+void TfrmSpielerAnzeige::ShowImportedPlayer(const QString& path) {
+    fill(path, true);
+}
+
+void TfrmSpielerAnzeige::fill(const QString& path, bool imported) {
     Spieler = readPlayerFile(path);
     SpielerTyp& p = Spieler;
-    p.GeschaeftsmaessigAusbeutbar.set(DisplayedGeschaeftsmaessigAusbeutbar(p));
+    if (!imported)
+        p.GeschaeftsmaessigAusbeutbar.set(DisplayedGeschaeftsmaessigAusbeutbar(p));
 
     ui->Edit1->setText(p.Name.get());
     ui->Edit2->setText(p.Alter.get());
@@ -115,16 +124,17 @@ void TfrmSpielerAnzeige::ShowPlayer(const QString& path) {
     ui->txtKOMass->setText(measures.KOMass);
     ui->txtAMass->setText(measures.AMass);
 
-    const QString picture = PicturePathInStore(storeFolder(), p.Bilddatei.get());
+    const QString picture = imported ? platform::toSlashes(p.Bilddatei.get())
+                                     : PicturePathInStore(storeFolder(), p.Bilddatei.get());
     const QString placeholder = storeFolder() + QString::fromLatin1(kPlaceholder);
     if (!picture.isEmpty() && platform::fileExists(picture))
         loadPicture(platform::resolvePath(picture));
-    else if (platform::fileExists(placeholder))
+    else if (!imported && platform::fileExists(placeholder))
         loadPicture(platform::resolvePath(placeholder));
     else
         ui->Image1->hide();
     ui->Label6->setText(p.Bilddatei.get());
-    ui->Label9->setText(path);
+    ui->Label9->setText(imported ? QString() : path);
 
     const bool editable = !IsReadOnlyPlayerName(path);
     for (QLineEdit* edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit14})

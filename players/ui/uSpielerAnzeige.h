@@ -6,7 +6,8 @@
 //   ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
 //   card->ShowPlayer(path);   (full path of the player file; throws WendrakError when the
 //                              file cannot be read; the traits and measures must already be
-//                              stored, the card only reads)
+//                              stored, the card only reads; ShowImportedPlayer after a
+//                              take-over from the sibling program)
 //   if (card->exec() == 1) card->SavePlayer(path);   (throws WendrakError; file unchanged)
 //   card->hide();
 // exec() returns 1 for "&Speichern" and 2 for "A&bbruch" (also Escape or closing). A ".plx"
@@ -44,6 +45,10 @@ public:
     // copy), type and measures, the picture from the store ("leer.bmp" when it is missing),
     // and the read-only state of a ".plx" player.
     void ShowPlayer(const QString& path);
+    // The same for a player just taken over from the sibling program: the business
+    // exploitability as stored, the picture only under Bilddatei as it stands (so such a
+    // player opens without one), and no path for "&Typen".
+    void ShowImportedPlayer(const QString& path);
     // Takes the six personal fields and the picture name into the record, marks its
     // measures valid and writes it whole to path. Refuses a ".plx" player.
     void SavePlayer(const QString& path);
@@ -60,6 +65,7 @@ private:
     void btnLoadPictureClick();
     void btnBildEntfernenClick();
     void Button4Click();
+    void fill(const QString& path, bool imported);
     // Shows the picture file in Image1; hides Image1 when it cannot be read.
     bool loadPicture(const QString& path);
 
