@@ -33,11 +33,7 @@ namespace {
 
 void ShowOnCard(TfrmSpielerAnzeige* card, const QString& player) {
     ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
-    card->ShowPlayer(player);
-    if (auto* picture = card->findChild<QWidget*>(QStringLiteral("Image1")))
-        picture->hide();
-    if (auto* path = card->findChild<QLabel*>(QStringLiteral("Label9")))
-        path->clear();
+    card->ShowImportedPlayer(player);
     // A failed save leaves the file as it was and the card open with the edits.
     for (;;) {
         if (card->exec() != 1)
