@@ -52,6 +52,9 @@ QByteArray toAnsi(const QString& text) {
         const auto it = high.find(c);
         if (it != high.end()) {
             out.append(it->second);
+        } else if (c >= 0xDC80 && c <= 0xDCFF) {
+            // A byte of a file name that was not UTF-8 (see Paths.h): the byte itself.
+            out.append(static_cast<char>(c - 0xDC00));
         } else {
             // A surrogate pair is one character and becomes one "?".
             if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())

@@ -1,20 +1,95 @@
 #include "platform/Paths.h"
 
 #include "platform/Ansi.h"
+#include "platform/TextFile.h"
+#include "platform/WendrakError.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QByteArrayView>
+#include <QHash>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <cstring>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace platform {
 namespace {
 
-std::filesystem::path fsPath(const QString& path) {
-    return std::filesystem::path(path.toStdString());
+constexpr char16_t kEscapeBase = 0xDC00; // a stray byte b reads as U+DC00 + b (b >= 0x80)
+
+bool isEscapedByte(const QString& text, qsizetype i) {
+    const char16_t c = text.at(i).unicode();
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF &&
+           (i == 0 || !text.at(i - 1).isHighSurrogate());
+}
+
+bool statPath(const QString& path, struct stat& info) {
+    return ::stat(nativePath(path).constData(), &info) == 0;
+}
+
+bool lstatPath(const QString& path, struct stat& info) {
+    return ::lstat(nativePath(path).constData(), &info) == 0;
+}
+
+QString joined(const QString& dir, const QString& name) {
+    return dir + (dir.endsWith(QLatin1Char('/')) ? "" : "/") + name;
+}
+
+struct Entry {
+    QString name;
+    bool folder = false;
+};
+
+// The entries of a folder in the order the system gives them; "." and ".." left out.
+QList<Entry> readFolder(const QString& dir) {
+    QList<Entry> entries;
+    DIR* d = ::opendir(nativePath(dir).constData());
+    if (!d)
+        return entries;
+    while (const dirent* e = ::readdir(d)) {
+        const qsizetype n = qsizetype(std::strlen(e->d_name));
+        if ((n == 1 && e->d_name[0] == '.') ||
+            (n == 2 && e->d_name[0] == '.' && e->d_name[1] == '.'))
+            continue;
+        Entry entry{nameFromNative(e->d_name, n), e->d_type == DT_DIR};
+        if (e->d_type == DT_LNK || e->d_type == DT_UNKNOWN) {
+            struct stat info {};
+            entry.folder = statPath(joined(dir, entry.name), info) && S_ISDIR(info.st_mode);
+        }
+        entries.append(entry);
+    }
+    ::closedir(d);
+    return entries;
+}
+
+// Folder (with trailing "/") -> upper-cased name -> the names on disk, while a cache lives.
+struct ListingCache {
+    int depth = 0;
+    QHash<QString, QHash<QString, QStringList>> folders;
+};
+ListingCache& listingCache() {
+    static ListingCache cache;
+    return cache;
+}
+
+QString cacheKey(const QString& folder) {
+    return folder.isEmpty() || folder == QLatin1String(".") ? QStringLiteral("./")
+                                                            : withTrailingSlash(folder);
+}
+
+const QHash<QString, QStringList>& cachedListing(const QString& dir) {
+    auto& folders = listingCache().folders;
+    const QString key = cacheKey(dir);
+    auto it = folders.find(key);
+    if (it == folders.end()) {
+        QHash<QString, QStringList> names;
+        for (const Entry& e : readFolder(dir))
+            names[ansiUpper(e.name)].append(e.name);
+        it = folders.insert(key, names);
+    }
+    return *it;
 }
 
 bool namesEqualIgnoringCase(const QString& a, const QString& b) {
@@ -24,17 +99,89 @@ bool namesEqualIgnoringCase(const QString& a, const QString& b) {
 // The entry of folder whose name equals name ignoring case; the exact name wins.
 QString findEntry(const QString& folder, const QString& name) {
     const QString dir = folder.isEmpty() ? QStringLiteral(".") : folder;
-    if (QFileInfo::exists(dir + (dir.endsWith(QLatin1Char('/')) ? "" : "/") + name))
+    struct stat info {};
+    if (lstatPath(joined(dir, name), info))
         return name;
-    const QStringList entries =
-        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString& entry : entries)
-        if (namesEqualIgnoringCase(entry, name))
-            return entry;
+    if (listingCache().depth > 0) {
+        const QStringList found = cachedListing(dir).value(ansiUpper(name));
+        return found.isEmpty() ? QString() : found.first();
+    }
+    for (const Entry& entry : readFolder(dir))
+        if (namesEqualIgnoringCase(entry.name, name))
+            return entry.name;
     return {};
 }
 
+void noteEntry(const QString& path, bool created) {
+    ListingCache& cache = listingCache();
+    if (cache.depth == 0)
+        return;
+    const auto it = cache.folders.find(cacheKey(extractFilePath(toSlashes(path))));
+    if (it == cache.folders.end())
+        return;
+    const QString name = extractFileName(path);
+    QStringList& names = (*it)[ansiUpper(name)];
+    names.removeAll(name);
+    if (created)
+        names.append(name);
+}
+
 } // namespace
+
+QByteArray nativePath(const QString& path) {
+    bool escaped = false;
+    for (qsizetype i = 0; i < path.size() && !escaped; ++i)
+        escaped = isEscapedByte(path, i);
+    if (!escaped)
+        return path.toUtf8();
+    QByteArray out;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (!isEscapedByte(path, i))
+            continue;
+        out += QStringView(path).mid(start, i - start).toUtf8();
+        out += char(path.at(i).unicode() - kEscapeBase);
+        start = i + 1;
+    }
+    out += QStringView(path).mid(start).toUtf8();
+    return out;
+}
+
+QString nameFromNative(const char* name, qsizetype size) {
+    if (QByteArrayView(name, size).isValidUtf8())
+        return QString::fromUtf8(name, size);
+    QString out;
+    qsizetype i = 0;
+    while (i < size) {
+        const auto lead = static_cast<unsigned char>(name[i]);
+        const qsizetype length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (i + length <= size && QByteArrayView(name + i, length).isValidUtf8()) {
+            out += QString::fromUtf8(name + i, length);
+            i += length;
+        } else {
+            out += QChar(char16_t(kEscapeBase + lead));
+            ++i;
+        }
+    }
+    return out;
+}
+
+FolderListingCache::FolderListingCache() {
+    ++listingCache().depth;
+}
+
+FolderListingCache::~FolderListingCache() {
+    if (--listingCache().depth == 0)
+        listingCache().folders.clear();
+}
+
+void noteEntryCreated(const QString& path) {
+    noteEntry(path, true);
+}
+
+void noteEntryRemoved(const QString& path) {
+    noteEntry(path, false);
+}
 
 QString toSlashes(const QString& path) {
     QString out = path;
@@ -105,11 +252,18 @@ QString resolvePath(const QString& path) {
 }
 
 bool fileExists(const QString& path) {
-    return QFileInfo(resolvePath(path)).isFile();
+    struct stat info {};
+    return statPath(resolvePath(path), info) && S_ISREG(info.st_mode);
 }
 
 bool folderExists(const QString& path) {
-    return QFileInfo(resolvePath(path)).isDir();
+    struct stat info {};
+    return statPath(resolvePath(path), info) && S_ISDIR(info.st_mode);
+}
+
+bool entryExists(const QString& path) {
+    struct stat info {};
+    return lstatPath(resolvePath(path), info);
 }
 
 QString pathForCreate(const QString& path) {
@@ -165,24 +319,16 @@ int compareListNames(const QString& a, const QString& b) {
 QStringList listFolder(const QString& folder, const QString& mask, ListKind kind,
                        bool includeHidden) {
     const QString dir = resolvePath(withTrailingSlash(folder));
-    QDir::Filters filters = QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;
-    switch (kind) {
-    case ListKind::Files:
-        filters |= QDir::Files;
-        break;
-    case ListKind::Folders:
-        filters |= QDir::Dirs;
-        break;
-    case ListKind::All:
-        filters |= QDir::Files | QDir::Dirs;
-        break;
-    }
     QStringList names;
-    for (const QString& name : QDir(dir.isEmpty() ? QStringLiteral(".") : dir).entryList(filters)) {
-        if (!includeHidden && isHiddenName(name))
+    for (const Entry& entry : readFolder(dir.isEmpty() ? QStringLiteral(".") : dir)) {
+        if (kind == ListKind::Files && entry.folder)
             continue;
-        if (matchesMask(name, mask))
-            names.append(name);
+        if (kind == ListKind::Folders && !entry.folder)
+            continue;
+        if (!includeHidden && isHiddenName(entry.name))
+            continue;
+        if (matchesMask(entry.name, mask))
+            names.append(entry.name);
     }
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return compareListNames(a, b) < 0; });
@@ -194,17 +340,16 @@ bool isHiddenName(const QString& name) {
 }
 
 bool isReadOnly(const QString& path) {
-    const QFileInfo info(resolvePath(path));
-    if (!info.exists())
+    const QString resolved = resolvePath(path);
+    struct stat info {};
+    if (!statPath(resolved, info))
         return false;
     // Root may write anything; a file without any write bit still counts as read-only.
-    const auto writeBits =
-        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-    return !(info.permissions() & writeBits) || !info.isWritable();
+    return !(info.st_mode & 0222) || ::access(nativePath(resolved).constData(), W_OK) != 0;
 }
 
 bool canCreateFilesIn(const QString& folder) {
-    const QByteArray probe = QFile::encodeName(withTrailingSlash(folder) + ".wendrak-probe");
+    const QByteArray probe = nativePath(withTrailingSlash(folder) + ".wendrak-probe");
     std::FILE* f = std::fopen(probe.constData(), "wb");
     if (!f)
         return false;
@@ -217,59 +362,80 @@ bool canCreateFilesIn(const QString& folder) {
 bool copyFile(const QString& from, const QString& to, bool failIfExists) {
     const QString source = resolvePath(from);
     const QString target = pathForCreate(to);
-    if (!QFileInfo(source).isFile())
+    if (!fileExists(source))
         return false;
-    if (QFileInfo::exists(target) && (failIfExists || isReadOnly(target)))
+    if (entryExists(target) && (failIfExists || isReadOnly(target)))
         return false;
-    std::error_code ec;
-    std::filesystem::copy_file(fsPath(source), fsPath(target),
-                               std::filesystem::copy_options::overwrite_existing, ec);
-    return !ec;
+    try {
+        writeFileBytes(target, readFileBytes(source));
+    } catch (const WendrakError&) {
+        return false;
+    }
+    return true;
 }
 
 bool deleteFile(const QString& path) {
     const QString target = resolvePath(path);
-    const QFileInfo info(target);
-    if (!info.isFile() || isReadOnly(target))
+    if (!fileExists(target) || isReadOnly(target))
         return false;
-    std::error_code ec;
-    return std::filesystem::remove(fsPath(target), ec) && !ec;
+    if (::unlink(nativePath(target).constData()) != 0)
+        return false;
+    noteEntryRemoved(target);
+    return true;
 }
 
 bool renameFile(const QString& from, const QString& to) {
     const QString source = resolvePath(from);
     const QString target = pathForCreate(to);
-    if (!QFileInfo::exists(source))
+    struct stat src {
+    }, dst{};
+    if (!lstatPath(source, src))
         return false;
     // Renaming onto an existing entry fails, unless it is the same entry in another case.
-    if (QFileInfo::exists(target) && QFileInfo(target) != QFileInfo(source))
+    if (lstatPath(target, dst) && (dst.st_dev != src.st_dev || dst.st_ino != src.st_ino))
         return false;
-    std::error_code ec;
-    std::filesystem::rename(fsPath(source), fsPath(target), ec);
-    return !ec;
+    if (::rename(nativePath(source).constData(), nativePath(target).constData()) != 0)
+        return false;
+    noteEntryRemoved(source);
+    noteEntryCreated(target);
+    return true;
 }
 
 bool createFolder(const QString& path) {
     const QString target = pathForCreate(path);
-    std::error_code ec;
-    return std::filesystem::create_directory(fsPath(target), ec) && !ec;
+    const QString bare =
+        target.endsWith(QLatin1Char('/')) && target.size() > 1 ? target.chopped(1) : target;
+    if (::mkdir(nativePath(bare).constData(), 0777) != 0)
+        return false;
+    noteEntryCreated(bare);
+    return true;
 }
 
 bool forceFolders(const QString& path) {
     const QString target = pathForCreate(path);
-    if (QFileInfo(target).isDir())
+    if (folderExists(target))
         return true;
-    std::error_code ec;
-    std::filesystem::create_directories(fsPath(target), ec);
-    return QFileInfo(target).isDir();
+    const QStringList parts = toSlashes(target).split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    QString current = target.startsWith(QLatin1Char('/')) ? QStringLiteral("/") : QString();
+    for (const QString& part : parts) {
+        current += part;
+        if (!folderExists(current))
+            createFolder(current);
+        current += QLatin1Char('/');
+    }
+    return folderExists(target);
 }
 
 bool removeFolder(const QString& path) {
     const QString target = resolvePath(path);
-    if (!QFileInfo(target).isDir())
+    if (!folderExists(target))
         return false;
-    std::error_code ec;
-    return std::filesystem::remove(fsPath(target), ec) && !ec;
+    const QString bare =
+        target.endsWith(QLatin1Char('/')) && target.size() > 1 ? target.chopped(1) : target;
+    if (::rmdir(nativePath(bare).constData()) != 0)
+        return false;
+    noteEntryRemoved(bare);
+    return true;
 }
 
 } // namespace platform

@@ -6,7 +6,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSet>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -40,7 +41,7 @@ bool writeAll(int fd, const char* data, qsizetype size) {
 class ExactFile {
 public:
     explicit ExactFile(const QString& path)
-        : m_fd(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC)) {
+        : m_fd(::open(nativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {
         struct stat info {};
         if (m_fd >= 0 && (::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode))) {
             ::close(m_fd);
@@ -76,22 +77,51 @@ private:
     qsizetype m_size;
 };
 
-// Opens an existing file for reading; throws naming the file when it is missing or locked.
-void openForReading(QFile& file, const QString& path) {
-    file.setFileName(resolvePath(path));
-    if (!QFileInfo(file.fileName()).isFile())
-        throw WendrakError(
-            QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
-    if (!file.open(QIODevice::ReadOnly))
+// Opens an existing file for reading; throws naming the file when it is missing, locked or
+// not a plain file (a named pipe would block the reader for ever, a device never end).
+void openForReading(QFile& file, const QString& path, const QString& notAFile) {
+    const QString resolved = resolvePath(path);
+    const int fd = ::open(nativePath(resolved).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        struct stat info {};
+        if (errno == ENOENT || errno == ENOTDIR ||
+            ::stat(nativePath(resolved).constData(), &info) != 0 || S_ISDIR(info.st_mode))
+            throw WendrakError(
+                QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+    }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        if (S_ISDIR(info.st_mode))
+            throw WendrakError(
+                QStringLiteral("Die Datei \"%1\" wurde nicht gefunden.").arg(shown(path)));
+        throw WendrakError(notAFile.arg(shown(path)));
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden.").arg(shown(path)));
+    }
+}
+
+// Leftovers of a replace that was interrupted (power cut, killed process): the temporary
+// file beside its target and the run's write probe. Only names of that exact form count.
+bool isInterruptedReplace(const QString& name) {
+    if (name == QLatin1String(".wendrak-probe"))
+        return true;
+    static const QRegularExpression pattern(
+        QStringLiteral("^.+\\.(ply|plx|csv|txt|sgp|ini|html?)\\.[A-Za-z0-9]{6}$"),
+        QRegularExpression::CaseInsensitiveOption);
+    return pattern.match(name).hasMatch();
 }
 
 } // namespace
 
 QByteArray readFileBytes(const QString& path) {
     QFile file;
-    openForReading(file, path);
+    openForReading(file, path, QStringLiteral("Die Datei \"%1\" ist keine gewöhnliche Datei."));
     return file.readAll();
 }
 
@@ -106,7 +136,7 @@ QByteArray readRecordFile(const QString& path, qsizetype size) {
     }
     // Other spellings, and the errors, go the ordinary way.
     QFile file;
-    openForReading(file, path);
+    openForReading(file, path, QStringLiteral("Die Datei \"%1\" ist keine Spielerdatei."));
     QByteArray bytes = file.read(size);
     if (bytes.size() < size)
         throw WendrakError(QStringLiteral("Die Datei \"%1\" ist zu kurz oder beschädigt: "
@@ -125,9 +155,22 @@ bool holdsBytes(const QString& path, const QByteArray& bytes) {
     return exact.read(content.data(), content.size()) == content.size() && content == bytes;
 }
 
+void removeInterruptedReplaces(const QString& folder) {
+    // Once per folder and process: a replace of this process never leaves its temporary
+    // file behind unless the process dies, and then the next process cleans up.
+    static QSet<QString> cleaned;
+    const QString dir = withTrailingSlash(resolvePath(withTrailingSlash(folder)));
+    if (cleaned.contains(dir))
+        return;
+    cleaned.insert(dir);
+    for (const QString& name : listFolder(dir, QStringLiteral("*"), ListKind::Files, true))
+        if (isInterruptedReplace(name) && ::unlink(nativePath(dir + name).constData()) == 0)
+            noteEntryRemoved(dir + name);
+}
+
 void writeFileBytes(const QString& path, const QByteArray& bytes) {
     const QString target = pathForCreate(path);
-    const QByteArray targetName = QFile::encodeName(target);
+    const QByteArray targetName = nativePath(target);
     const auto fail = [&path]() {
         return WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(shown(path)));
@@ -142,6 +185,9 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
             throw WendrakError(
                 QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(shown(path)));
     }
+
+    const QString folder = extractFilePath(target);
+    removeInterruptedReplaces(folder.isEmpty() ? QStringLiteral("./") : folder);
 
     // Write beside the target, then rename over it: a failure never leaves half a file.
     QByteArray tmpName = targetName + ".XXXXXX";
@@ -158,6 +204,7 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
         ::unlink(tmpName.constData());
         throw fail();
     }
+    noteEntryCreated(target);
 }
 
 QStringList readAnsiLines(const QString& path) {
@@ -220,7 +267,7 @@ void AnsiLineWriter::create(const QString& path) {
     if (isReadOnly(m_path))
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(shown(m_path)));
-    m_file = std::fopen(QFile::encodeName(m_path).constData(), "wb");
+    m_file = std::fopen(nativePath(m_path).constData(), "wb");
     if (!m_file)
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht erstellt werden.").arg(shown(m_path)));

@@ -10,7 +10,8 @@
 
 namespace platform {
 
-// Reads a whole file; throws WendrakError naming the file when it cannot be read.
+// Reads a whole file; throws WendrakError naming the file when it cannot be read or is not
+// a plain file (a named pipe or a device is never opened for reading as a file).
 QByteArray readFileBytes(const QString& path);
 // Reads exactly size bytes from the start of a record file (a longer file is fine); the
 // path as given is tried before the case-insensitive lookup. Throws
@@ -20,7 +21,11 @@ QByteArray readRecordFile(const QString& path, qsizetype size);
 // bytes; a writer that would replace it with the same bytes can leave it alone.
 bool holdsBytes(const QString& path, const QByteArray& bytes);
 // Replaces the file whole (see above); throws WendrakError naming the file on failure.
+// The first write into a folder removes what interrupted replaces left there.
 void writeFileBytes(const QString& path, const QByteArray& bytes);
+// Removes the temporary files of interrupted replaces from folder (once per process and
+// folder); for callers that empty a folder without writing into it.
+void removeInterruptedReplaces(const QString& folder);
 
 // Text files in Windows-1252 with CR LF: lines without their line ends (CR LF, LF or CR).
 QStringList readAnsiLines(const QString& path);

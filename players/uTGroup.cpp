@@ -49,10 +49,6 @@ void makeWritable(const QString& path) {
     file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
 }
 
-bool entryExists(const QString& path) {
-    return platform::fileExists(path) || platform::folderExists(path);
-}
-
 void walk(const QString& folder, const QString& fileMask, QStringList& list,
           QSet<QString>& visited) {
     const QString resolved = platform::resolvePath(folder);
@@ -82,6 +78,15 @@ void walk(const QString& folder, const QString& fileMask, QStringList& list,
 QString PlayerNotFoundText(const QString& fileName) {
     return QStringLiteral("Warnung !!!\r\nDer Spieler: ") + fileName + QStringLiteral("\r\n") +
            QStringLiteral("wurde nicht im Spielerstamm gefunden.");
+}
+
+QString MemberNotLoadedText(const MemberNotLoaded& member) {
+    if (!member.copyFailed)
+        return PlayerNotFoundText(member.fileName);
+    return QStringLiteral("Warnung !!!\r\nDer Spieler: ") + member.fileName +
+           QStringLiteral("\r\n") +
+           QStringLiteral("konnte nicht in das aktuelle Spiel kopiert werden und wurde nicht "
+                          "geladen.");
 }
 
 QStringList TGroup::ReadGroupFile(const QString& folder) const {
@@ -196,6 +201,7 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
 }
 
 QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress& progress) const {
+    const platform::FolderListingCache cache;
     const QString dir = platform::withTrailingSlash(folder);
     QStringList entries;
     ListFilesRecursive(dir + QStringLiteral("*.ply"), entries);
@@ -211,7 +217,9 @@ QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress&
         int done = 0;
         for (const QString& entry : entries) {
             ++done;
-            if (entry.startsWith(kFolderMarker) || !platform::fileExists(entry))
+            // Whatever the walk listed is read, so that a pipe or a device named like a
+            // player is reported rather than left out.
+            if (entry.startsWith(kFolderMarker) || !platform::entryExists(entry))
                 continue;
             const SpielerTyp player = readPlayerFile(platform::resolvePath(entry));
             result.append(GetPlayerCategory(player) + platform::extractFileName(entry));
@@ -230,13 +238,16 @@ QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress&
     return result;
 }
 
-QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupFile,
-                                     const QString& target) const {
+QList<MemberNotLoaded> TGroup::LoadGroupPlayers(const QString& store, const QString& groupFile,
+                                                const QString& target) const {
+    // Every lookup below would otherwise read the store or the target folder again.
+    const platform::FolderListingCache cache;
     const QString storeDir = platform::withTrailingSlash(store);
     const QString targetDir = platform::withTrailingSlash(target);
 
     if (platform::folderExists(targetDir)) {
         const QString resolved = platform::withTrailingSlash(platform::resolvePath(targetDir));
+        platform::removeInterruptedReplaces(resolved);
         const QStringList old = platform::listFolder(resolved, QStringLiteral("*.ply"),
                                                      platform::ListKind::Files, true);
         for (const QString& name : old)
@@ -245,29 +256,32 @@ QStringList TGroup::LoadGroupPlayers(const QString& store, const QString& groupF
         platform::forceFolders(targetDir);
     }
 
-    QStringList missing;
+    QList<MemberNotLoaded> notLoaded;
     const QStringList members = ReadGroupFile(platform::extractFilePath(groupFile));
     for (const QString& line : members) {
         const QString source = storeDir + platform::toSlashes(line);
         if (IsUnsafeMemberName(line) || !platform::fileExists(source)) {
-            missing.append(line);
+            notLoaded.append({line, false});
             continue;
         }
-        CopyToFreeName(platform::resolvePath(source), targetDir, platform::extractFileName(line));
+        if (CopyToFreeName(platform::resolvePath(source), targetDir,
+                           platform::extractFileName(line))
+                .isEmpty())
+            notLoaded.append({line, true});
     }
-    return missing;
+    return notLoaded;
 }
 
 QString TGroup::CopyToFreeName(const QString& source, const QString& targetFolder,
                                const QString& fileName) {
     const QString dir = platform::withTrailingSlash(targetFolder);
     QString destination = dir + fileName;
-    if (entryExists(destination)) {
+    if (platform::entryExists(destination)) {
         const QString stem = platform::changeFileExt(fileName, QString());
         for (int n = 1;; ++n) {
             destination =
                 dir + stem + QLatin1Char('_') + QString::number(n) + QStringLiteral(".ply");
-            if (!entryExists(destination))
+            if (!platform::entryExists(destination))
                 break;
         }
     }

@@ -4,6 +4,7 @@
 // with "/" or "\" as separator and a trailing separator.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -12,6 +13,16 @@ struct SpielerTyp;
 
 // The text of the box that names a group member not found in the store.
 QString PlayerNotFoundText(const QString& fileName);
+
+// A group member that a load did not put into the target folder: not found in the store, or
+// found but not copied (a full disk, a folder without write permission).
+struct MemberNotLoaded {
+    QString fileName;
+    bool copyFailed = false;
+    bool operator==(const MemberNotLoaded&) const = default;
+};
+// The warning box's text for such a member; the same box as for a missing one.
+QString MemberNotLoadedText(const MemberNotLoaded& member);
 
 class TGroup {
 public:
@@ -41,13 +52,15 @@ public:
     // folder + "x.txt" also when a player file cannot be read (the error then passes on).
     QStringList BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
     // Empties target of its player files and copies the group's members from store into
-    // it. Returns the members that were not found (in order), for the caller to report.
-    QStringList LoadGroupPlayers(const QString& store, const QString& groupFile,
-                                 const QString& target) const;
+    // it, each whole or not at all. Returns the members that were not found or could not
+    // be copied (in order), for the caller to report.
+    QList<MemberNotLoaded> LoadGroupPlayers(const QString& store, const QString& groupFile,
+                                            const QString& target) const;
 
     // Copies source into targetFolder under fileName, or, when that is taken, under the
     // stem of fileName + "_" + the smallest free number from 1 + ".ply". Never replaces a
-    // file. Returns the path written, or "" when the copy failed.
+    // file; a failed copy leaves nothing behind. Returns the path written, or "" when the
+    // copy failed.
     static QString CopyToFreeName(const QString& source, const QString& targetFolder,
                                   const QString& fileName);
     // Deletes a player file, read-only or not (a game folder must be emptied completely).

@@ -5,13 +5,20 @@
 
 #include "platform/ui/MessageBoxes.h"
 
-void ShowPlayerNotFound(QWidget* parent, const QString& fileName) {
-    QString text = PlayerNotFoundText(fileName);
+namespace {
+
+void showWarning(QWidget* parent, QString text) {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     platform::showMessage(parent, text);
 }
 
-void ShowPlayersNotFound(QWidget* parent, const QStringList& fileNames) {
-    for (const QString& name : fileNames)
-        ShowPlayerNotFound(parent, name);
+} // namespace
+
+void ShowPlayerNotFound(QWidget* parent, const QString& fileName) {
+    showWarning(parent, PlayerNotFoundText(fileName));
+}
+
+void ShowPlayersNotFound(QWidget* parent, const QList<MemberNotLoaded>& members) {
+    for (const MemberNotLoaded& member : members)
+        showWarning(parent, MemberNotLoadedText(member));
 }

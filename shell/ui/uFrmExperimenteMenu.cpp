@@ -180,7 +180,7 @@ void TfrmExperimenteMenu::btnOkClick() {
         platform::guarded(this, [this, &loaded] {
             ui->lblCurrentPath->setText(platform::extractFilePath(AuswahlDatei));
             const QString data = platform::withTrailingSlash(Umgebung->WendrakPath());
-            const QStringList missing =
+            const auto missing =
                 Gruppe.LoadGroupPlayers(data + QStringLiteral("SpielerStamm/"), AuswahlDatei,
                                         data + QStringLiteral("Aktuelles Spiel/"));
             ShowPlayersNotFound(this, missing);

@@ -9,7 +9,9 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <tuple>
 
@@ -41,7 +43,7 @@ protected:
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
     // Loads the group file with these bytes from "Eigene Gruppen/G" into the game folder.
-    QStringList loadGroup(const QByteArray& groupFile) {
+    QList<MemberNotLoaded> loadGroup(const QByteArray& groupFile) {
         root.write("Wendrak/Eigene Gruppen/G/group.sgp", groupFile);
         return group.LoadGroupPlayers(store(), root.programFolder() + "Eigene Gruppen/G/group.sgp",
                                       game());
@@ -137,13 +139,38 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
     QFile::setPermissions(game() + "Geschuetzt.PLY", QFile::ReadOwner | QFile::ReadUser);
     root.write("Wendrak/Aktuelles Spiel/notiz.txt", "bleibt");
 
-    EXPECT_EQ(loadGroup("Fehlt.ply\r\nAnna.ply\r\nBob.ply\r\nAnna.ply\r\nAuchWeg.ply\r\n"),
-              QStringList({"Fehlt.ply", "AuchWeg.ply"}));
+    // A member in other capitals is numbered after the copies made before it.
+    EXPECT_EQ(
+        loadGroup("Fehlt.ply\r\nAnna.ply\r\nBob.ply\r\nAnna.ply\r\nAuchWeg.ply\r\nANNA.PLY\r\n"),
+        QList<MemberNotLoaded>({{"Fehlt.ply"}, {"AuchWeg.ply"}}));
     EXPECT_EQ(QDir(game()).entryList(QDir::Files, QDir::Name),
-              QStringList({"Anna.ply", "Anna_1.ply", "Bob.ply", "notiz.txt"}));
+              QStringList({"ANNA_2.ply", "Anna.ply", "Anna_1.ply", "Bob.ply", "notiz.txt"}));
     EXPECT_EQ(bytes(game() + "Anna_1.ply"), bytes(store() + "Anna.ply"));
     EXPECT_EQ(PlayerNotFoundText("Fehlt.ply"),
               "Warnung !!!\r\nDer Spieler: Fehlt.ply\r\nwurde nicht im Spielerstamm gefunden.");
+}
+
+// A full disk mid-copy: the copy goes whole or not at all, and the member is reported.
+TEST_F(GroupTest, AMemberThatCannotBeCopiedIsReportedAndLeavesNoPartialPlayer) {
+    addPlayer("SpielerStamm/Anna.ply");
+    addPlayer("SpielerStamm/Bob.ply");
+    root.write("Wendrak/Eigene Gruppen/G/group.sgp", "Anna.ply\r\nFehlt.ply\r\nBob.ply\r\n");
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 1000; // files stop growing at 1000 bytes, as on a full disk
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto notLoaded = group.LoadGroupPlayers(
+        store(), root.programFolder() + "Eigene Gruppen/G/group.sgp", game());
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_EQ(notLoaded,
+              QList<MemberNotLoaded>({{"Anna.ply", true}, {"Fehlt.ply"}, {"Bob.ply", true}}));
+    EXPECT_EQ(QDir(game()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    EXPECT_EQ(MemberNotLoadedText(notLoaded.first()),
+              "Warnung !!!\r\nDer Spieler: Anna.ply\r\nkonnte nicht in das aktuelle Spiel "
+              "kopiert werden und wurde nicht geladen.");
 }
 
 TEST_F(GroupTest, MemberLinesOutsideTheStoreAreTreatedAsMissing) {
@@ -154,7 +181,7 @@ TEST_F(GroupTest, MemberLinesOutsideTheStoreAreTreatedAsMissing) {
     writePlayerFile(absolute, player("Fremd"));
     EXPECT_EQ(
         loadGroup(("..\\Draussen.ply\r\nSub/../../Draussen.ply\r\n" + absolute + "\r\n").toUtf8()),
-        QStringList({"..\\Draussen.ply", "Sub/../../Draussen.ply", absolute}));
+        QList<MemberNotLoaded>({{"..\\Draussen.ply"}, {"Sub/../../Draussen.ply"}, {absolute}}));
     EXPECT_TRUE(QDir(game()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(TGroup::IsUnsafeMemberName("C:\\Spiel\\Anna.ply") &&
                 !TGroup::IsUnsafeMemberName("Anna..ply"));

@@ -10,7 +10,10 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace platform;
 
@@ -185,4 +188,63 @@ TEST(IniFileTest, KeysIgnoreCaseValuesStayRawAndCommentsSurvive) {
     EXPECT_FALSE(text.contains("\n\n") || text.replace("\r\n", "").contains('\n'));
     IniFile missing(t.root() + "nicht-da.ini");
     EXPECT_EQ(missing.readString("A", "B", "C"), "C");
+}
+
+// A name copied from a Latin-1 system ("J\xfcrgen.ply") is listed, opens under the name it
+// was listed by and is written back under its own bytes.
+TEST(PathsTest, NamesThatAreNotUtf8AreListedByANameThatOpensThemAgain) {
+    TempRoot t;
+    const QByteArray folder = QFile::encodeName(t.programFolder() + "SpielerStamm/");
+    std::FILE* f = std::fopen((folder + "J\xfcrgen.ply").constData(), "wb");
+    ASSERT_TRUE(f);
+    std::fputs("Spieler", f);
+    std::fclose(f);
+
+    const QStringList names = listFolder(t.programFolder() + "spielerstamm", "*.ply");
+    ASSERT_EQ(names.size(), 1);
+    const QString listed = t.programFolder() + "SpielerStamm/" + names.first();
+    EXPECT_EQ(readFileBytes(listed), "Spieler");
+    EXPECT_TRUE(fileExists(t.programFolder() + "spielerstamm/" + names.first().toUpper()));
+    EXPECT_EQ(nativePath(names.first()), QByteArray("J\xfcrgen.ply"));
+    writeFileBytes(t.root() + names.first(), "Kopie");
+    std::FILE* copy = std::fopen((QFile::encodeName(t.root()) + "J\xfcrgen.ply").constData(), "rb");
+    EXPECT_TRUE(copy);
+    if (copy)
+        std::fclose(copy);
+    // Result files hold the name in Windows-1252, where the byte means what it meant there.
+    EXPECT_EQ(toAnsi(names.first()), QByteArray("J\xfcrgen.ply"));
+}
+
+// A named pipe would block a reader for ever and a device never ends: neither is read.
+TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
+    TempRoot t;
+    const QString pipe = t.programFolder() + "Aktuelles Spiel/Rohr.ply";
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString device = t.programFolder() + "Aktuelles Spiel/Geraet.ply";
+    ASSERT_TRUE(QFile::link("/dev/zero", device));
+    for (const QString& path : {pipe, device}) {
+        try {
+            readRecordFile(path, 2400);
+            ADD_FAILURE() << "read " << path.toStdString();
+        } catch (const WendrakError& e) {
+            EXPECT_EQ(e.message(), QString("Die Datei \"%1\" ist keine Spielerdatei.").arg(path));
+        }
+    }
+    EXPECT_THROW(readFileBytes(pipe), WendrakError);
+}
+
+// A replace that was killed leaves its temporary file; the next write into that folder, or
+// emptying it, removes such files and nothing else.
+TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
+    TempRoot t;
+    const QStringList leftovers = {"Anna.PLY.abc123", "Runde_7.csv.Xy12Z9", ".wendrak-probe",
+                                   "group.sgp.q1W2e3"};
+    const QStringList kept = {"Anna.ply.backup1", "notiz.abc123", "Bild.jpg.Xy12Z9"};
+    for (const QString& name : leftovers + kept)
+        t.write("Debug/" + name, "x");
+    writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu");
+    QStringList expected = kept + QStringList{"Runde_1.csv"};
+    std::sort(expected.begin(), expected.end(),
+              [](const QString& a, const QString& b) { return compareListNames(a, b) < 0; });
+    EXPECT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true), expected);
 }
