@@ -7,6 +7,8 @@
 //   wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]
 //   wendrak-headless test FILE
 //   wendrak-headless traits FILE
+// Exit codes: 0 done, 1 an error (German message on stderr), 64 a wrong call, 74 the output
+// could not be written.
 #include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
@@ -252,11 +254,14 @@ int testCommand(const Args& a) {
     if (a.positional.size() != 1)
         return usage();
     const QString file = QFileInfo(a.positional[0]).absoluteFilePath();
-    TestAgainstDefector(file, true);
-    TestRepeatedExploitation(file, true);
-    TestAgainstCooperator(file, true);
-    ComputePeacefulness(file, true);
-    const SpielerTyp p = readPlayerFile(file);
+    SpielerTyp p = readPlayerFile(file);
+    TestAgainstDefector(p, true);
+    TestRepeatedExploitation(p, true);
+    TestAgainstCooperator(p, true);
+    ComputePeacefulness(p, true);
+    // A ".plx" player is read-only: its measures are shown, never stored.
+    if (!IsReadOnlyPlayerName(file))
+        writePlayerFile(file, p);
     out(QStringLiteral("ErgebnisGegenD=%1").arg(p.ErgebnisGegenD));
     out(QStringLiteral("ErgebnisNachEntgegenkommen=%1").arg(p.ErgebnisNachEntgegenkommen));
     out(QStringLiteral("ErgebnisGegenK=%1").arg(p.ErgebnisGegenK));
@@ -283,9 +288,7 @@ int traitsCommand(const Args& a) {
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+int runArgs(int argc, char** argv) {
     if (argc < 2)
         return usage();
     const QString command = QString::fromLocal8Bit(argv[1]);
@@ -306,4 +309,17 @@ int main(int argc, char** argv) {
         return 1;
     }
     return usage();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const int result = runArgs(argc, argv);
+    // Output that never arrived (a full disk, a closed pipe) makes the call fail: a script
+    // must not take a missing result for a successful one.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err(QStringLiteral("Fehler: Die Ausgabe kann nicht geschrieben werden."));
+        return result == 0 ? 74 : result;
+    }
+    return result;
 }

@@ -13,8 +13,10 @@ protected:
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Kai.ply", uniformPlayer(10));
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Dora.ply", allD());
     }
-    int headless(QStringList args) {
+    int headless(QStringList args, const QString& outputFile = {}) {
         QProcess process;
+        if (!outputFile.isEmpty())
+            process.setStandardOutputFile(outputFile);
         process.start(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless",
                       args << "--root" << root.root());
         const bool finished = process.waitForFinished(60000);
@@ -59,6 +61,21 @@ TEST_F(TournamentHeadless, PlayPrintsTheGameOutputsByName) {
                                   "anzDK=10", "anzKD=0", "AnzNKK=0", "intSozEffQualTmp=0",
                                   "ErhalteneDienste1=10", "ErwieseneDienste1=0",
                                   "ErhalteneDienste2=0", "ErwieseneDienste2=10"}));
+}
+
+TEST_F(TournamentHeadless, OutputThatCannotBeWrittenFailsTheCall) {
+    EXPECT_EQ(headless({"play", "Dora", "Kai", "--rounds", "10"}, "/dev/full"), 74);
+    EXPECT_TRUE(errors.contains("Die Ausgabe kann nicht geschrieben werden."))
+        << errors.toStdString();
+}
+
+TEST_F(TournamentHeadless, TestRunsOnAReadOnlyPlayerShowTheMeasuresAndLeaveTheFile) {
+    const QString plx = root.programFolder() + "SpielerStamm/Dora.plx";
+    writePlayerFile(plx, allD());
+    const QByteArray before = root.read("Wendrak/SpielerStamm/Dora.plx");
+    ASSERT_EQ(headless({"test", plx}), 0) << errors.toStdString();
+    EXPECT_TRUE(lines.contains("ErgebnisGegenK=5000")) << lines.join('|').toStdString();
+    EXPECT_EQ(root.read("Wendrak/SpielerStamm/Dora.plx"), before);
 }
 
 } // namespace
