@@ -138,9 +138,14 @@ int TfrmTXTAusgabeHTML::ShowHtmlPage(const QString& FileName, int ColorA, int Co
     const QString candidate = FindPageCandidate(FileName);
     if (!candidate.isEmpty()) {
         ui->pnlMain->resize(ui->pnlMain->width(), Height == -1 ? kDefaultPanelHeight : Height);
+        // The browser reports its history while it loads; the mode of this page decides.
+        MitNavigation = CloseMode;
+        if (!MitNavigation) {
+            ui->btnPrev->setVisible(false);
+            ui->btnNext->setVisible(false);
+        }
         ui->brwHTML->setSource(QUrl::fromLocalFile(candidate));
         ui->pnlNavigate->setVisible(true);
-        MitNavigation = CloseMode;
         ui->btnClose->setText(ButtonCaption);
         result = exec();
         ForgetHelpContext();

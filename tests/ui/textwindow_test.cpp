@@ -109,16 +109,18 @@ private slots:
         });
         QCOMPARE(w.ShowHtmlPage(index, 0xE7, 0x80, -1, "B&eenden", true, 0), 1);
         QCOMPARE(seen, (QStringList{"00", "10", "Inhaltsverzeichnis.html", "01"}));
-        // Without navigation, on the same window, following links and going back shows none.
+        // Without navigation, on the same window: none on opening (a link was followed on
+        // the page before), none after following links and going back.
         seen.clear();
         whileShown(w, [&] {
+            seen << buttons();
             w.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
             seen << buttons();
             w.brwHTML()->backward();
             seen << buttons();
         });
         w.ShowHtmlPage(index, 0x800000, 0, 420, "&Ok", false, 0);
-        QCOMPARE(seen, (QStringList{"00", "00"}));
+        QCOMPARE(seen, (QStringList{"00", "00", "00"}));
     }
 };
 
