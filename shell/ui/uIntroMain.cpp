@@ -9,6 +9,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 
+#include <QEvent>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPixmap>
@@ -27,6 +28,7 @@ QFont headingFont(int pixels) {
 TfrmIntroMain::TfrmIntroMain(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmIntroMain) {
     ui->setupUi(this);
     connect(ui->btnStart, &QPushButton::clicked, this, [this] { done(1); });
+    ui->lblHead->installEventFilter(this);
     FormCreate();
 }
 
@@ -64,6 +66,18 @@ void TfrmIntroMain::FormCreate() {
     if (!picture.isNull())
         ui->Image1->setPixmap(QPixmap::fromImage(
             picture.scaled(ui->Image1->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+}
+
+// The farewell moves the heading to the right; it wraps within what is left of its panel
+// instead of running past the panel's edge.
+bool TfrmIntroMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ui->lblHead && event->type() == QEvent::Move) {
+        constexpr int margin = 10;
+        const int width = ui->lblHead->parentWidget()->width() - margin - ui->lblHead->x();
+        if (width > 0 && width != ui->lblHead->width())
+            ui->lblHead->resize(width, ui->lblHead->height());
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmIntroMain::keyPressEvent(QKeyEvent* event) {

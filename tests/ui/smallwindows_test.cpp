@@ -94,6 +94,19 @@ private slots:
         QCOMPARE(execDoing(intro, shiftThenX), 1);
     }
 
+    // The farewell puts a longer text into the heading and moves it right and down.
+    void intro_headingShowsItsWholeTextWhereverTheFarewellMovesIt() {
+        TfrmIntroMain intro;
+        QLabel* head = intro.lblHead();
+        head->setText(QString::fromUtf8(
+            "Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich Ihres Lebens erfreuen."));
+        head->move(head->x() + 20, head->y() + 60);
+        intro.show();
+        const QWidget* panel = head->parentWidget();
+        QVERIFY(panel->rect().contains(head->geometry()));
+        QVERIFY(head->heightForWidth(head->width()) <= head->height());
+    }
+
     // No command shows these three; start-up makes them, so only their closing is kept.
     void startPictureAuthorPageAndFolderChooser_closeWith1() {
         TempRoot root;
