@@ -35,10 +35,6 @@ PayoffTable PayoffTable::fromSettings(const TApplicationEnviroment* settings) {
     return t;
 }
 
-void ApplyPayoff(ZugTyp& round, const TApplicationEnviroment* settings) {
-    ApplyPayoff(round, PayoffTable::fromSettings(settings));
-}
-
 std::int32_t ConsensusFlag(const SpielerTyp& player) {
     const SituationTyp* s = player.Situationen;
     const bool typ = player.Spielertyp == 3 || player.Spielertyp == 4;

@@ -63,8 +63,6 @@ inline void ApplyPayoff(ZugTyp& round, const PayoffTable& pay) {
     round.Punkte1 = pay.Punkte1[HeldOut(round.Zug1)][HeldOut(round.Zug2)];
     round.Punkte2 = pay.Punkte2[HeldOut(round.Zug1)][HeldOut(round.Zug2)];
 }
-// The same with the matrix of a settings object; null settings give the built-in points.
-void ApplyPayoff(ZugTyp& round, const TApplicationEnviroment* settings);
 
 // ---- standing and situation ------------------------------------------------------------
 
@@ -84,12 +82,11 @@ struct RoundStep {
 
 namespace rules_detail {
 
-// The next standing by [standing + 1][player 1 held out][player 2 held out]: one-sided D
-// under an even standing exploits; under an uneven one only the paying back changes it.
+// The next standing by [standing + 1][player 1 held out][player 2 held out].
 constexpr std::int32_t NextState[3][2][2] = {
-    {{-1, 0}, {-1, -1}},
-    {{0, 1}, {-1, 0}},
-    {{1, 1}, {0, 1}},
+    {{-1, 0}, {-1, -1}}, // -1: only K against D pays back
+    {{0, 1}, {-1, 0}},   //  0: one-sided D exploits
+    {{1, 1}, {0, 1}},    // +1: only D against K pays back
 };
 
 // Entry of the situation code seen by a player: first letter from the standing as this

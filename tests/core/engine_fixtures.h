@@ -1,6 +1,6 @@
 // Small builders of player records for the engine tests (profiles that give way or hold out
 // per situation, automata with fixed move lists), the message of an expected error, and
-// PlayGame in its form with one parameter per output.
+// the forms of ApplyPayoff and PlayGame that the program itself does not use.
 #pragma once
 
 #include "engine/WendrakCalc.h"
@@ -51,6 +51,11 @@ QString errorOf(Call call) {
         return e.message();
     }
     return "(kein Fehler)";
+}
+
+// ApplyPayoff with the matrix of a settings object; null settings give the built-in points.
+inline void ApplyPayoff(ZugTyp& round, const TApplicationEnviroment* settings) {
+    ApplyPayoff(round, PayoffTable::fromSettings(settings));
 }
 
 // PlayGame with every output as a parameter of its own; each is set afresh, to 0 when the
