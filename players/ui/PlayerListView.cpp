@@ -61,6 +61,8 @@ void RemoveSelectedRows(QTreeWidget* list) {
 void MakeListGrey(QTreeWidget* list) {
     QPalette pal = list->palette();
     pal.setColor(QPalette::Base, GradientWidget::fromBgr(colours::clSilver));
+    // Disabled text stays readable on the grey.
+    pal.setColor(QPalette::Disabled, QPalette::Text, GradientWidget::fromBgr(colours::clGray));
     list->setPalette(pal);
 }
 

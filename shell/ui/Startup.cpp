@@ -7,6 +7,7 @@
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ErrorReport.h"
+#include "players/ui/uAutomaten.h"
 #include "players/ui/uNeuerSpieler.h"
 #include "players/ui/uPLYAendern.h"
 #include "players/ui/uPLYSpielerauswahl.h"
@@ -57,6 +58,7 @@ QWidget* (*const kStartupOrder[])() = {
     create<TfrmStart>,
     create<TfrmNeuerSpieler>,
     create<TfrmAutor>,
+    create<TfrmAutomaten>,
     create<TfrmDirectory>,
     create<TfrmQXRProba>,
     create<TfrmDravolenzMain_New>,

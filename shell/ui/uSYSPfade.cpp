@@ -3,11 +3,13 @@
 
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/ProgramPath.h"
+#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "ui_uSYSPfade.h"
 
+#include <QLineEdit>
 #include <QShowEvent>
 
 TfrmPfade::TfrmPfade(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmPfade) {
@@ -23,6 +25,14 @@ void TfrmPfade::FormCreate() {
     Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
     CentrePanelInFrame(ui->pnlMNUHauptmenue, ui->pnlRahmen, CoverScreenInBlack(this).size(), 15);
     ui->JvGradient2->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
+    // The shaded folders stay readable on the edits' grey.
+    for (QLineEdit* shaded :
+         {ui->wendrakpath, ui->WendrakTextPath, ui->PelkamExportPath, ui->PelkamPath}) {
+        QPalette palette = shaded->palette();
+        palette.setColor(QPalette::Disabled, QPalette::Text,
+                         GradientWidget::fromBgr(colours::clGray));
+        shaded->setPalette(palette);
+    }
     // "&Suchen" offers no folder browser; the folders are typed.
     connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOKClick(); });
 }

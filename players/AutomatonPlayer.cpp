@@ -1,0 +1,90 @@
+// Automaton players (see AutomatonPlayer.h).
+#include "players/AutomatonPlayer.h"
+
+#include "platform/NameCheck.h"
+#include "platform/WendrakError.h"
+
+namespace {
+
+std::int32_t typeNumber(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (!ok)
+        throw WendrakError(
+            QStringLiteral(
+                "Der Typ „%1“ ist keine ganze Zahl. Der Automat wurde nicht gespeichert.")
+                .arg(text));
+    return value;
+}
+
+} // namespace
+
+SpielerTyp BuildAutomatonPlayer(const AutomatonInput& input) {
+    SpielerTyp p = zeroedPlayer();
+    p.Name.set(input.Name);
+    p.Alter.set(input.Alter);
+    p.Geschlecht.set(input.Geschlecht);
+    p.Nationalitaet.set(input.Nationalitaet);
+    p.Motto.set(input.Motto);
+    if (!platform::IsUsableFileName(p.Name.get()))
+        throw WendrakError(platform::UnusableNameMessage() +
+                           QStringLiteral(" Der Automat wurde nicht gespeichert."));
+
+    for (SituationTyp& s : p.Situationen)
+        s = SituationTyp{-1, -1, -1};
+    for (int i = 0; i < SituationCount; ++i) {
+        p.Automat[i].Position = 0;
+        for (int m = 1; m <= 3; ++m)
+            p.Automat[i].setZug(m, input.Zuege[static_cast<size_t>(i)][static_cast<size_t>(m - 1)]);
+    }
+    p.Dateiname.set(p.Name.get() + QStringLiteral(".PLY"));
+    p.IstAutomat = 1;
+
+    p.IstKonsensorientiert.set(input.IstKonsensorientiert);
+    p.IstFriedlich.set(input.IstFriedlich);
+    p.VerteidigtSicher.set(input.VerteidigtSicher);
+    p.GeschaeftsmaessigAusbeutbar.set(input.GeschaeftsmaessigAusbeutbar);
+    p.NeigtZumAngreifen.set(input.NeigtZumAngreifen);
+    p.NeigtZumAusbeuten.set(input.NeigtZumAusbeuten);
+    p.NeigtZuUeberreaktionen.set(input.NeigtZuUeberreaktionen);
+    p.Spielertyp = typeNumber(input.Spielertyp);
+    p.MasseGueltig = 1;
+    return p;
+}
+
+AutomatonInput AutomatonInputOf(const SpielerTyp& p) {
+    if (p.IstAutomat == 0)
+        throw WendrakError(QStringLiteral("Der Spieler „%1“ ist kein Automat.").arg(p.Name.get()));
+    AutomatonInput input;
+    input.Name = p.Name.get();
+    input.Alter = p.Alter.get();
+    input.Geschlecht = p.Geschlecht.get();
+    input.Nationalitaet = p.Nationalitaet.get();
+    input.Motto = p.Motto.get();
+    input.IstKonsensorientiert = p.IstKonsensorientiert.get();
+    input.IstFriedlich = p.IstFriedlich.get();
+    input.VerteidigtSicher = p.VerteidigtSicher.get();
+    input.GeschaeftsmaessigAusbeutbar = p.GeschaeftsmaessigAusbeutbar.get();
+    input.NeigtZumAngreifen = p.NeigtZumAngreifen.get();
+    input.NeigtZumAusbeuten = p.NeigtZumAusbeuten.get();
+    input.NeigtZuUeberreaktionen = p.NeigtZuUeberreaktionen.get();
+    input.Spielertyp = QString::number(p.Spielertyp);
+    for (int i = 0; i < SituationCount; ++i) {
+        const auto row = static_cast<size_t>(i);
+        input.Position[row] = p.Automat[i].Position;
+        for (int m = 1; m <= 3; ++m)
+            input.Zuege[row][static_cast<size_t>(m - 1)] = p.Automat[i].zug(m);
+    }
+    return input;
+}
+
+QString AutomatonTableText(const SpielerTyp& p) {
+    QString text;
+    for (const AutomatTyp& entry : p.Automat) {
+        text += QString::number(entry.Position) + QLatin1Char(' ');
+        for (int m = 1; m <= 3; ++m)
+            text += QString::number(entry.zug(m)) + QLatin1Char(' ');
+        text += QStringLiteral("\r\n");
+    }
+    return text;
+}

@@ -1,0 +1,183 @@
+// The automaton editor driven through its widgets: the grid and its move buttons, the
+// player written into the current folder field by field with its table shown, refused
+// type numbers and names (nothing written, the editor still closes), and loading a stored
+// automaton back into the editor.
+#include "players/ui/uAutomaten.h"
+
+#include "ShellTestSupport.h"
+#include "platform/ui/MessageBoxes.h"
+#include "players/PlayerFile.h"
+
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+using namespace shelltest;
+using platform::MessageBoxes;
+
+class AutomatonTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempRoot> root;
+    std::unique_ptr<TfrmAutomaten> form;
+
+    QTableWidget* grid() const { return form->findChild<QTableWidget*>("strAutomaten"); }
+    QLineEdit* edit(const char* name) const { return form->findChild<QLineEdit*>(name); }
+    QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
+    // Selects the cell of situation row (0 = "1. Tag") and column (0 = "Array[0]") and
+    // presses the move button.
+    void setMove(int row, int column, const char* moveButton) {
+        const QRect at = grid()->visualRect(grid()->model()->index(row, column));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
+        QVERIFY(button("btnK")->isVisible() && button("btnZ")->isVisible());
+        button(moveButton)->click();
+        QVERIFY(!button("btnD")->isVisible());
+    }
+    void setEdits(const QStringList& values) {
+        const char* names[] = {"Edit1",       "Edit2",      "Edit3",
+                               "Edit4",       "Edit5",      "txtFreundlich",
+                               "txtBewahrt",  "txtSichVer", "txtGeschAusbeutbar",
+                               "txtGreiftAn", "txtAusbeut", "txtNeigUeber",
+                               "txtTyp"};
+        for (int i = 0; i < values.size(); ++i)
+            edit(names[i])->setText(values[i]);
+    }
+    QStringList filesHere() const { return filesIn(root->root()); }
+
+private slots:
+    void init() {
+        form.reset();
+        root = std::make_unique<TempRoot>();
+        QDir::setCurrent(root->root());
+        form = std::make_unique<TfrmAutomaten>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        MessageBoxes::startRecording();
+    }
+    void cleanup() { MessageBoxes::reset(); }
+
+    void okWritesTheAutomatonFieldByFieldAndShowsItsTable() {
+        QCOMPARE(grid()->rowCount(), 13);
+        QCOMPARE(grid()->model()->headerData(2, Qt::Vertical).toString(), QString("MDK"));
+        QCOMPARE(grid()->model()->headerData(3, Qt::Horizontal).toString(), QString("Array[3]"));
+        setMove(0, 1, "btnD");
+        setMove(2, 2, "btnZ");
+        setMove(12, 3, "btnK");
+        setMove(5, 0, "btnD"); // shown, not stored
+        QCOMPARE(grid()->item(2, 2)->text(), QString("2"));
+        setEdits({"Robo", "12345", "mw", "Deutschland!", "Immer weiter", "Ja", "Nein", "k.A.", "Ja",
+                  "Nein", "Ja", "Neinxx", " 5"});
+        button("btnOk")->click();
+        QCOMPARE(form->result(), 1);
+        QVERIFY(!form->isVisible());
+
+        QCOMPARE(filesHere(), QStringList{"Robo.PLY"});
+        const SpielerTyp p = readPlayerFile(root->root() + "Robo.PLY");
+        QCOMPARE(p.Name.get(), QString("Robo"));
+        QCOMPARE(p.Dateiname.get(), QString("Robo.PLY"));
+        QCOMPARE(p.Alter.get(), QString("123"));
+        QCOMPARE(p.Geschlecht.get(), QString("m"));
+        QCOMPARE(p.Nationalitaet.get(), QString("Deutschlan"));
+        QCOMPARE(p.Motto.get(), QString("Immer weiter"));
+        QCOMPARE(p.IstKonsensorientiert.get(), QString("Ja"));
+        QCOMPARE(p.IstFriedlich.get(), QString("Nein"));
+        QCOMPARE(p.VerteidigtSicher.get(), QString("k.A."));
+        QCOMPARE(p.GeschaeftsmaessigAusbeutbar.get(), QString("Ja"));
+        QCOMPARE(p.NeigtZumAngreifen.get(), QString("Nein"));
+        QCOMPARE(p.NeigtZumAusbeuten.get(), QString("Ja"));
+        QCOMPARE(p.NeigtZuUeberreaktionen.get(), QString("Nein"));
+        QCOMPARE(p.Spielertyp, 5);
+        QCOMPARE(int(p.IstAutomat), 1);
+        QCOMPARE(int(p.MasseGueltig), 1);
+        for (const SituationTyp& s : p.Situationen)
+            QVERIFY(s.Anzahl == -1 && s.AnzahlK == -1 && s.AnzahlD == -1);
+        // Untouched fields stay zero: origin, picture, profession, results, reserved bytes.
+        QCOMPARE(p.Herkunft + p.ErgebnisGegenK + p.ErgebnisNachEntgegenkommen + p.ErgebnisGegenD +
+                     p.Friedfertigkeit,
+                 0);
+        QVERIFY(p.Bilddatei.len == 0 && p.Beruf.len == 0 && p.GreiftNichtAn.len == 0);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.reserved3), 768), QByteArray(768, 0));
+
+        QString table;
+        for (int i = 0; i < 13; ++i)
+            table += i == 0    ? "0 1 -1 -1 \n"
+                     : i == 2  ? "0 -1 2 -1 \n"
+                     : i == 12 ? "0 -1 -1 0 \n"
+                               : "0 -1 -1 -1 \n";
+        QCOMPARE(MessageBoxes::shown(), QStringList{table});
+
+        // The next showing starts from an empty grid again; the edits keep their texts.
+        form->show();
+        QCOMPARE(grid()->item(2, 2)->text(), QString("-1"));
+        QCOMPARE(grid()->item(5, 0)->text(), QString("0"));
+        QCOMPARE(edit("Edit1")->text(), QString("Robo"));
+    }
+
+    void aBadTypeNumberOrNameWritesNothingButTheEditorCloses() {
+        for (const auto& [name, type, message] :
+             {std::tuple{"Robo", "fünf",
+                         "Der Typ „fünf“ ist keine ganze Zahl. Der Automat wurde nicht "
+                         "gespeichert."},
+              {"Robo", "", "Der Typ „“ ist keine ganze Zahl. Der Automat wurde nicht gespeichert."},
+              {"../Robo", "1",
+               "Dieser Name kann nicht als Dateiname verwendet werden. Der "
+               "Automat wurde nicht gespeichert."}}) {
+            MessageBoxes::reset();
+            MessageBoxes::startRecording();
+            form->show();
+            edit("Edit1")->setText(QString::fromUtf8(name));
+            edit("txtTyp")->setText(QString::fromUtf8(type));
+            button("btnOk")->click();
+            QCOMPARE(MessageBoxes::shown(), QStringList{QString::fromUtf8(message)});
+            QVERIFY(!form->isVisible());
+            QVERIFY(filesHere().isEmpty());
+            QVERIFY(filesIn(root->programFolder()).isEmpty());
+        }
+    }
+
+    void loadingFillsTheEditorFromAnAutomatonAndRefusesOtherPlayers() {
+        SpielerTyp automaton = zeroedPlayer();
+        automaton.IstAutomat = 1;
+        automaton.Name.set("Geladen");
+        automaton.Motto.set("Stur");
+        automaton.IstKonsensorientiert.set("Nein");
+        automaton.Spielertyp = 4;
+        for (AutomatTyp& a : automaton.Automat)
+            a = AutomatTyp{0, {-1, -1, -1}};
+        automaton.Automat[5] = AutomatTyp{2, {1, 0, 2}};
+        const QString stored = root->programFolder() + "SpielerStamm/Geladen.PLY";
+        writePlayerFile(stored, automaton);
+        SpielerTyp ordinary = zeroedPlayer();
+        ordinary.Name.set("Anna");
+        writePlayerFile(root->programFolder() + "SpielerStamm/Anna.ply", ordinary);
+
+        const auto load = [&](const QString& path) {
+            whenModalOf<QFileDialog>([path](QFileDialog* d) {
+                // Typed as a user would; the listing is filled in the background.
+                d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
+                static_cast<QDialog*>(d)->accept();
+            });
+            button("Button2")->click();
+        };
+        load(stored);
+        QCOMPARE(edit("Edit1")->text(), QString("Geladen"));
+        QCOMPARE(edit("Edit5")->text(), QString("Stur"));
+        QCOMPARE(edit("txtFreundlich")->text(), QString("Nein"));
+        QCOMPARE(edit("txtTyp")->text(), QString("4"));
+        QStringList row;
+        for (int c = 0; c < 4; ++c)
+            row << grid()->item(5, c)->text();
+        QCOMPARE(row, QStringList({"2", "1", "0", "2"}));
+        QCOMPARE(QDir::currentPath() + "/", root->root()); // the dialog leaves the folder
+
+        load(root->programFolder() + "SpielerStamm/Anna.ply");
+        QCOMPARE(MessageBoxes::shown(), QStringList{"Der Spieler „Anna“ ist kein Automat."});
+        QCOMPARE(edit("Edit1")->text(), QString("Geladen"));
+    }
+};
+
+QTEST_MAIN(AutomatonTest)
+#include "automaton_test.moc"
