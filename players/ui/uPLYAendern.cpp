@@ -9,6 +9,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/uTGroup.h"
+#include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmInit.h"
 
 #include <QShowEvent>
@@ -218,19 +219,26 @@ void TfrmPLYAendern::reject() {
     done(2);
 }
 
-void RunChangePlayerWizard(QWidget* owner, TfrmPLYAendern* wizard, const TGroup& group,
-                           const QString& store, const QString& spielerDatei,
-                           QStringList& spielerListe) {
-    if (wizard == nullptr)
+void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAendern* wizard,
+                           const TGroup& group, const QString& store, QStringList& spielerListe) {
+    if (chooser == nullptr || wizard == nullptr)
         return;
-    const QString path = platform::withTrailingSlash(store) + spielerDatei;
+    if (!platform::guarded(owner, [&] {
+            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, chooser, 50100);
+        }))
+        return;
+    chooser->ClearDetails();
+    chooser->SpielerListe = spielerListe;
+    if (chooser->exec() != 1)
+        return;
+    const QString path = platform::withTrailingSlash(store) + chooser->SpielerDatei;
     const bool ready = platform::guarded(owner, [&] {
         readPlayerFile(path);
         ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, wizard, 20000);
     });
     if (!ready)
         return;
-    wizard->lblSpielerFile()->setText(path);
+    wizard->lblSpielerFile()->setText(platform::resolvePath(path));
     wizard->exec();
     platform::guarded(owner, [&] { spielerListe = BuildPlayerIndexWithWait(group, store); });
 }

@@ -18,6 +18,7 @@
 class QLabel;
 class QTimer;
 class TGroup;
+class TfrmChoosePlayer;
 namespace Ui {
 class TfrmPLYAendern;
 }
@@ -71,10 +72,9 @@ private:
     QString m_neuerName;
 };
 
-// The main menu's "Spieler ändern" after the player chooser closed with Ok: the chosen
-// player (file spielerDatei of store) is read first; when that fails the user is told and
-// the wizard does not open. Then the wizard, and the store's index rebuilt into
-// spielerListe, whatever the wizard's result.
-void RunChangePlayerWizard(QWidget* owner, TfrmPLYAendern* wizard, const TGroup& group,
-                           const QString& store, const QString& spielerDatei,
-                           QStringList& spielerListe);
+// The main menu's "Spieler ändern": the player chooser over spielerListe, then, for the
+// player chosen from store, the wizard; the chosen file is read first, and when that fails
+// the user is told and the wizard does not open. After the wizard the store's index is
+// rebuilt into spielerListe, whether or not a copy was saved.
+void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAendern* wizard,
+                           const TGroup& group, const QString& store, QStringList& spielerListe);

@@ -22,6 +22,7 @@
 #include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 #include "players/ui/uNeuerSpieler.h"
+#include "players/ui/uPLYAendern.h"
 #include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmCreateGame.h"
@@ -233,7 +234,6 @@ void TfrmMain::FormDblClick() {
 }
 
 // Commands whose dialogs are not part of the program yet: they stay in the menu.
-void TfrmMain::btnGruppenClick() {}
 void TfrmMain::btnExportClick() {}
 
 void TfrmMain::btnOekologieClick() {}
@@ -256,6 +256,12 @@ void TfrmMain::btnGruppenverwaltungClick() {
         ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
         form.exec();
     });
+}
+
+void TfrmMain::btnGruppenClick() {
+    RunChangePlayerWizard(this, startupForm<TfrmChoosePlayer>(), startupForm<TfrmPLYAendern>(),
+                          Gruppe, platform::programFolder() + QStringLiteral("SpielerStamm/"),
+                          SpielerListe);
 }
 
 void TfrmMain::btnNeuerSpielerClick() {

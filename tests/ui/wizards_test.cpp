@@ -7,6 +7,7 @@
 #include "ShellTestSupport.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
+#include "players/ui/ufrmChoosePlayer.h"
 #include "shell/ui/Startup.h"
 
 #include <QLabel>
@@ -254,6 +255,35 @@ private slots:
         const SpielerTyp chosen = chosenPlayer();
         QCOMPARE(program->root.read("Wendrak/SpielerStamm/Anna.ply"),
                  QByteArray(reinterpret_cast<const char*>(&chosen), sizeof chosen));
+    }
+
+    void changeCommandSavesTheChosenPlayerUnderTheNewNameAndRebuildsTheIndex() {
+        writePlayerFile(store() + "Anna.ply", chosenPlayer());
+        QString shownFile;
+        int helpContext = 0;
+        whenModalOf<TfrmChoosePlayer>([](TfrmChoosePlayer* chooser) {
+            chooser->SpielerDatei = "Anna.ply";
+            chooser->done(1);
+        });
+        whenModalOf<TfrmPLYAendern>([&](TfrmPLYAendern* w) {
+            shownFile = w->lblSpielerFile()->text();
+            helpContext = w->property("helpContext").toInt();
+            name(w, "Zweite Anna");
+            answer(w, "Wollen Sie das Verteidigungsverhalten", "btnNein");
+            answer(w, "Wollen Sie die die Einstellung", "btnNein");
+            const bool finished = waitForEnd(w, "Spielerdaten vollständig.");
+            child<QPushButton>(w, finished ? "btnOK" : "btnCancel")->click();
+        });
+        program->main()->button("btnGruppen")->click();
+
+        QCOMPARE(shownFile, store() + "Anna.ply");
+        QCOMPARE(helpContext, 20000);
+        SpielerTyp copy = chosenPlayer();
+        copy.Name.set("Zweite Anna");
+        copy.Dateiname.set("Zweite Anna.Ply");
+        QCOMPARE(program->root.read("Wendrak/SpielerStamm/Zweite Anna.Ply"),
+                 QByteArray(reinterpret_cast<const char*>(&copy), sizeof copy));
+        QCOMPARE(program->main()->SpielerListe, QStringList({"3Anna.ply", "3Zweite Anna.Ply"}));
     }
 
     void contradictingAnswersCannotBeSaved() {
