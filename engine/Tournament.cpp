@@ -13,6 +13,7 @@
 #include "platform/Random.h"
 #include "platform/WendrakError.h"
 
+#include <QDir>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -23,12 +24,49 @@ const char* const AbortQuestion = "Soll die aktuelle Berechnung abgebrochen werd
 // ---------------------------------------------------------------------------------------
 // Steps
 
+namespace {
+
+QString shown(const QString& path) {
+    return QDir::toNativeSeparators(path);
+}
+
+// A folder the run reads: missing, a file or unreadable is said as such, by name.
+void requireReadableFolder(const QString& folder, const QString& missingText) {
+    if (!platform::folderExists(folder))
+        throw WendrakError(missingText.arg(shown(folder)));
+    if (!platform::canReadFolder(folder))
+        throw WendrakError(QStringLiteral("Der Ordner \"%1\" kann nicht gelesen werden.")
+                               .arg(shown(platform::resolvePath(folder))));
+}
+
+void requireWritableFile(const QString& path) {
+    if (platform::folderExists(path))
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.")
+                               .arg(shown(platform::resolvePath(path))));
+    if (platform::isReadOnly(path))
+        throw WendrakError(QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.")
+                               .arg(shown(platform::resolvePath(path))));
+}
+
+void requireWritableFolder(const QString& folder) {
+    if (!platform::folderExists(folder) || !platform::canCreateFilesIn(folder))
+        throw WendrakError(QStringLiteral("In den Ordner \"%1\" kann nicht geschrieben werden.")
+                               .arg(shown(platform::resolvePath(folder))));
+}
+
+} // namespace
+
 void LoadGamePlayers(TournamentState& state) {
     state.SpielerDateien.clear();
     state.SpielerNamen.clear();
     state.SpielerTypNr.clear();
     state.SpielerSaetze.clear();
+    requireReadableFolder(state.WendrakPath,
+                          QStringLiteral("Der Datenordner \"%1\" (Einstellung WendrakPath) wurde "
+                                         "nicht gefunden oder ist kein Ordner."));
     const QString folder = CurrentGameFolder(state);
+    requireReadableFolder(folder, QStringLiteral("Der Ordner des aktuellen Spiels \"%1\" wurde "
+                                                 "nicht gefunden oder ist kein Ordner."));
     // Hidden entries count too: the game folder is the program's own, whatever is there plays.
     const QStringList names =
         platform::listFolder(folder, QStringLiteral("*.ply"), platform::ListKind::Files, true);
@@ -39,6 +77,18 @@ void LoadGamePlayers(TournamentState& state) {
         state.SpielerTypNr.push_back(static_cast<std::int16_t>(record.Spielertyp & 0xFFFF));
         state.SpielerSaetze.push_back(record);
     }
+}
+
+void CheckRunTargets(const TournamentState& state, const DebugRecorder& debugFiles) {
+    debugFiles.prepareFolder();
+    for (const char* name : {"Export.Txt", "Gruppenergebnisse.Txt", "Zusammensetzung.Txt"})
+        requireWritableFile(state.OutFolder + QLatin1String(name));
+    requireWritableFolder(state.OutFolder);
+    // The property step writes its measures back into every participant's file.
+    const QString game = CurrentGameFolder(state);
+    for (const QString& name : state.SpielerDateien)
+        requireWritableFile(game + name);
+    requireWritableFolder(game);
 }
 
 void InitTypeNames(TournamentState& state) {
@@ -107,8 +157,11 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
         return RunFinished;
     }
 
-    bool progressShown = false;
     std::optional<DebugRecorder> debugFiles;
+    debugFiles.emplace(state.RootPath, options.debug);
+    CheckRunTargets(state, *debugFiles);
+
+    bool progressShown = false;
     bool debugWritten = false;
     try {
         OpenResultFiles(state);
@@ -116,9 +169,6 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
 
         observer.showProgress();
         progressShown = true;
-
-        debugFiles.emplace(state.RootPath, options.debug);
-        debugFiles->prepareFolder();
 
         auto engine = std::make_unique<WendrakEngine>();
         const int pairings = state.pairings();

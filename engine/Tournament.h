@@ -19,6 +19,8 @@
 #include <optional>
 #include <vector>
 
+class DebugRecorder;
+
 class ResultDisplay;
 
 // Runs per pairing and rounds per game.
@@ -147,6 +149,10 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
 
 // The steps, usable on their own by tests.
 void LoadGamePlayers(TournamentState& state);
+// Every file and folder the run will write (debug folder and files, result files, the
+// participants' files), checked before anything is emptied: a run refused here changes no
+// file. Throws WendrakError naming what cannot be written.
+void CheckRunTargets(const TournamentState& state, const DebugRecorder& debugFiles);
 void InitTypeNames(TournamentState& state);
 void BuildPairings(TournamentState& state);
 // Nine runs of x rounded half up (x = sum / AnzDurchlaeufe).

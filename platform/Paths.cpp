@@ -359,6 +359,13 @@ bool canCreateFilesIn(const QString& folder) {
     return wrote && closed;
 }
 
+bool canReadFolder(const QString& folder) {
+    DIR* d = ::opendir(nativePath(resolvePath(withTrailingSlash(folder))).constData());
+    if (d)
+        ::closedir(d);
+    return d != nullptr;
+}
+
 bool copyFile(const QString& from, const QString& to, bool failIfExists) {
     const QString source = resolvePath(from);
     const QString target = pathForCreate(to);

@@ -74,6 +74,8 @@ bool isReadOnly(const QString& path);   // no write permission for us
 // Whether a file can be created in the folder: a probe file is written and removed, which
 // catches what the permission bits do not show (a full or read-only file system).
 bool canCreateFilesIn(const QString& folder);
+// Whether the folder's entries can be listed.
+bool canReadFolder(const QString& folder);
 
 // File operations on resolved paths; they return false on failure and never throw.
 // copyFile writes through the whole-file replace, so a failed copy leaves no partial target.

@@ -5,7 +5,9 @@
 #include "platform/WendrakError.h"
 
 #include <QFile>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -56,9 +58,16 @@ TEST_F(TournamentGroup,
 TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGameResults) {
     writePlayerFile(game() + "A.ply", allD());
     writePlayerFile(game() + "B.ply", opener());
-    // The property evaluation rewrites every player file; this one refuses.
-    ASSERT_TRUE(QFile::setPermissions(game() + "B.ply", QFile::ReadOwner));
+    // The disk fills during play: the result and debug files still fit, the player files
+    // that the property evaluation rewrites do not.
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit full = old;
+    full.rlim_cur = 2000;
+    setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_THROW(playTournament(state, root, quiet, nullptr, false, 7), WendrakError);
+    setrlimit(RLIMIT_FSIZE, &old);
     EXPECT_EQ(lines("Export.Txt").size(), 2);
     EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
     EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 0);

@@ -4,6 +4,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
 
+#include <QDir>
 #include <QFile>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -180,6 +181,68 @@ TEST_F(TournamentRun, FilesThatCannotBeMadeStopBeforePlayAndCloseWhatWasOpened) 
         EXPECT_EQ(observer.hidden, observer.shown); // no progress window left open
         QFile::remove(root.root() + blocked);
     }
+}
+
+// Every target is checked before the first file is emptied: a refused run changes nothing.
+TEST_F(TournamentRun, ARunThatCannotWriteEveryTargetIsRefusedBeforeAnyFileChanges) {
+    const QStringList results = {"Export.Txt", "Gruppenergebnisse.Txt", "Zusammensetzung.Txt"};
+    const struct {
+        const char* blocked; // made read-only; "*" : the root handed to the run is a file
+        const char* named;
+    } rows[] = {{"Debug/Runde_3.csv", "Runde_3.csv"},
+                {"Wendrak/Zusammensetzung.Txt", "Zusammensetzung.Txt"},
+                {"Wendrak/Aktuelles Spiel/B.ply", "B.ply"},
+                {"*", "Datei"}};
+    for (const auto& row : rows) {
+        addPlayers({AllK, AllK});
+        for (const QString& name : results)
+            root.write("Wendrak/" + name, "previous");
+        state = TournamentState{};
+        state.WendrakPath = state.OutFolder = root.programFolder();
+        state.RootPath = root.root();
+        if (QByteArray(row.blocked) == "*")
+            state.RootPath = root.write("Datei", "previous") + "/";
+        else
+            QFile::setPermissions(root.write(row.blocked, "previous"), QFile::ReadOwner);
+        const QByteArray player = out("Aktuelles Spiel/A.ply");
+        EXPECT_THAT([this] { PlayDravolenz_new(state, observer, &display, {.seed = 1}); },
+                    testing::ThrowsMessage<WendrakError>(testing::HasSubstr(row.named)));
+        for (const QString& name : results)
+            EXPECT_EQ(out(name), "previous") << row.blocked << " " << name.toStdString();
+        EXPECT_EQ(out("Aktuelles Spiel/A.ply"), player) << row.blocked;
+        QFile::remove(root.root() + row.blocked);
+        QFile::remove(root.root() + "Datei");
+    }
+    EXPECT_EQ(observer.games, 0);
+}
+
+// The folders the run reads are named when they are missing or not folders.
+TEST_F(TournamentRun, AMissingDataOrGameFolderIsNamedInsteadOfCountingNoPlayers) {
+    const struct {
+        const char* wendrakPath;
+        const char* fileInstead; // written as a file before the run, "" for none
+        const char* text;
+    } rows[] = {{"Fehlt/", "",
+                 "Der Datenordner \"%1Fehlt/\" (Einstellung WendrakPath) wurde nicht "
+                 "gefunden oder ist kein Ordner."},
+                {"Datei/", "Datei", "Der Datenordner \"%1Datei/\" (Einstellung WendrakPath)"},
+                {"Leer/", "",
+                 "Der Ordner des aktuellen Spiels \"%1Leer/Aktuelles Spiel/\" wurde nicht "
+                 "gefunden oder ist kein Ordner."},
+                {"Wendrak/", "Wendrak/Aktuelles Spiel", "\"%1Wendrak/Aktuelles Spiel/\""}};
+    QDir().mkpath(root.root() + "Leer");
+    QDir(root.programFolder() + "Aktuelles Spiel").removeRecursively();
+    for (const auto& row : rows) {
+        if (*row.fileInstead)
+            root.write(row.fileInstead, "x");
+        state = TournamentState{};
+        state.WendrakPath = state.OutFolder = root.root() + row.wendrakPath;
+        state.RootPath = root.root();
+        const std::string text = QString::fromUtf8(row.text).arg(root.root()).toStdString();
+        EXPECT_THAT([this] { PlayDravolenz_new(state, observer, &display); },
+                    testing::ThrowsMessage<WendrakError>(testing::HasSubstr(text)));
+    }
+    EXPECT_TRUE(observer.messages.isEmpty());
 }
 
 TEST_F(TournamentRun, SameSeedRepeatsTheRunExactly) {
