@@ -23,11 +23,6 @@ const QString kDirMark = QStringLiteral("<DIR>");
 std::function<ExchangeEnvironment()> g_environmentReader;
 std::function<QDateTime()> g_clock;
 
-QString groupValue(const QString& descriptionFile, const QString& key) {
-    const platform::IniFile ini(platform::resolvePath(platform::toSlashes(descriptionFile)));
-    return ini.readString(QStringLiteral("Group"), key, QString());
-}
-
 void deleteMatching(const QString& folder, const QString& mask) {
     const QString dir = platform::withTrailingSlash(platform::resolvePath(folder));
     for (const QString& name : platform::listFolder(dir, mask, platform::ListKind::Files))
@@ -101,6 +96,20 @@ QString GroupExistsText() {
 }
 QString TransferFailedText() {
     return QStringLiteral("Fehler beim Übertragen: ");
+}
+
+QString GroupDescriptionValue(const QString& descriptionFile, const QString& key) {
+    const platform::IniFile ini(platform::resolvePath(platform::toSlashes(descriptionFile)));
+    return ini.readString(QStringLiteral("Group"), key, QString());
+}
+
+QString ExpandLineBreaks(const QString& value) {
+    return QString(value).replace(kLineBreak, kCrLf);
+}
+
+void EmptyExchangeTemp(const QString& programFolder) {
+    deleteMatching(platform::withTrailingSlash(programFolder) + QStringLiteral("Temp/"),
+                   QStringLiteral("*.*"));
 }
 
 QString ParseListingName(const QString& line) {
@@ -277,7 +286,7 @@ void ExchangeWork::ImportGroups() {
     const QString store = m_wendrakPath + QStringLiteral("SpielerStammImport/");
     QStringList leftOut;
     for (const QString& description : Dateien) {
-        const QString group = groupValue(description, QStringLiteral("Name"));
+        const QString group = GroupDescriptionValue(description, QStringLiteral("Name"));
         // The name becomes a folder below "ImportierteGruppen" and part of every player's
         // file name; a name that would reach elsewhere (or the folder itself) is refused.
         if (!platform::IsUsableFileName(group)) {
@@ -293,9 +302,9 @@ void ExchangeWork::ImportGroups() {
         else
             platform::forceFolders(folder);
 
-        QStringList players = groupValue(description, QStringLiteral("Player"))
-                                  .replace(kLineBreak, kCrLf)
-                                  .split(kCrLf);
+        QStringList players =
+            ExpandLineBreaks(GroupDescriptionValue(description, QStringLiteral("Player")))
+                .split(kCrLf);
         if (!players.isEmpty() && players.last().isEmpty())
             players.removeLast();
 

@@ -58,6 +58,14 @@ public:
     virtual void ShowFailure(const QString& message) = 0;
 };
 
+// A value of section [Group] of a description file; "" when the file or key is missing.
+QString GroupDescriptionValue(const QString& descriptionFile, const QString& key);
+// A description value with each "$$XDE$$" turned back into a line break (CR LF).
+QString ExpandLineBreaks(const QString& value);
+// Empties the program folder's "Temp/" of its files (the fetched descriptions stay there
+// until the next listing or the next opening of the exchange).
+void EmptyExchangeTemp(const QString& programFolder);
+
 // The folder name of a detailed listing line: the text after its last "<DIR>", trimmed.
 QString ParseListingName(const QString& line);
 

@@ -82,9 +82,10 @@ void setFtpTimeLimits(const FtpTimeLimits& limits) {
 
 struct FtpClient::Impl {
     CURL* curl = nullptr;
-    QStringList folder;   // the current remote folder below the login folder
-    QByteArray reply;     // the server's last reply line
-    QByteArray entryPath; // the login folder as the server names it
+    CURLM* multi = nullptr; // holds the connection between requests
+    QStringList folder;     // the current remote folder below the login folder
+    QByteArray reply;       // the server's last reply line
+    QByteArray entryPath;   // the login folder as the server names it
     char errorText[CURL_ERROR_SIZE] = {};
 
     static int trace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
@@ -142,7 +143,7 @@ struct FtpClient::Impl {
     // Runs the prepared request; a failure throws with step and reply, and a failure the
     // server did not answer ends the connection.
     void perform(const QString& step) {
-        const CURLcode code = curl_easy_perform(curl);
+        const CURLcode code = run();
         if (code == CURLE_OK)
             return;
         QString why;
@@ -163,10 +164,33 @@ struct FtpClient::Impl {
         throw WendrakError(step + QStringLiteral(": ") + why);
     }
 
+    // The request on the multi interface with short waits: curl's own blocking loop may
+    // sleep a whole second while a data connection is being opened.
+    CURLcode run() {
+        curl_multi_add_handle(multi, curl);
+        int running = 1;
+        while (running > 0) {
+            if (curl_multi_perform(multi, &running) != CURLM_OK)
+                break;
+            if (running > 0)
+                curl_multi_poll(multi, nullptr, 0, 10, nullptr);
+        }
+        CURLcode code = CURLE_SEND_ERROR;
+        int left = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi, &left))
+            if (message->msg == CURLMSG_DONE)
+                code = message->data.result;
+        curl_multi_remove_handle(multi, curl);
+        return code;
+    }
+
     void close() {
         if (curl != nullptr)
             curl_easy_cleanup(curl);
+        if (multi != nullptr)
+            curl_multi_cleanup(multi);
         curl = nullptr;
+        multi = nullptr;
         folder.clear();
     }
 
@@ -191,7 +215,8 @@ bool FtpClient::Connected() const {
 void FtpClient::Connect() {
     Disconnect();
     d->curl = curl_easy_init();
-    if (d->curl == nullptr)
+    d->multi = curl_multi_init();
+    if (d->curl == nullptr || d->multi == nullptr)
         throw WendrakError(QStringLiteral("Die FTP-Verbindung kann nicht angelegt werden."));
     d->prepare(*this, d->url({}, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);

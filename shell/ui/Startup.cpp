@@ -1,8 +1,10 @@
 // Program start-up (see Startup.h).
 #include "shell/ui/Startup.h"
 
+#include "engine/uTApplicationEnviroment.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
+#include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
@@ -17,6 +19,8 @@
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmCreateGame.h"
+#include "players/ui/ufrmExportPlayer.h"
+#include "players/ui/ufrmFTPPlayer.h"
 #include "shell/ui/HelpViewer.h"
 #include "shell/ui/uAutor.h"
 #include "shell/ui/uDirectory.h"
@@ -61,6 +65,9 @@ QWidget* (*const kStartupOrder[])() = {
     create<TfrmAutomaten>,
     create<TfrmDirectory>,
     create<TfrmQXRProba>,
+    create<TfrmFTPPlayer>,
+    create<TfrmExportPlayer>,
+    create<TfrmExportPlayer_Details>,
     create<TfrmDravolenzMain_New>,
     create<TfrmPfade>,
     create<TfrmPLYAuswahl>,
@@ -74,6 +81,13 @@ QWidget* (*const kStartupOrder[])() = {
 // clang-format on
 
 QList<QWidget*> g_forms;
+
+// The exchange's windows reach the settings object through start-up: it lives below them.
+ExchangeEnvironment readExchangeEnvironment() {
+    const TApplicationEnviroment settings(platform::programPath());
+    return {platform::withTrailingSlash(settings.WendrakPath()), settings.Username(),
+            ReadExchangeServer(settings.IniFileName())};
+}
 
 // The start-up forms that hand work to each other.
 void connectForms(bool on) {
@@ -92,6 +106,7 @@ const QList<QWidget*>& startupForms() {
 }
 
 void CreateStartupForms() {
+    SetExchangeEnvironmentReader(&readExchangeEnvironment);
     for (auto createForm : kStartupOrder)
         g_forms << createForm();
     connectForms(true);
@@ -101,6 +116,7 @@ void DestroyStartupForms() {
     connectForms(false);
     while (!g_forms.isEmpty())
         delete g_forms.takeLast();
+    SetExchangeEnvironmentReader({});
 }
 
 int runWendrak(int argc, char* argv[]) {

@@ -26,6 +26,7 @@
 #include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmChoosePlayer.h"
 #include "players/ui/ufrmCreateGame.h"
+#include "players/ui/ufrmExportPlayer.h"
 #include "players/ui/ufrmGRPCreate.h"
 #include "players/ui/ufrmInit.h"
 #include "shell/uTCreateHTML.h"
@@ -234,8 +235,6 @@ void TfrmMain::FormDblClick() {
 }
 
 // Commands whose dialogs are not part of the program yet: they stay in the menu.
-void TfrmMain::btnExportClick() {}
-
 void TfrmMain::btnOekologieClick() {}
 
 void TfrmMain::BitBtn1Click() {
@@ -321,6 +320,21 @@ void TfrmMain::btnAnzeigenClick() {
         }
         card->hide();
     }
+}
+
+// The exchange in place of the menu; the player list is built anew afterwards, whether or
+// not players came in.
+void TfrmMain::btnExportClick() {
+    hide();
+    {
+        TfrmExportPlayer exchange(this);
+        exchange.exec();
+        platform::guarded(this, [this] {
+            SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
+                                                                QStringLiteral("SpielerStamm/"));
+        });
+    }
+    show();
 }
 
 void TfrmMain::btnPelkamClick() {

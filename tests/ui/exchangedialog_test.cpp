@@ -1,0 +1,187 @@
+// The player exchange driven through its windows: when its buttons and menu entries are
+// enabled, cancelling a worker before it starts, a whole round of publishing, listing,
+// details and import against a real FTP server, and the main menu's command.
+#include "players/ui/ufrmExportPlayer.h"
+
+#include "FtpTestServer.h"
+#include "ShellTestSupport.h"
+#include "platform/ui/MessageBoxes.h"
+#include "players/PlayerFile.h"
+#include "players/ui/ufrmFTPPlayer.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QToolButton>
+
+using namespace shelltest;
+using platform::MessageBoxes;
+
+class ExchangeDialogTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<TempRoot> root;
+    std::unique_ptr<TfrmExportPlayer> form;
+    int port = 1;
+
+    template <class T>
+    T* widget(const char* name) const {
+        return form->findChild<T*>(name);
+    }
+    QTreeWidget* list(const char* name) const { return widget<QTreeWidget>(name); }
+    bool enabled(const char* name) const { return widget<QWidget>(name)->isEnabled(); }
+    void click(const char* name) const {
+        QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void open() {
+        SetExchangeEnvironmentReader([this] {
+            return ExchangeEnvironment{
+                root->programFolder(),
+                "Kemrafeld",
+                {"127.0.0.1", port, FtpTestServer::kUser, FtpTestServer::kPassword}};
+        });
+        form = std::make_unique<TfrmExportPlayer>();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+    }
+    QString storePlayer(const QString& name) const {
+        SpielerTyp p = zeroedPlayer();
+        p.Name.set(name);
+        return root->write("Wendrak/SpielerStamm/" + name + ".ply",
+                           QByteArray(reinterpret_cast<const char*>(&p), sizeof p));
+    }
+
+private slots:
+    void init() {
+        root = std::make_unique<TempRoot>();
+        MessageBoxes::startRecording();
+    }
+    void cleanup() {
+        form.reset();
+        SetExchangeEnvironmentReader({});
+        MessageBoxes::reset();
+    }
+
+    void buttonsAndMenuEntriesAreEnabledOnlyWhenTheyHaveSomethingToWorkOn() {
+        open();
+        auto* name = widget<QLineEdit>("EditGroupName");
+        QCOMPARE(name->text(), QString("Kemrafeld"));
+        QCOMPARE(widget<QPlainTextEdit>("memDescription")->toPlainText(),
+                 QString("Die Gruppe von Kemrafeld"));
+        QVERIFY(!enabled("SpeedButtonExport"));
+
+        form->AddPlayerItem(storePlayer("Anna"));
+        QVERIFY(enabled("SpeedButtonExport"));
+        name->setText("   ");
+        QVERIFY(!enabled("SpeedButtonExport"));
+        name->setText(" G ");
+        QVERIFY(enabled("SpeedButtonExport"));
+
+        QVERIFY(!form->PopupMenuExport_Delete->isEnabled());
+        list("lstPlayerExport")->topLevelItem(0)->setSelected(true);
+        QVERIFY(form->PopupMenuExport_Delete->isEnabled());
+        form->PopupMenuExport_Delete->trigger();
+        QCOMPARE(list("lstPlayerExport")->topLevelItemCount(), 0);
+        QVERIFY(!enabled("SpeedButtonExport"));
+        QVERIFY(!form->PopupMenuExport_Delete->isEnabled());
+
+        root->write("Wendrak/Temp/DESCRIPTION0.ini", "[Group]\r\nName=B\r\nCount=1\r\n");
+        root->write("Wendrak/Temp/DESCRIPTION1.ini", "[Group]\r\nName=A\r\nCount=3\r\n");
+        form->FillImportList({root->programFolder() + "Temp/DESCRIPTION0.ini",
+                              root->programFolder() + "Temp/DESCRIPTION1.ini"});
+        QTreeWidget* imports = list("LstPlayerImport");
+        QCOMPARE(childTexts(imports->invisibleRootItem()), QStringList({"A", "B"}));
+        QCOMPARE(imports->topLevelItem(0)->text(1), QString("3"));
+        QVERIFY(!enabled("btnDetails") && !enabled("btnImport"));
+        imports->topLevelItem(1)->setSelected(true);
+        QVERIFY(enabled("btnDetails") && !enabled("btnImport"));
+        imports->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        QVERIFY(enabled("btnImport"));
+        // The export list's menu never reaches the import list.
+        QCOMPARE(imports->contextMenuPolicy(), Qt::DefaultContextMenu);
+        QVERIFY(imports->actions().isEmpty());
+    }
+
+    void aWorkerCancelledBeforeItStartsClosesAtOnceWithTheCancelText() {
+        TfrmFTPPlayer worker;
+        worker.Modus = ExchangeWork::ListGroups;
+        QTimer::singleShot(0, &worker, [&worker] {
+            QTest::mouseClick(worker.findChild<QToolButton*>("SpeedButtonCancel"), Qt::LeftButton);
+        });
+        QCOMPARE(worker.exec(), 2);
+        QCOMPARE(worker.Ergebnistext, CancelledText());
+        QVERIFY(worker.Dateien.isEmpty());
+    }
+
+    void aGroupIsPublishedListedShownAndImportedThroughTheWindows() {
+        FtpTestServer server;
+        QVERIFY(server.port() != 0);
+        port = server.port();
+        storePlayer("Anna");
+        storePlayer("Bert");
+        open();
+        widget<QLineEdit>("EditGroupName")->setText("Test");
+        widget<QPlainTextEdit>("memDescription")->setPlainText("a\nb");
+        whenModalOf<QFileDialog>([](QFileDialog* dialog) {
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"Anna.ply\" \"Bert.ply\"");
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        click("btnAdd");
+        QCOMPARE(list("lstPlayerExport")->topLevelItemCount(), 2);
+        click("SpeedButtonExport");
+        QCOMPARE(MessageBoxes::shown().value(0), QString("Ihre Gruppe wurde exportiert."));
+        QVERIFY(server.exists("Test/ANNA.PLY") && server.exists("Test/BERT.PLY"));
+
+        click("btnRefresh");
+        QTreeWidget* imports = list("LstPlayerImport");
+        QCOMPARE(imports->topLevelItemCount(), 1);
+        QCOMPARE(imports->topLevelItem(0)->text(0), QString("Test"));
+        QCOMPARE(imports->topLevelItem(0)->text(1), QString("2"));
+
+        clickItem(imports, imports->topLevelItem(0));
+        QStringList shown;
+        whenModalOf<TfrmExportPlayer_Details>([&shown](TfrmExportPlayer_Details* details) {
+            for (const char* name : {"txtGroupname", "txtGroupCount"})
+                shown << details->findChild<QLineEdit*>(name)->text();
+            for (const char* name : {"memDescription", "memGroupPeople"})
+                shown << details->findChild<QPlainTextEdit*>(name)->toPlainText();
+            details->findChild<QPushButton*>("btnBack")->click();
+        });
+        click("btnDetails");
+        QCOMPARE(shown, QStringList({"Test", "2", "a\nb", "Anna.ply\nBert.ply\n"}));
+
+        imports->topLevelItem(0)->setCheckState(0, Qt::Checked);
+        click("btnImport");
+        QCOMPARE(MessageBoxes::shown().last(),
+                 QString("Die gewählte(n) Gruppe(n) wurden importiert."));
+        QCOMPARE(form->result(), 1);
+        QCOMPARE(root->read("Wendrak/ImportierteGruppen/Test/group.sgp"),
+                 QByteArray("Anna von Test.ply\r\nBert von Test.ply\r\n"));
+        QCOMPARE(readPlayerFile(root->programFolder() + "SpielerStammImport/Bert von Test.ply")
+                     .Name.get(),
+                 QString("Bert von Test"));
+    }
+
+    void theMenuCommandShowsTheExchangeInPlaceOfTheMenuAndRebuildsThePlayerList() {
+        Program program;
+        program.showMenu();
+        QVERIFY(!program.main()->button("btnExport")->isEnabled());
+        program.root.write("Wendrak/SpielerStamm/Neu.ply", QByteArray(2400, '\0'));
+        bool menuHidden = false;
+        whenModalOf<TfrmExportPlayer>([&](TfrmExportPlayer* exchange) {
+            menuHidden = !program.main()->isVisible();
+            exchange->findChild<QToolButton*>("SpeedButtonBack")->click();
+        });
+        program.main()->btnExportClick();
+        QVERIFY(menuHidden);
+        QVERIFY(program.main()->isVisible());
+        QVERIFY(program.main()->SpielerListe.join(",").contains("Neu.ply"));
+    }
+};
+
+QTEST_MAIN(ExchangeDialogTest)
+#include "exchangedialog_test.moc"
