@@ -9,6 +9,7 @@
 #include "players/PlayerCard.h"
 #include "players/uPelkam2Wendrak.h"
 #include "players/ui/uUebersicht.h"
+#include "players/ui/ufrmExportPlayer.h"
 #include "ui_uSpielerAnzeige.h"
 
 #include <QFileDialog>
@@ -64,6 +65,8 @@ void TfrmSpielerAnzeige::FormCreate() {
     connect(ui->BtnSave, &QPushButton::clicked, this, [this] { done(1); });
     connect(ui->SpeedButton2, &QPushButton::clicked, this, &TfrmSpielerAnzeige::reject);
     connect(ui->Button4, &QPushButton::clicked, this, &TfrmSpielerAnzeige::Button4Click);
+    // Hidden, and nothing shows it; a click would open the exchange.
+    connect(ui->btnExport, &QPushButton::clicked, this, &TfrmSpielerAnzeige::btnExportClick);
     // "E&xportieren" stays hidden and unconnected until the exchange dialog exists.
 }
 
@@ -174,6 +177,10 @@ void TfrmSpielerAnzeige::btnBildEntfernenClick() {
     // The picture file stays in the store; other players may show it.
     ui->Label6->clear();
     ui->Image1->hide();
+}
+
+void TfrmSpielerAnzeige::btnExportClick() {
+    ShowExportPlayerDialog();
 }
 
 void TfrmSpielerAnzeige::Button4Click() {

@@ -65,6 +65,7 @@ private:
     void btnLoadPictureClick();
     void btnBildEntfernenClick();
     void Button4Click();
+    void btnExportClick();
     void fill(const QString& path, bool imported);
     // Shows the picture file in Image1; hides Image1 when it cannot be read.
     bool loadPicture(const QString& path);

@@ -7,6 +7,7 @@
 #include "ShellTestSupport.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
+#include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmFTPPlayer.h"
 
 #include <QAction>
@@ -164,6 +165,19 @@ private slots:
         QCOMPARE(readPlayerFile(root->programFolder() + "SpielerStammImport/Bert von Test.ply")
                      .Name.get(),
                  QString("Bert von Test"));
+    }
+
+    void theCardsHiddenExportButtonOpensTheExchange() {
+        TfrmSpielerAnzeige card;
+        auto* button = card.findChild<QPushButton*>("btnExport");
+        QVERIFY(button->isHidden());
+        bool opened = false;
+        whenModalOf<TfrmExportPlayer>([&opened](TfrmExportPlayer* exchange) {
+            opened = true;
+            exchange->findChild<QToolButton*>("SpeedButtonBack")->click();
+        });
+        button->click();
+        QVERIFY(opened);
     }
 
     void theMenuCommandShowsTheExchangeInPlaceOfTheMenuAndRebuildsThePlayerList() {
