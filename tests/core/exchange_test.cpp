@@ -113,6 +113,13 @@ TEST_F(ExchangeTest, PublishingIsRefusedWhenTheNameOccursInTheListing) {
               platform::UnusableNameMessage());
 }
 
+// A step the server refuses ends the publish with the step and the server's reply.
+TEST_F(ExchangeTest, ARefusedStepIsReportedWithTheServersReplyAndNeverAsSuccess) {
+    server.write("Neu", "a file where the folder should go");
+    EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Neu"),
+              TransferFailedText() + "Anlegen des Ordners „Neu“: 550 File exists.");
+}
+
 // Names go to the server percent-encoded and in Windows-1252, so blanks, umlauts and URL
 // characters survive a whole round of publishing, listing and importing.
 TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirNames) {
@@ -138,12 +145,6 @@ TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirName
         EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/" + name + "/group.sgp"),
                   platform::toAnsi(file) + "\r\n");
     }
-}
-
-TEST(ExchangeListingTest, ListingNamesAreTheTextAfterTheLastDirMark) {
-    EXPECT_EQ(ParseListingName("12-06-26  08:21PM       <DIR>          Meine  Gruppe "),
-              "Meine  Gruppe");
-    EXPECT_EQ(ParseListingName("x <DIR> a <DIR> b"), "b");
 }
 
 // A second import empties the group's folder first and replaces its players; the record
@@ -197,8 +198,9 @@ TEST_F(ExchangeTest, HostileNamesAndBrokenPlayersFromTheServerAreRefusedAndNamed
     root.write("Wendrak/ImportierteGruppen/Eigen/group.sgp", "x.ply\r\n");
     root.write("Wendrak/Temp/0.ini", "[Group]\r\nName=../../Wendrak\r\nPlayer=a.ply\r\n");
     root.write("Wendrak/Temp/1.ini", "[Group]\r\nName=\r\nPlayer=a.ply\r\n");
-    root.write("Wendrak/Temp/2.ini", "[Group]\r\nName=G\r\n"
-                                     "Player=../../../x.ply$$XDE$$Kurz.ply$$XDE$$Anna.ply\r\n");
+    root.write("Wendrak/Temp/2.ini",
+               "[Group]\r\nName=G\r\n"
+               "Player=../../../x.ply$$XDE$$Kurz.ply$$XDE$$Fehlt.ply$$XDE$$Anna.ply\r\n");
     server.writeGroup("G", "G", {"Anna.ply"}, playerBytes("Anna"));
     server.write("G/KURZ.PLY", playerBytes("Kurz").left(100));
     server.write("x.ply", playerBytes("x"));
@@ -207,8 +209,10 @@ TEST_F(ExchangeTest, HostileNamesAndBrokenPlayersFromTheServerAreRefusedAndNamed
                                                       data() + "Temp/2.ini"});
     EXPECT_EQ(result, "Nicht importiert wurden:\r\nGruppe „../../Wendrak“\r\nGruppe „“\r\n"
                       "Spieler „../../../x.ply“ der Gruppe „G“\r\n"
-                      "Spieler „Kurz.ply“ der Gruppe „G“");
-    EXPECT_EQ(observer.failures.size(), 4);
+                      "Spieler „Kurz.ply“ der Gruppe „G“\r\n"
+                      "Spieler „Fehlt.ply“ der Gruppe „G“");
+    EXPECT_EQ(observer.failures.size(), 5);
+    EXPECT_TRUE(observer.failures.last().startsWith("Laden von „G/Fehlt.ply“: 550 "));
     EXPECT_EQ(QDir(data() + "SpielerStammImport").entryList(QDir::Files),
               QStringList{"Anna von G.ply"});
     EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/Eigen/group.sgp"), "x.ply\r\n");
