@@ -66,7 +66,7 @@ void TfrmPLYAendern::FormCreate() {
     LayOutCentredPanel(this, ui->Panel1, ui->pnlRahmen);
     ui->JvGradient5_1->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
     QPalette black = ui->pnlFrage->palette();
-    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::Window, GradientWidget::fromBgr(colours::clBlack));
     ui->pnlFrage->setPalette(black);
     m_timer->stop();
 
