@@ -5,6 +5,7 @@
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerCard.h"
 #include "players/uPelkam2Wendrak.h"
@@ -163,9 +164,9 @@ void TfrmSpielerAnzeige::SavePlayer(const QString& path) {
 }
 
 void TfrmSpielerAnzeige::btnLoadPictureClick() {
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+    const QString chosen = platform::chooseExistingFile(OpenDialog1);
+    if (chosen.isEmpty())
         return;
-    const QString chosen = OpenDialog1->selectedFiles().first();
     platform::guarded(this, [&] {
         const QString name = CopyPictureToStore(chosen, storeFolder());
         loadPicture(platform::resolvePath(storeFolder() + name));

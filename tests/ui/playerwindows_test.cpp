@@ -7,6 +7,7 @@
 #include "players/ui/ufrmChoosePlayer.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "shell/ui/Startup.h"
 
@@ -268,11 +269,7 @@ private slots:
         QVERIFY(name->text().isEmpty());
 
         const auto choose = [&](const QString& path) {
-            whenModalOf<QFileDialog>([path](QFileDialog* dialog) {
-                // Typed into the name field as a user would.
-                dialog->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                QMetaObject::invokeMethod(dialog, "accept");
-            });
+            platform::FileDialogs::answerNext(path);
             child<QPushButton>(&card, "btnLoadPicture")->click();
         };
         choose(root.root() + "Bilder/foto.bmp");
