@@ -8,23 +8,31 @@ namespace platform {
 
 namespace {
 
-QStringList& queuedAnswers() {
-    static QStringList answers;
+QList<QStringList>& queuedAnswers() {
+    static QList<QStringList> answers;
     return answers;
 }
 
 } // namespace
 
 QString chooseExistingFile(QFileDialog* dialog) {
+    return chooseExistingFiles(dialog).value(0);
+}
+
+QStringList chooseExistingFiles(QFileDialog* dialog) {
     if (!queuedAnswers().isEmpty())
         return queuedAnswers().takeFirst();
-    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
-        return QString();
-    return dialog->selectedFiles().constFirst();
+    if (dialog->exec() != QDialog::Accepted)
+        return {};
+    return dialog->selectedFiles();
 }
 
 void FileDialogs::answerNext(const QString& path) {
-    queuedAnswers() << path;
+    answerNext(path.isEmpty() ? QStringList() : QStringList(path));
+}
+
+void FileDialogs::answerNext(const QStringList& paths) {
+    queuedAnswers() << paths;
 }
 
 void FileDialogs::reset() {

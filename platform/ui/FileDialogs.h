@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QFileDialog;
 
@@ -11,11 +12,15 @@ namespace platform {
 
 // Shows dialog modally; the chosen file, or an empty string when the user cancelled.
 QString chooseExistingFile(QFileDialog* dialog);
+// The same for a dialog that allows several files: the chosen files, none when cancelled.
+QStringList chooseExistingFiles(QFileDialog* dialog);
 
 class FileDialogs {
 public:
     // The next dialog answers path without opening (empty: cancelled).
     static void answerNext(const QString& path);
+    // The next dialog answers these files (empty: cancelled).
+    static void answerNext(const QStringList& paths);
     // Back to real dialogs.
     static void reset();
 };

@@ -5,6 +5,7 @@
 #include "platform/ProgramPath.h"
 #include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
@@ -142,9 +143,8 @@ void TfrmExportPlayer::AddPlayerItem(const QString& path) {
 void TfrmExportPlayer::btnAddClick() {
     dlgOpen->setDirectory(
         platform::resolvePath(Umgebung.WendrakPath + QStringLiteral("SpielerStamm")));
-    if (dlgOpen->exec() == QDialog::Accepted)
-        for (const QString& file : dlgOpen->selectedFiles())
-            AddPlayerItem(file);
+    for (const QString& file : platform::chooseExistingFiles(dlgOpen))
+        AddPlayerItem(file);
 }
 
 void TfrmExportPlayer::EditGroupNameChange() {

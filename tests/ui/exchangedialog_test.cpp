@@ -5,13 +5,13 @@
 
 #include "FtpTestServer.h"
 #include "ShellTestSupport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 #include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmFTPPlayer.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -65,6 +65,7 @@ private slots:
         form.reset();
         SetExchangeEnvironmentReader({});
         MessageBoxes::reset();
+        platform::FileDialogs::reset();
     }
 
     void buttonsAndMenuEntriesAreEnabledOnlyWhenTheyHaveSomethingToWorkOn() {
@@ -122,15 +123,10 @@ private slots:
         FtpTestServer server;
         QVERIFY(server.port() != 0);
         port = server.port();
-        storePlayer("Anna");
-        storePlayer("Bert");
         open();
         widget<QLineEdit>("EditGroupName")->setText("Test");
         widget<QPlainTextEdit>("memDescription")->setPlainText("a\nb");
-        whenModalOf<QFileDialog>([](QFileDialog* dialog) {
-            dialog->findChild<QLineEdit*>("fileNameEdit")->setText("\"Anna.ply\" \"Bert.ply\"");
-            QMetaObject::invokeMethod(dialog, "accept");
-        });
+        platform::FileDialogs::answerNext(QStringList{storePlayer("Anna"), storePlayer("Bert")});
         click("btnAdd");
         QCOMPARE(list("lstPlayerExport")->topLevelItemCount(), 2);
         click("SpeedButtonExport");
