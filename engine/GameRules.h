@@ -158,11 +158,16 @@ struct ConsensusState {
     // Situation entry (1..12) for player 1's / player 2's next move from the previous
     // round; under an even standing these count exploitations and apply the consensus rule.
     int SituationIndexP1(int standing, int move1, int move2) {
-        const RoundStep& t = StepAfter(standing, move1, move2);
-        return AnswersFromMKD(t, ExploitCount1, glbKons1 >= 1) ? int(SitMKD) : t.entry1;
+        return SituationIndexP1(StepAfter(standing, move1, move2));
     }
     int SituationIndexP2(int standing, int move1, int move2) {
-        const RoundStep& t = StepAfter(standing, move1, move2);
+        return SituationIndexP2(StepAfter(standing, move1, move2));
+    }
+    // The same from the step of the previous round, for loops that look it up once.
+    int SituationIndexP1(const RoundStep& t) {
+        return AnswersFromMKD(t, ExploitCount1, glbKons1 >= 1) ? int(SitMKD) : t.entry1;
+    }
+    int SituationIndexP2(const RoundStep& t) {
         return AnswersFromMKD(t, ExploitCount2, glbKons2 >= 1) ? int(SitMKD) : t.entry2;
     }
 };
@@ -234,12 +239,17 @@ inline std::int32_t FirstAutomatonMove(const SpielerTyp& player) {
 }
 
 // The next move of an automaton player; advances the entry's position in the record.
-// Only acts for IstAutomat = 1 (else K).
+// Only acts for IstAutomat = 1 (else K). The step forms are for loops that look the step
+// of the previous round up once.
+inline std::int32_t AutomatonMoveP1(SpielerTyp& player, const RoundStep& t) {
+    return player.IstAutomat == 1 ? rules_detail::automatonMove(player.Automat[t.entry1]) : MoveK;
+}
+inline std::int32_t AutomatonMoveP2(SpielerTyp& player, const RoundStep& t) {
+    return player.IstAutomat == 1 ? rules_detail::automatonMove(player.Automat[t.entry2]) : MoveK;
+}
 inline std::int32_t AutomatonMoveP1(SpielerTyp& player, int standing, int move1, int move2) {
-    const int entry = StepAfter(standing, move1, move2).entry1;
-    return player.IstAutomat == 1 ? rules_detail::automatonMove(player.Automat[entry]) : MoveK;
+    return AutomatonMoveP1(player, StepAfter(standing, move1, move2));
 }
 inline std::int32_t AutomatonMoveP2(SpielerTyp& player, int standing, int move1, int move2) {
-    const int entry = StepAfter(standing, move1, move2).entry2;
-    return player.IstAutomat == 1 ? rules_detail::automatonMove(player.Automat[entry]) : MoveK;
+    return AutomatonMoveP2(player, StepAfter(standing, move1, move2));
 }

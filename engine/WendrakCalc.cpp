@@ -46,68 +46,86 @@ struct PreparedProfile {
     }
 };
 
+// A move as the counts tell it apart: K 0, D 1, anything else (Z, or what a damaged file
+// holds) 2.
+constexpr int moveKind(std::int32_t move) {
+    return static_cast<std::uint32_t>(move) < 2 ? move : 2;
+}
+
+// How often each pair of move kinds occurred in a game, by [player 1's][player 2's], and
+// how often both gave way under an even standing; the counts and points follow from these.
+struct MoveTally {
+    std::int32_t pairs[3][3] = {};
+    std::int32_t nkk = 0;
+};
+
+GameResult tallyMoves(const MoveTally& m, const PayoffTable& pay) {
+    std::int64_t sum1 = 0, sum2 = 0;
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 3; ++y) {
+            sum1 += std::int64_t(m.pairs[x][y]) * pay.Punkte1[x != 0][y != 0];
+            sum2 += std::int64_t(m.pairs[x][y]) * pay.Punkte2[x != 0][y != 0];
+        }
+    const auto& p = m.pairs;
+    const std::int32_t kCount = 2 * p[0][0] + p[0][1] + p[0][2] + p[1][0] + p[2][0];
+    return tally(sum1, sum2, kCount, p[0][0], p[1][1], p[1][0], p[0][1], m.nkk);
+}
+
 // The round loop of games with an automaton player, compiled once per combination of
 // player kinds so that no round asks which kind a player is.
 template <bool Auto1, bool Auto2>
 GameResult playLoop(WendrakEngine& e, SpielerTyp& p1, SpielerTyp& p2, int rounds,
                     platform::Random& random, const PayoffTable& pay) {
     const PreparedProfile profile1(p1), profile2(p2);
-    std::int32_t kCount = 0, kk = 0, dd = 0, dk = 0, kd = 0, nkk = 0;
-    std::int64_t sum1 = 0, sum2 = 0;
     // A local copy keeps the counters in registers while the round table is written.
     ConsensusState consensus = e;
-
-    std::int32_t s = 0, m1 = 0, m2 = 0;
-    for (int r = 1; r <= rounds; ++r) {
-        std::int32_t ns, a, b;
-        if (r == 1) [[unlikely]] {
-            ns = 0;
-            if constexpr (Auto1)
-                a = FirstAutomatonMove(p1);
-            else
-                a = RandomMove(profile1.entries[SitErsterTag], random);
-            if constexpr (Auto2)
-                b = FirstAutomatonMove(p2);
-            else
-                b = RandomMove(profile2.entries[SitErsterTag], random);
-        } else {
-            ns = NextGameState(s, m1, m2);
-            // Each counter counts only in its own player's lookup.
-            if constexpr (Auto1)
-                a = AutomatonMoveP1(p1, s, m1, m2);
-            else
-                a = RandomMove(profile1.entries[consensus.SituationIndexP1(s, m1, m2)], random);
-            if constexpr (Auto2)
-                b = AutomatonMoveP2(p2, s, m1, m2);
-            else
-                b = RandomMove(profile2.entries[consensus.SituationIndexP2(s, m1, m2)], random);
-        }
-
-        const std::int32_t ka = a == MoveK, kb = b == MoveK;
-        const std::int32_t da = a == MoveD, db = b == MoveD;
-        const std::int32_t both = ka & kb;
-        kCount += ka + kb;
-        kk += both;
-        dd += da & db;
-        dk += da & kb;
-        kd += ka & db;
-        nkk += both & (ns == 0);
-
+    // How often each kind of round occurred, by [standing + 1][player 1's move kind][player
+    // 2's move kind].
+    std::int32_t kinds[3][3][3] = {};
+    const auto record = [&](int r, std::int32_t standing, std::int32_t a, std::int32_t b) {
         ZugTyp& z = e.Zuege[r];
-        z.Stand = ns;
+        z.Stand = standing;
         z.Zug1 = a;
         z.Zug2 = b;
         ApplyPayoff(z, pay);
-        sum1 += z.Punkte1;
-        sum2 += z.Punkte2;
+        ++kinds[standing + 1][moveKind(a)][moveKind(b)];
+    };
 
-        s = ns;
-        m1 = a;
-        m2 = b;
+    std::int32_t s = 0, a, b;
+    if constexpr (Auto1)
+        a = FirstAutomatonMove(p1);
+    else
+        a = RandomMove(profile1.entries[SitErsterTag], random);
+    if constexpr (Auto2)
+        b = FirstAutomatonMove(p2);
+    else
+        b = RandomMove(profile2.entries[SitErsterTag], random);
+    record(1, s, a, b);
+
+    for (int r = 2; r <= rounds; ++r) {
+        // The standing is one this loop produced, so its code needs no clamping.
+        const RoundStep& t = StepOfCode(RoundCode(s, a, b));
+        // Each counter counts only in its own player's lookup.
+        if constexpr (Auto1)
+            a = AutomatonMoveP1(p1, t);
+        else
+            a = RandomMove(profile1.entries[consensus.SituationIndexP1(t)], random);
+        if constexpr (Auto2)
+            b = AutomatonMoveP2(p2, t);
+        else
+            b = RandomMove(profile2.entries[consensus.SituationIndexP2(t)], random);
+        s = t.next;
+        record(r, s, a, b);
     }
     e.ExploitCount1 = consensus.ExploitCount1;
     e.ExploitCount2 = consensus.ExploitCount2;
-    return tally(sum1, sum2, kCount, kk, dd, dk, kd, nkk);
+    MoveTally m;
+    for (int st = 0; st < 3; ++st)
+        for (int x = 0; x < 3; ++x)
+            for (int y = 0; y < 3; ++y)
+                m.pairs[x][y] += kinds[st][x][y];
+    m.nkk = kinds[1][0][0];
+    return tallyMoves(m, pay);
 }
 
 // Two profile players. A round is carried as its code; one lookup by the previous code
@@ -163,15 +181,11 @@ GameResult playProfiles(WendrakEngine& e, const SpielerTyp& p1, const SpielerTyp
     e.ExploitCount1 = ex1;
     e.ExploitCount2 = ex2;
 
-    std::int64_t sum1 = 0, sum2 = 0;
-    std::int32_t byMoves[4] = {}; // KK, KD, DK, DD
-    for (int code = 0; code < 12; ++code) {
-        byMoves[code & 3] += hist[code];
-        sum1 += std::int64_t(hist[code]) * p1ByCode[code & 3];
-        sum2 += std::int64_t(hist[code]) * p2ByCode[code & 3];
-    }
-    const auto [kk, kd, dk, dd] = byMoves;
-    return tally(sum1, sum2, 2 * kk + kd + dk, kk, dd, dk, kd, hist[RoundCode(0, MoveK, MoveK)]);
+    MoveTally m;
+    for (int code = 0; code < 12; ++code)
+        m.pairs[(code / 2) % 2][code % 2] += hist[code];
+    m.nkk = hist[RoundCode(0, MoveK, MoveK)];
+    return tallyMoves(m, pay);
 }
 
 void checkRounds(int rounds) {
