@@ -155,8 +155,12 @@ private slots:
         writePlayerFile(root->programFolder() + "SpielerStamm/Anna.ply", ordinary);
 
         const auto load = [&](const QString& path) {
+            // Typed as a user would, after dropping what the last use left selected in the
+            // listing (which would win over the typed name).
             whenModalOf<QFileDialog>([path](QFileDialog* d) {
-                // Typed as a user would; the listing is filled in the background.
+                for (auto* view : d->findChildren<QAbstractItemView*>())
+                    if (view->selectionModel() != nullptr)
+                        view->selectionModel()->clearSelection();
                 d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
                 static_cast<QDialog*>(d)->accept();
             });
