@@ -3,6 +3,7 @@
 
 #include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
@@ -167,8 +168,8 @@ void TfrmAutomaten::btnOkClick() {
 }
 
 void TfrmAutomaten::Button2Click() {
-    if (OpenDialog1->exec() != QDialog::Accepted || OpenDialog1->selectedFiles().isEmpty())
+    const QString path = platform::chooseExistingFile(OpenDialog1);
+    if (path.isEmpty())
         return;
-    const QString path = OpenDialog1->selectedFiles().constFirst();
     platform::guarded(this, [&] { fill(AutomatonInputOf(readPlayerFile(path))); });
 }

@@ -5,10 +5,10 @@
 #include "players/ui/uAutomaten.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 
-#include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -57,7 +57,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         MessageBoxes::startRecording();
     }
-    void cleanup() { MessageBoxes::reset(); }
+    void cleanup() {
+        MessageBoxes::reset();
+        platform::FileDialogs::reset();
+    }
 
     void okWritesTheAutomatonFieldByFieldAndShowsItsTable() {
         QCOMPARE(grid()->rowCount(), 13);
@@ -155,15 +158,7 @@ private slots:
         writePlayerFile(root->programFolder() + "SpielerStamm/Anna.ply", ordinary);
 
         const auto load = [&](const QString& path) {
-            // Typed as a user would, after dropping what the last use left selected in the
-            // listing (which would win over the typed name).
-            whenModalOf<QFileDialog>([path](QFileDialog* d) {
-                for (auto* view : d->findChildren<QAbstractItemView*>())
-                    if (view->selectionModel() != nullptr)
-                        view->selectionModel()->clearSelection();
-                d->findChild<QLineEdit*>("fileNameEdit")->setText(path);
-                static_cast<QDialog*>(d)->accept();
-            });
+            platform::FileDialogs::answerNext(path);
             button("Button2")->click();
         };
         load(stored);
@@ -175,7 +170,6 @@ private slots:
         for (int c = 0; c < 4; ++c)
             row << grid()->item(5, c)->text();
         QCOMPARE(row, QStringList({"2", "1", "0", "2"}));
-        QCOMPARE(QDir::currentPath() + "/", root->root()); // the dialog leaves the folder
 
         load(root->programFolder() + "SpielerStamm/Anna.ply");
         QCOMPARE(MessageBoxes::shown(), QStringList{"Der Spieler „Anna“ ist kein Automat."});
