@@ -20,7 +20,9 @@
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerFile.h"
+#include "players/TextPlayer.h"
 #include "players/uPelkam2Wendrak.h"
+#include "players/ui/uAutomaten.h"
 #include "players/ui/uNeuerSpieler.h"
 #include "players/ui/uPLYAendern.h"
 #include "players/ui/uSpielerAnzeige.h"
@@ -41,6 +43,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -236,6 +239,68 @@ void TfrmMain::FormDblClick() {
 
 // Commands whose dialogs are not part of the program yet: they stay in the menu.
 void TfrmMain::btnOekologieClick() {}
+
+void TfrmMain::LadeSpieler(const QString& FileName) {
+    repaint();
+    auto* card = startupForm<TfrmSpielerAnzeige>();
+    SpielerTyp player{};
+    const QString output = TextPlayerOutputPath(FileName);
+    // A short or damaged description is reported and nothing is written.
+    const bool written = platform::guarded(this, [&] {
+        player = ReadTextPlayer(FileName);
+        writePlayerFile(output, player);
+        if (card != nullptr) {
+            ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+            card->ShowPlayer(output);
+        }
+    });
+    if (!written || card == nullptr)
+        return;
+    // Whatever the card's last showing left, the new player can be saved from it.
+    QPushButton* save = card->findChild<QPushButton*>(QStringLiteral("BtnSave"));
+    if (save != nullptr)
+        save->show();
+    if (card->exec() == 1) {
+        const auto text = [card](const char* name) {
+            const auto* edit = card->findChild<QLineEdit*>(QString::fromLatin1(name));
+            return edit != nullptr ? edit->text() : QString();
+        };
+        player.Name.set(text("Edit1"));
+        player.Alter.set(text("Edit2"));
+        player.Geschlecht.set(text("Edit3"));
+        player.Nationalitaet.set(text("Edit4"));
+        player.Motto.set(text("Edit5"));
+        platform::guarded(this, [&] { writePlayerFile(output, player); });
+    }
+    card->hide();
+}
+
+void TfrmMain::imgBackMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
+    if (X < 10 && Y < 10) {
+        auto* card = startupForm<TfrmSpielerAnzeige>();
+        QPushButton* types =
+            card != nullptr ? card->findChild<QPushButton*>(QStringLiteral("Button4")) : nullptr;
+        if (types != nullptr) {
+            // The card is closed here, so the button's own state decides, not its showing.
+            if (!types->isHidden()) {
+                platform::showMessage(this, QStringLiteral("Gesperrt durch Administrator."));
+                types->hide();
+            } else {
+                platform::showMessage(this, QStringLiteral("Freigabe durch Administrator."));
+                types->show();
+            }
+        }
+    }
+    if (X > primaryScreenSize().width() / 2 && Y < 10) {
+        if (auto* editor = startupForm<TfrmAutomaten>(); editor != nullptr && editor->exec() == 1)
+            editor->hide();
+    }
+}
+
+void TfrmMain::Label1DblClick() {
+    if (auto* editor = startupForm<TfrmAutomaten>())
+        editor->exec();
+}
 
 void TfrmMain::BitBtn1Click() {
     TfrmPfade* settings = startupForm<TfrmPfade>();

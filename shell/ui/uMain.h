@@ -69,6 +69,17 @@ public:
     // A double-click on the background: the debug switch.
     void FormDblClick();
 
+    // Commands that no control of the window invokes.
+    // Turns the text player file FileName (40 line pairs) into a player file beside it
+    // (extension ".PLY"), shows it on the player card and saves the card's personal data.
+    void LadeSpieler(const QString& FileName);
+    // The corner switches: a click within 10 pixels of the top-left corner locks or frees
+    // the player card's "&Typen" button; one at the top of the right half opens the
+    // automaton editor.
+    void imgBackMouseDown(Qt::MouseButton Button, Qt::KeyboardModifiers Shift, int X, int Y);
+    // Opens the automaton editor.
+    void Label1DblClick();
+
     // Every activation: look, first-time intro and start page, the three Modus buttons.
     void FormActivate();
 

@@ -1,0 +1,170 @@
+// The main window's commands that no control invokes: the text player import (written,
+// shown on the card, saved from it; short files and bad numbers write nothing), the corner
+// switch of the card's "&Typen" button and the automaton editor it opens.
+#include "shell/ui/uMain.h"
+
+#include "ShellTestSupport.h"
+#include "platform/ui/MessageBoxes.h"
+#include "platform/ui/uTFormDefault.h"
+#include "players/PlayerFile.h"
+#include "players/ui/uAutomaten.h"
+#include "players/ui/uSpielerAnzeige.h"
+#include "shell/ui/Startup.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace shelltest;
+using platform::MessageBoxes;
+
+namespace {
+
+// A text player: 40 pairs of "label" and value; values given by pair number (from 1),
+// "5" elsewhere.
+QByteArray textPlayer(const QMap<int, QByteArray>& values, int pairs = 40) {
+    QByteArray text;
+    for (int pair = 1; pair <= pairs; ++pair)
+        text += "Frage " + QByteArray::number(pair) + "\r\n" + values.value(pair, "5") + "\r\n";
+    return text;
+}
+
+} // namespace
+
+class UnboundCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { MessageBoxes::reset(); }
+
+    void textPlayerIsWrittenShownOnTheCardAndSavedFromIt() {
+        Program program;
+        QMap<int, QByteArray> values = {
+            {1, "Anton"}, {2, "m\xe4nnlich"}, {3, "<unbekannt>"}, {4, "Deutschland und mehr"},
+            {8, "K0"},    {9, "D0 ja"},       {10, "K1"},         {11, "0"},
+            {17, "10"},   {29, "7"}};
+        for (int pair = 18; pair <= 28; ++pair)
+            values[pair] = "<";
+        for (int pair = 30; pair <= 40; ++pair)
+            values[pair] = "<";
+        values[20] = " 8 ";
+        values[32] = "8";
+        const QString input = program.root.write("Import.v2/Spieler.txt", textPlayer(values));
+        const QString output = program.root.root() + "Import.v2/Spieler.PLY";
+        auto* card = startupForm<TfrmSpielerAnzeige>();
+        card->findChild<QPushButton*>("BtnSave")->hide(); // as a read-only player left it
+
+        QStringList seen;
+        whenModalOf<TfrmSpielerAnzeige>([&seen](TfrmSpielerAnzeige* c) {
+            seen << c->findChild<QLineEdit*>("Edit1")->text()
+                 << c->findChild<QLineEdit*>("txtBewahrt")->text();
+            QPushButton* save = c->findChild<QPushButton*>("BtnSave");
+            seen << (save->isVisible() ? "Speichern" : "-");
+            c->findChild<QLineEdit*>("Edit1")->setText("Toni");
+            c->findChild<QLineEdit*>("Edit5")->setText("Neues Motto");
+            save->click();
+        });
+        program.main()->LadeSpieler(input);
+        QCOMPARE(seen, QStringList({"Anton", "K.A.", "Speichern"}));
+        QVERIFY(!card->isVisible());
+
+        const SpielerTyp p = readPlayerFile(output);
+        QCOMPARE(p.Name.get(), QString("Toni"));
+        QCOMPARE(p.Motto.get(), QString("Neues Motto"));
+        QCOMPARE(p.Geschlecht.get(), QString("m"));
+        QCOMPARE(p.Alter.get(), QString("???"));
+        QCOMPARE(p.Nationalitaet.get(), QString("Deutschlan"));
+        QCOMPARE(p.Dateiname.get(), output.left(50));
+        QCOMPARE(p.Bilddatei.get(), QString("?"));
+        for (const auto* answer :
+             {&p.IstFriedlich, &p.GreiftNichtAn, &p.VerteidigtSicher, &p.NeigtZumAngreifen,
+              &p.NeigtZumAusbeuten, &p.NeigtZuUeberreaktionen})
+            QCOMPARE(answer->get(), QString("K.A."));
+        QVERIFY(p.IstKonsensorientiert.len == 0 && p.GeschaeftsmaessigAusbeutbar.len == 0);
+        QCOMPARE(p.IstAutomat + p.Spielertyp + p.MasseGueltig, 0);
+        // First day: second characters 0, 0, 1 and none: 2 with K, 2 with D.
+        const auto situation = [&p](int i) {
+            const SituationTyp& s = p.Situationen[i];
+            return QList<int>{s.Anzahl, s.AnzahlK, s.AnzahlD};
+        };
+        QCOMPARE(situation(SitErsterTag), QList<int>({4, 2, 2}));
+        QCOMPARE(situation(SitMDD), QList<int>({10, 7, 3}));
+        QCOMPARE(situation(SitMDK), QList<int>({0, 0, 0}));
+        QCOMPARE(situation(SitMKK), QList<int>({8, 8, 0}));
+        QCOMPARE(situation(SitPKK), QList<int>({0, 0, 0}));
+
+        // Abbruch keeps the player as read from the text.
+        whenModalOf<TfrmSpielerAnzeige>(
+            [](TfrmSpielerAnzeige* c) { c->findChild<QPushButton*>("SpeedButton2")->click(); });
+        program.main()->LadeSpieler(input);
+        QCOMPARE(readPlayerFile(output).Name.get(), QString("Anton"));
+    }
+
+    void shortFilesAndBadNumbersWriteNothing() {
+        Program program;
+        const QString output = program.root.write("Import/Spieler.PLY", "bleibt");
+        const QString name = program.root.root() + "Import/Spieler.txt";
+        MessageBoxes::startRecording();
+        for (const auto& [text, message] :
+             {std::pair{textPlayer({}, 39), "Die Spielerdatei „Spieler.txt“ ist unvollständig: "
+                                            "Sie enthält keine 40 Zeilenpaare. Es wurde kein "
+                                            "Spieler gespeichert."},
+              {textPlayer({{21, "zehn"}}), "In der Spielerdatei „Spieler.txt“ steht in Zeile 42 "
+                                           "„zehn“ statt einer Anzahl. Es wurde kein Spieler "
+                                           "gespeichert."},
+              {textPlayer({{40, "-1"}}), "In der Spielerdatei „Spieler.txt“ steht in Zeile 80 "
+                                         "„-1“ statt einer Anzahl. Es wurde kein Spieler "
+                                         "gespeichert."},
+              {textPlayer({{17, "3"}, {29, "4"}}),
+               "In der Spielerdatei „Spieler.txt“ sind für MDD mehr Fälle mit K (4) als Fälle (3) "
+               "angegeben. Es wurde kein Spieler gespeichert."}}) {
+            program.root.write("Import/Spieler.txt", text);
+            program.main()->LadeSpieler(name);
+            QCOMPARE(MessageBoxes::shown().last(), QString::fromUtf8(message));
+        }
+        // A text file that is named like its own player file is not replaced by it.
+        const QString ply = program.root.write("Import/Anna.ply", textPlayer({}));
+        program.main()->LadeSpieler(ply);
+        QCOMPARE(MessageBoxes::shown().size(), 5);
+        QCOMPARE(program.root.read("Import/Anna.ply"), textPlayer({}));
+        QCOMPARE(program.root.read("Import/Spieler.PLY"), QByteArray("bleibt"));
+        QVERIFY(!startupForm<TfrmSpielerAnzeige>()->isVisible());
+        QVERIFY(QFile::exists(output));
+    }
+
+    void cornerClicksLockAndFreeTheCardsTypesButtonAndOpenTheAutomatonEditor() {
+        Program program;
+        TfrmMain* main = program.main();
+        QPushButton* types = startupForm<TfrmSpielerAnzeige>()->findChild<QPushButton*>("Button4");
+        QVERIFY(types->isHidden());
+        MessageBoxes::startRecording();
+        main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, 9, 9);
+        QVERIFY(!types->isHidden());
+        main->imgBackMouseDown(Qt::RightButton, Qt::ShiftModifier, 0, 0);
+        QVERIFY(types->isHidden());
+        main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, 10, 5);
+        main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, 5, 10);
+        QCOMPARE(MessageBoxes::shown(),
+                 QStringList({"Freigabe durch Administrator.", "Gesperrt durch Administrator."}));
+        QVERIFY(types->isHidden());
+
+        int opened = 0;
+        const auto closeEditor = [&opened] {
+            whenModalOf<TfrmAutomaten>([&opened](TfrmAutomaten* e) {
+                ++opened;
+                e->reject();
+            });
+        };
+        const int half = primaryScreenSize().width() / 2;
+        main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, half, 0); // not beyond the half
+        closeEditor();
+        main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, half + 1, 9);
+        QCOMPARE(opened, 1);
+        closeEditor();
+        main->Label1DblClick();
+        QCOMPARE(opened, 2);
+        QCOMPARE(MessageBoxes::shown().size(), 2);
+    }
+};
+
+QTEST_MAIN(UnboundCommandsTest)
+#include "unboundcommands_test.moc"
