@@ -88,6 +88,9 @@ void TfrmAutomaten::showEvent(QShowEvent* event) {
 }
 
 void TfrmAutomaten::FormActivate() {
+    // A selection left from the last showing is gone with the reset grid.
+    for (QPushButton* b : {ui->btnK, ui->btnD, ui->btnZ})
+        b->hide();
     for (int row = 0; row < SituationCount; ++row) {
         cell(ui->strAutomaten, row, 0)->setText(QStringLiteral("0"));
         for (int column = 1; column < 4; ++column)
