@@ -1,8 +1,5 @@
-// Automaton players: the file name field is the name with ".PLY", cut to 50 characters;
-// the type number must be a whole number.
+// Automaton players: the file name field is the name with ".PLY", cut to 50 characters.
 #include "players/AutomatonPlayer.h"
-
-#include "platform/WendrakError.h"
 
 #include <gtest/gtest.h>
 
@@ -15,18 +12,5 @@ TEST(AutomatonPlayerTest, FileNameIsTheNameWithPlyCutToFiftyCharacters) {
         input.Name = QString(length, 'a');
         input.Spielertyp = "0";
         EXPECT_EQ(BuildAutomatonPlayer(input).Dateiname.get(), fileName) << length;
-    }
-}
-
-TEST(AutomatonPlayerTest, TypeNumberMustBeAWholeNumber) {
-    AutomatonInput input;
-    input.Name = "Robo";
-    for (const auto& [text, value] : {std::pair{" 6 ", 6}, {"-2", -2}, {"0", 0}}) {
-        input.Spielertyp = text;
-        EXPECT_EQ(BuildAutomatonPlayer(input).Spielertyp, value) << text;
-    }
-    for (const char* bad : {"", "5a", "2,5", "99999999999"}) {
-        input.Spielertyp = bad;
-        EXPECT_THROW(BuildAutomatonPlayer(input), WendrakError) << bad;
     }
 }
