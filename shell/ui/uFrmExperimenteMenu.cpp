@@ -10,6 +10,7 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/OwnActivation.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/GroupMessages.h"
 #include "shell/StandardExperiments.h"
@@ -48,6 +49,7 @@ TfrmExperimenteMenu::TfrmExperimenteMenu(QWidget* parent)
     });
     connect(ui->btnOk, &QToolButton::clicked, this, &TfrmExperimenteMenu::btnOkClick);
     connect(ui->mbtnBack, &QToolButton::clicked, this, &TfrmExperimenteMenu::mbtnBackClick);
+    new platform::OwnActivation(this, [this] { FormActivate(); });
 
     FormCreate();
 }
@@ -83,12 +85,6 @@ void TfrmExperimenteMenu::FormCreate() {
     LayOutScreenPanel(this, ui->pnlMain, GradientWidget::fromBgr(colours::clNavy), ui->pnlRahmen, 5,
                       ui->imgLogo, primaryScreenSize());
     Umgebung = std::make_unique<TApplicationEnviroment>(platform::programPath());
-}
-
-bool TfrmExperimenteMenu::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate)
-        FormActivate();
-    return QDialog::event(event);
 }
 
 void TfrmExperimenteMenu::showEvent(QShowEvent* event) {

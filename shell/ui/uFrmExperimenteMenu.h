@@ -81,8 +81,8 @@ public:
     void reject() override;
 
 protected:
-    // Every activation and every showing restart the timer that rebuilds the tree.
-    bool event(QEvent* event) override;
+    // Every showing, and every dialog of the program closing over the menu, restart the
+    // timer that rebuilds the tree.
     void showEvent(QShowEvent* event) override;
 
 private:

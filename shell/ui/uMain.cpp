@@ -18,6 +18,7 @@
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
+#include "platform/ui/OwnActivation.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerFile.h"
 #include "players/TextPlayer.h"
@@ -110,6 +111,7 @@ TfrmMain::TfrmMain(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::T
         connect(b, &QToolButton::clicked, this, c.handler);
     }
     connect(ui->btnHelp, &QPushButton::clicked, this, &TfrmMain::btnHelpClick);
+    new platform::OwnActivation(this, [this] { FormActivate(); });
 
     FormCreate();
 }
@@ -166,14 +168,6 @@ void TfrmMain::FormCreate() {
 
     const QString help = wendrakPath() + QStringLiteral("Kemrafeld.chm");
     setHelpFile(platform::fileExists(help) ? platform::resolvePath(help) : QString());
-}
-
-bool TfrmMain::event(QEvent* event) {
-    if (event->type() == QEvent::WindowActivate) {
-        // Dialogs shown from here run their own event loops: let the activation end first.
-        QTimer::singleShot(0, this, &TfrmMain::FormActivate);
-    }
-    return QWidget::event(event);
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {

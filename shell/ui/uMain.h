@@ -104,7 +104,6 @@ signals:
     void closed();
 
 protected:
-    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

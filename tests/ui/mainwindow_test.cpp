@@ -132,6 +132,23 @@ private slots:
         QVERIFY(!w->isVisible() && closed.count() == 1);
     }
 
+    // Activation steps follow the program's own dialogs, not the desktop's focus changes.
+    void activationStepsRunWhenADialogClosesOverTheMenuNotWhenTheDesktopReturnsTheFocus() {
+        Program program;
+        program.showMenu();
+        TfrmMain* w = program.main();
+        w->Modus = 3; // the steps disable three commands in this mode
+        QEvent fromDesktop(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &fromDesktop);
+        QApplication::processEvents();
+        QVERIFY(w->button("btnEigenes")->isEnabled());
+
+        QDialog dialog(w);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        dialog.exec();
+        QTRY_VERIFY(!w->button("btnEigenes")->isEnabled());
+    }
+
     // The store is read behind the wait window, which must not stay when a file is broken.
     void startUpTakesHelpFileAndSettingsAndReportsAnUnreadableStore() {
         RecordingDesktop* desktop = RecordingDesktop::install();
