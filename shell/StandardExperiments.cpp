@@ -64,10 +64,19 @@ bool IsExperimentGroup(const QString& selection) {
     return selection.contains(kGroupFile);
 }
 
-QString ExperimentDocument(const QString& selection) {
+ExperimentOpening ExperimentOpeningFor(const QString& selection, bool desktopOpensRtf) {
     const QString rtf = platform::changeFileExt(selection, QStringLiteral(".rtf"));
-    const QString document = platform::fileExists(rtf)
-                                 ? rtf
-                                 : platform::changeFileExt(selection, QStringLiteral(".html"));
-    return platform::resolvePath(document);
+    if (desktopOpensRtf && platform::fileExists(rtf))
+        return {ExperimentOpening::WithDesktop, platform::resolvePath(rtf)};
+    const QString html = platform::changeFileExt(selection, QStringLiteral(".html"));
+    if (platform::fileExists(html))
+        return {ExperimentOpening::InTextWindow, platform::resolvePath(html)};
+    return {};
+}
+
+QString ExperimentCannotOpenText(const QString& selection) {
+    return QStringLiteral("Der Text \"%1\" kann nicht angezeigt werden: Auf diesem Rechner ist "
+                          "kein Programm für RTF-Dateien eingerichtet, und eine HTML-Fassung des "
+                          "Textes gibt es nicht.")
+        .arg(platform::extractFileName(platform::changeFileExt(selection, QStringLiteral(".rtf"))));
 }

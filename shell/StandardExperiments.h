@@ -31,5 +31,14 @@ QString ExperimentSelection(const QString& nodePath);
 // Whether a selection is a group to be loaded rather than a text to be opened.
 bool IsExperimentGroup(const QString& selection);
 
-// The document that opens for a chosen text: the ".rtf" while it exists, else the ".html".
-QString ExperimentDocument(const QString& selection);
+// How a chosen text opens. A desktop without a program for RTF would take the ".rtf" and
+// show nothing, so it gets the ".rtf" only when it names such a program; otherwise the
+// ".html" version shows in the program's own text window.
+struct ExperimentOpening {
+    enum How { WithDesktop, InTextWindow, NotPossible };
+    How how = NotPossible;
+    QString file; // the ".rtf" for the desktop, the ".html" for the text window
+};
+ExperimentOpening ExperimentOpeningFor(const QString& selection, bool desktopOpensRtf);
+// The message for a text that can be shown neither way.
+QString ExperimentCannotOpenText(const QString& selection);

@@ -20,6 +20,18 @@ bool Desktop::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+QString Desktop::defaultApplication(const QString& mimeType) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"),
+                {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!query.waitForFinished(5000) || query.exitStatus() != QProcess::NormalExit ||
+        query.exitCode() != 0) {
+        query.kill();
+        return {};
+    }
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+}
+
 int Desktop::colorDepth() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->depth() : 24;

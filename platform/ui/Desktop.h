@@ -13,6 +13,10 @@ public:
     virtual ~Desktop() = default;
     // Opens with the associated program; returns false when nothing could open it.
     virtual bool openDocument(const QString& path);
+    // The desktop's program for a file type ("application/rtf"), as a desktop file name;
+    // "" when it names none. The desktop's "open" starts a helper and reports success
+    // before the helper has looked for a program, so callers ask first.
+    virtual QString defaultApplication(const QString& mimeType);
     // Bits per pixel of the primary screen.
     virtual int colorDepth();
     // Starts a program detached; returns false when it could not be started.

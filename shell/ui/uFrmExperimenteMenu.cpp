@@ -10,11 +10,13 @@
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/MessageBoxes.h"
 #include "platform/ui/OwnActivation.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/ui/GroupMessages.h"
 #include "shell/StandardExperiments.h"
 #include "shell/ui/Startup.h"
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -186,7 +188,27 @@ void TfrmExperimenteMenu::btnOkClick() {
             done(ResultGroup);
         return;
     }
-    platform::Desktop::instance().openDocument(ExperimentDocument(AuswahlDatei));
+    OpenText();
+}
+
+void TfrmExperimenteMenu::OpenText() {
+    platform::Desktop& desktop = platform::Desktop::instance();
+    const bool rtfProgram =
+        !desktop.defaultApplication(QStringLiteral("application/rtf")).isEmpty();
+    ExperimentOpening opening = ExperimentOpeningFor(AuswahlDatei, rtfProgram);
+    if (opening.how == ExperimentOpening::WithDesktop) {
+        if (desktop.openDocument(opening.file))
+            return;
+        opening = ExperimentOpeningFor(AuswahlDatei, false);
+    }
+    if (opening.how == ExperimentOpening::InTextWindow) {
+        platform::guarded(this, [&] {
+            ShowHtmlPage(opening.file, colours::clPageRed, colours::clMaroon, -1,
+                         QStringLiteral("&Ok"), false, 40200);
+        });
+        return;
+    }
+    platform::showMessage(this, ExperimentCannotOpenText(AuswahlDatei));
 }
 
 void TfrmExperimenteMenu::mbtnBackClick() {

@@ -64,6 +64,9 @@ public:
 
     void trvMainClick();
     void btnOkClick();
+    // A text: through the desktop or in the text window (see ExperimentOpeningFor), or a
+    // message saying why it cannot be shown.
+    void OpenText();
     void mbtnBackClick();
     void TimerDummyTimer();
 

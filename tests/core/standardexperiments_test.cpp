@@ -43,28 +43,51 @@ TEST_F(StandardExperimentsTest, WalkListsTextsAndGroupBeforeSubFoldersAndEndsAtL
               "folder Unter [text Gamma, folder Zurueck []]]");
 }
 
-TEST_F(StandardExperimentsTest, NodeChoosesHtmlThenRtfAndOpeningPrefersTheRtf) {
+TEST_F(StandardExperimentsTest, NodeChoosesHtmlThenRtf) {
     for (const char* file : {"V/Alpha.rtf", "V/Alpha.html", "V/Beta.rtf", "V/Ver.2.rtf"})
         write(file);
     const QString v = experiments() + "V/";
     const struct {
-        QString node, selection, document;
-    } rows[] = {{v + "Alpha", v + "Alpha.html", v + "Alpha.rtf"},
-                {v + "Beta", v + "Beta.rtf", v + "Beta.rtf"},
-                {v + "Ver.2", v + "Ver.2.rtf", v + "Ver.2.rtf"},
-                {v + "Selbst Experimentieren", v + "group.sgp", ""},
-                {v + "Fehlt", "", ""}};
+        QString node, selection;
+    } rows[] = {{v + "Alpha", v + "Alpha.html"},
+                {v + "Beta", v + "Beta.rtf"},
+                {v + "Ver.2", v + "Ver.2.rtf"},
+                {v + "Selbst Experimentieren", v + "group.sgp"},
+                {v + "Fehlt", ""}};
     for (const auto& row : rows) {
         const QString selection = ExperimentSelection(row.node);
         EXPECT_EQ(selection, row.selection) << qPrintable(row.node);
         EXPECT_EQ(IsExperimentGroup(selection), selection.endsWith("group.sgp"))
             << qPrintable(row.node);
-        if (!row.document.isEmpty()) {
-            EXPECT_EQ(ExperimentDocument(selection), row.document) << qPrintable(row.node);
-        }
     }
-    QFile::remove(v + "Alpha.rtf");
-    EXPECT_EQ(ExperimentDocument(v + "Alpha.html"), v + "Alpha.html");
+}
+
+// The ".rtf" goes to the desktop only when it has a program for RTF; else the ".html" shows
+// in the program's text window; else the text cannot be shown, and the user is told.
+TEST_F(StandardExperimentsTest, TextOpensAsRtfOnlyWhereTheDesktopHasAProgramForIt) {
+    for (const char* file : {"V/Alpha.rtf", "V/Alpha.html", "V/Beta.rtf", "V/Gamma.html"})
+        write(file);
+    const QString v = experiments() + "V/";
+    using O = ExperimentOpening;
+    const struct {
+        const char* selection;
+        bool rtfProgram;
+        O::How how;
+        const char* file;
+    } rows[] = {{"Alpha.html", true, O::WithDesktop, "Alpha.rtf"},
+                {"Alpha.html", false, O::InTextWindow, "Alpha.html"},
+                {"Beta.rtf", true, O::WithDesktop, "Beta.rtf"},
+                {"Beta.rtf", false, O::NotPossible, ""},
+                {"Gamma.html", true, O::InTextWindow, "Gamma.html"}};
+    for (const auto& row : rows) {
+        const ExperimentOpening opening = ExperimentOpeningFor(v + row.selection, row.rtfProgram);
+        EXPECT_EQ(opening.how, row.how) << row.selection << row.rtfProgram;
+        EXPECT_EQ(opening.file, *row.file ? v + row.file : QString()) << row.selection;
+    }
+    EXPECT_EQ(ExperimentCannotOpenText(v + "Beta.rtf"),
+              QString::fromUtf8("Der Text \"Beta.rtf\" kann nicht angezeigt werden: Auf diesem "
+                                "Rechner ist kein Programm für RTF-Dateien eingerichtet, und eine "
+                                "HTML-Fassung des Textes gibt es nicht."));
 }
 
 } // namespace

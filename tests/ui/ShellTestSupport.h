@@ -99,7 +99,9 @@ inline QStringList childTexts(const QTreeWidgetItem* node) {
 // Records what the program asked the desktop to open or start; starting always fails.
 struct RecordingDesktop : platform::Desktop {
     QStringList opened, started;
+    QString rtfProgram = QStringLiteral("textverarbeitung.desktop"); // "": none for RTF
     bool openDocument(const QString& path) override { return opened << path, true; }
+    QString defaultApplication(const QString&) override { return rtfProgram; }
     int colorDepth() override { return 24; }
     bool startProgram(const QString& program) override { return started << program, false; }
     // Installs a recording desktop; it lives until the next instance is set.

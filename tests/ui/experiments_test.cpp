@@ -3,8 +3,13 @@
 #include "shell/ui/uFrmExperimenteMenu.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/MessageBoxes.h"
+#include "shell/StandardExperiments.h"
+#include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QToolButton>
 
 using namespace shelltest;
@@ -84,18 +89,33 @@ private slots:
             QCOMPARE(menu.btnOk()->isEnabled(), *file != 0);
         }
 
-        // "&Öffnen" prefers a text's ".rtf" (the ".html" once it has gone) and keeps the
-        // menu open; a double-click on a text acts like it, on a folder it opens nothing.
+        // "&Öffnen" hands a text's ".rtf" to the desktop, which has a program for RTF, and
+        // keeps the menu open; without the ".rtf" the ".html" shows in the text window. A
+        // double-click on a text acts like it, on a folder it opens nothing.
         clickItem(tree, findNode(tree, "Alpha"));
         menu.btnOk()->click();
         QFile::remove(experiments() + "Versuch/Alpha.rtf");
+        QString page;
+        whenModalOf<TfrmTXTAusgabeHTML>([&](TfrmTXTAusgabeHTML* text) {
+            page = text->brwHTML()->source().toLocalFile();
+            text->btnClose()->click();
+        });
         menu.btnOk()->click();
+        QCOMPARE(page, experiments() + "Versuch/Alpha.html");
         clickItem(tree, findNode(tree, "Beta"), true);
         clickItem(tree, findNode(tree, "Versuch"), true);
         QCOMPARE(m_desktop->opened, (QStringList{experiments() + "Versuch/Alpha.rtf",
-                                                 experiments() + "Versuch/Alpha.html",
                                                  experiments() + "Versuch/Beta.rtf"}));
         QVERIFY(menu.isVisible());
+        // A desktop without a program for RTF and a text without an HTML version: the user
+        // is told, nothing is handed to the desktop.
+        m_desktop->rtfProgram.clear();
+        platform::MessageBoxes::startRecording();
+        clickItem(tree, findNode(tree, "Beta"), true);
+        QCOMPARE(platform::MessageBoxes::shown(),
+                 QStringList{ExperimentCannotOpenText(experiments() + "Versuch/Beta.rtf")});
+        platform::MessageBoxes::reset();
+        QCOMPARE(m_desktop->opened.size(), 2);
 
         // "&Zurück" on the chosen group runs nothing and leaves the current game alone.
         clickItem(tree, findNode(tree, "Selbst Experimentieren"));
