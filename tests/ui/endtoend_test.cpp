@@ -9,6 +9,7 @@
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/TextFile.h"
 #include "players/ui/ufrmCreateGame.h"
+#include "shell/ui/HelpViewer.h"
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
@@ -158,6 +159,55 @@ private slots:
         QVERIFY(!QFile::exists(program.data() + "Export.Txt"));
         QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"),
                  (QStringList{"ANNA.PLY", "BRUNO.PLY", "DORIS.PLY"}));
+    }
+
+    // "Kemra.ini" names a data folder apart from the program folder: the help file and the
+    // challenge's results belong to the data folder, the experiments' group is loaded from
+    // its store into its game, while their tree and results stay below the program folder.
+    void foldersFollowTheirBasesWhenWendrakPathNamesAnotherFolder() {
+        Program program([](TempRoot& r) {
+            r.write("Kemra.ini", ("[Path]\r\nWendrakPath=" + r.root() + "Daten/\r\n").toUtf8());
+            for (const char* help : {"Wendrak/Kemrafeld.chm", "Daten/Kemrafeld.chm"})
+                r.write(help, "ITSF");
+            copySource(r, "Wendrak/SpielerStamm/", kPlayers);
+            for (const QString& name : kPlayers)
+                r.write("Daten/SpielerStamm/" + name, r.read("Wendrak/SpielerStamm/" + name));
+            r.write("Wendrak/Standardexperimente/Versuch/group.sgp", "ANNA.PLY\r\nBRUNO.PLY\r\n");
+        });
+        program.showMenu();
+        const QString data = program.root.root() + "Daten/";
+        QCOMPARE(helpFile(), data + "Kemrafeld.chm");
+
+        whenModalOf<TfrmDravolenzMain_New>(
+            [](auto* result) { result->template findChild<QPushButton*>("btnCancel")->click(); });
+        answerModal([](QWidget* modal) {
+            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
+            QTreeWidgetItem* group =
+                menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
+            if (group == nullptr)
+                return false;
+            clickItem(menu->trvMain(), group);
+            menu->btnOk()->click();
+            return true;
+        });
+        program.main()->button("btnExperimente")->click();
+        QCOMPARE(filesIn(data + "Aktuelles Spiel"), (QStringList{"ANNA.PLY", "BRUNO.PLY"}));
+        QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"), QStringList());
+        QVERIFY(QFile::exists(program.data() + "Standardexperimente/Versuch/Export.Txt"));
+
+        // The challenge plays the data folder's game and writes its results there.
+        whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
+            textWindow()->btnClose()->click();
+            whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* setup) {
+                fillGameWithPersonalPlayers(setup);
+                whenModalOf<TfrmDravolenzMain_New>([](auto* result) {
+                    result->template findChild<QPushButton*>("btnCancel")->click();
+                });
+            });
+        });
+        program.main()->button("btnEigenes")->click();
+        QCOMPARE(platform::readAnsiLines(data + "Export.Txt").size(), 2);
+        QVERIFY(!QFile::exists(program.data() + "Export.Txt"));
     }
 };
 
