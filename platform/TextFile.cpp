@@ -264,6 +264,8 @@ AnsiLineWriter& AnsiLineWriter::operator=(AnsiLineWriter&& other) noexcept {
 void AnsiLineWriter::create(const QString& path) {
     closeQuietly();
     m_path = pathForCreate(path);
+    const QString folder = extractFilePath(m_path);
+    removeInterruptedReplaces(folder.isEmpty() ? QStringLiteral("./") : folder);
     if (isReadOnly(m_path))
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" ist schreibgeschützt.").arg(shown(m_path)));

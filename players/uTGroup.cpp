@@ -296,6 +296,8 @@ bool TGroup::DeletePlayerFile(const QString& path) {
     const QString resolved = platform::resolvePath(path);
     if (!platform::fileExists(resolved))
         return true;
+    // Emptying a game folder also clears what an interrupted copy into it left behind.
+    platform::removeInterruptedReplaces(platform::extractFilePath(resolved));
     makeWritable(resolved);
     platform::deleteFile(resolved);
     return !platform::fileExists(resolved);
