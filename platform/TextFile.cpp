@@ -106,14 +106,17 @@ void openForReading(QFile& file, const QString& path, const QString& notAFile) {
     }
 }
 
-// Leftovers of a replace that was interrupted (power cut, killed process): the temporary
-// file beside its target and the run's write probe. Only names of that exact form count.
+// A replace writes its temporary file beside the target under a name with this marker, so
+// that leftovers of an interrupted one (power cut, killed process) can be told from a user's
+// own files such as "Anna.ply.backup".
+constexpr char TemporaryMarker[] = ".wendrak-";
+
+// Leftovers of a replace that was interrupted: the temporary file beside its target and
+// the run's write probe. Only names of that exact form count.
 bool isInterruptedReplace(const QString& name) {
     if (name == QLatin1String(".wendrak-probe"))
         return true;
-    static const QRegularExpression pattern(
-        QStringLiteral("^.+\\.(ply|plx|csv|txt|sgp|ini|html?)\\.[A-Za-z0-9]{6}$"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression pattern(QStringLiteral("^.+\\.wendrak-[A-Za-z0-9]{6}$"));
     return pattern.match(name).hasMatch();
 }
 
@@ -190,7 +193,7 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     removeInterruptedReplaces(folder.isEmpty() ? QStringLiteral("./") : folder);
 
     // Write beside the target, then rename over it: a failure never leaves half a file.
-    QByteArray tmpName = targetName + ".XXXXXX";
+    QByteArray tmpName = targetName + TemporaryMarker + "XXXXXX";
     const int fd = ::mkstemp(tmpName.data());
     if (fd < 0)
         throw fail();

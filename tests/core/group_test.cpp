@@ -138,7 +138,7 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
     root.write("Wendrak/Aktuelles Spiel/Geschuetzt.PLY", "alt");
     QFile::setPermissions(game() + "Geschuetzt.PLY", QFile::ReadOwner | QFile::ReadUser);
     root.write("Wendrak/Aktuelles Spiel/notiz.txt", "bleibt");
-    root.write("Wendrak/Aktuelles Spiel/Alt.PLY.x1Y2z3", "halb"); // an interrupted copy
+    root.write("Wendrak/Aktuelles Spiel/Alt.PLY.wendrak-x1Y2z3", "halb"); // an interrupted copy
 
     // A member in other capitals is numbered after the copies made before it.
     EXPECT_EQ(

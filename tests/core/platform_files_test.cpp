@@ -237,9 +237,9 @@ TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
 // emptying it, removes such files and nothing else.
 TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
     TempRoot t;
-    const QStringList leftovers = {"Anna.PLY.abc123", "Runde_7.csv.Xy12Z9", ".wendrak-probe",
-                                   "group.sgp.q1W2e3"};
-    const QStringList kept = {"Anna.ply.backup1", "notiz.abc123", "Bild.jpg.Xy12Z9"};
+    const QStringList leftovers = {"Anna.PLY.wendrak-abc123", "Runde_7.csv.wendrak-Xy12Z9",
+                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3"};
+    const QStringList kept = {"Anna.ply.backup", "Anna.ply.abc123", "notiz.wendrak-abc1234"};
     for (const QString& name : leftovers + kept)
         t.write("Debug/" + name, "x");
     writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu");
