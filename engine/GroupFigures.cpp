@@ -242,10 +242,7 @@ PropertyCounts EvaluatePlayerProperties(const TournamentState& state, bool force
         const SpielerTyp before = player;
         if (!IsReadOnlyPlayerName(path))
             DeriveRecordTraits(player);
-        TestAgainstDefector(player, force);
-        TestRepeatedExploitation(player, force);
-        TestAgainstCooperator(player, force);
-        ComputePeacefulness(player, force);
+        RunAllTestRuns(player, force);
         if (std::memcmp(&before, &player, sizeof player) != 0)
             writePlayerFile(path, player);
         CountProperties(player, counts);

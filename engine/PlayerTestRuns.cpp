@@ -110,6 +110,13 @@ void ComputePeacefulness(SpielerTyp& player, bool force) {
         player.Friedfertigkeit = PeacefulnessScore(player);
 }
 
+void RunAllTestRuns(SpielerTyp& player, bool force) {
+    TestAgainstDefector(player, force);
+    TestRepeatedExploitation(player, force);
+    TestAgainstCooperator(player, force);
+    ComputePeacefulness(player, force);
+}
+
 void TestAgainstDefector(const QString& fileName, bool force,
                          const TApplicationEnviroment* settings) {
     measureFile(fileName, force, [&](SpielerTyp& p) {

@@ -32,6 +32,8 @@ void TestRepeatedExploitation(SpielerTyp& player, bool force,
 void TestAgainstCooperator(SpielerTyp& player, bool force,
                            const PayoffTable& pay = PayoffTable::builtIn());
 void ComputePeacefulness(SpielerTyp& player, bool force);
+// All four of them on a record in memory, with the built-in points.
+void RunAllTestRuns(SpielerTyp& player, bool force);
 // The peacefulness score of a record (what ComputePeacefulness stores); an automaton whose
 // name matches none of the known prefixes keeps its stored score.
 std::int32_t PeacefulnessScore(const SpielerTyp& player);

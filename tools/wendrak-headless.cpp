@@ -255,10 +255,7 @@ int testCommand(const Args& a) {
         return usage();
     const QString file = QFileInfo(a.positional[0]).absoluteFilePath();
     SpielerTyp p = readPlayerFile(file);
-    TestAgainstDefector(p, true);
-    TestRepeatedExploitation(p, true);
-    TestAgainstCooperator(p, true);
-    ComputePeacefulness(p, true);
+    RunAllTestRuns(p, true);
     // A ".plx" player is read-only: its measures are shown, never stored.
     if (!IsReadOnlyPlayerName(file))
         writePlayerFile(file, p);

@@ -331,10 +331,7 @@ void RunPlayerTestRuns(const QString& path, bool force) {
     // The four measures change the record in memory; the file is written once.
     SpielerTyp player = readPlayerFile(path);
     const SpielerTyp before = player;
-    TestAgainstDefector(player, force);
-    TestRepeatedExploitation(player, force);
-    TestAgainstCooperator(player, force);
-    ComputePeacefulness(player, force);
+    RunAllTestRuns(player, force);
     if (std::memcmp(&before, &player, sizeof player) != 0)
         writePlayerFile(path, player);
 }
