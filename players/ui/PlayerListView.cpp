@@ -66,10 +66,31 @@ void MakeListGrey(QTreeWidget* list) {
     list->setPalette(pal);
 }
 
-void FillFilterTree(QTreeWidget* tree, const QList<FilterNode>& nodes) {
+void FillPlayerFilterTree(QTreeWidget* tree, const char* personalCategory,
+                          const char* kemrafeldCategory, bool withImported) {
+    struct Node {
+        const char* text; // UTF-8
+        const char* category;
+        const char* type; // "-1" = none
+        bool child;       // a child follows its parent
+    };
+    QList<Node> nodes = {{"Persönliche Spieler", personalCategory, "-1", false},
+                         {"Kemrafeld", kemrafeldCategory, "-1", true},
+                         {"Dominante Spieler", "0", "-1", false},
+                         {"Besondere Spieler", "1", "-1", false}};
+    if (withImported)
+        nodes.append({"Importierte Spieler", "9", "-1", false});
+    nodes.append({{"Versuchsspieler", "2", "0", false},
+                  {"Typ1", "2", "1", true},
+                  {"Typ2", "2", "2", true},
+                  {"Typ3", "2", "3", true},
+                  {"Typ4", "2", "4", true},
+                  {"Typ5", "2", "5", true},
+                  {"Typ6", "2", "6", true}});
+
     tree->clear();
     QTreeWidgetItem* parent = nullptr;
-    for (const FilterNode& n : nodes) {
+    for (const Node& n : nodes) {
         auto* item =
             n.child && parent != nullptr ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(tree);
         if (!n.child)

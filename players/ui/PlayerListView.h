@@ -2,7 +2,6 @@
 // their text, and the filter tree whose nodes carry a player category and a type digit.
 #pragma once
 
-#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,14 +20,12 @@ void RemoveSelectedRows(QTreeWidget* list);
 // Paints the lists' background grey.
 void MakeListGrey(QTreeWidget* list);
 
-// One node of a filter tree; a child node (child true) follows its parent.
-struct FilterNode {
-    const char* text; // UTF-8
-    const char* category;
-    const char* type; // "-1" = none
-    bool child;
-};
-void FillFilterTree(QTreeWidget* tree, const QList<FilterNode>& nodes);
+// Fills the filter tree the player windows share: "Persönliche Spieler" with "Kemrafeld"
+// below it, "Dominante Spieler", "Besondere Spieler", "Importierte Spieler" where
+// withImported, and "Versuchsspieler" with its six types below it. The windows differ in
+// the categories the two personal nodes select.
+void FillPlayerFilterTree(QTreeWidget* tree, const char* personalCategory,
+                          const char* kemrafeldCategory, bool withImported = false);
 // The category and type digit of a node, as the player list filter takes them.
 QString NodeCategory(const QTreeWidgetItem* node);
 QString NodeType(const QTreeWidgetItem* node);

@@ -5,9 +5,11 @@
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/GameSetup.h"
 #include "players/PlayerCard.h"
 #include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
+#include "players/ui/PlayerListView.h"
 #include "ui_ufrmChoosePlayer.h"
 
 #include <QImageReader>
@@ -17,20 +19,6 @@
 #include <QTreeWidgetItem>
 
 namespace {
-
-// The filter tree's nodes carry the category and the type digit they select.
-constexpr int kCategoryRole = Qt::UserRole;
-constexpr int kTypeRole = Qt::UserRole + 1;
-
-// The list keeps its rows sorted by text, letter case aside.
-class NameItem : public QTreeWidgetItem {
-public:
-    explicit NameItem(const QString& text) : QTreeWidgetItem(QStringList(text)) {}
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int c = QString::compare(text(0), other.text(0), Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : text(0) < other.text(0);
-    }
-};
 
 QString storeFolder() {
     return platform::programFolder() + QStringLiteral("SpielerStamm/");
@@ -52,34 +40,7 @@ void TfrmChoosePlayer::FormCreate() {
     ui->JvGradient1_1->setGeometry(0, 0, ui->pnlRahmen->width(), ui->pnlRahmen->height());
     ui->memDetail->clear();
 
-    const struct {
-        const char* text;
-        int parent; // index of the parent node in this table, -1 for a top node
-        const char* category;
-        const char* type;
-    } nodes[] = {
-        {"Persönliche Spieler", -1, "-1", "-1"},
-        {"Kemrafeld", 0, "3", "-1"},
-        {"Dominante Spieler", -1, "0", "-1"},
-        {"Besondere Spieler", -1, "1", "-1"},
-        {"Importierte Spieler", -1, "9", "-1"},
-        {"Versuchsspieler", -1, "2", "0"},
-        {"Typ1", 5, "2", "1"},
-        {"Typ2", 5, "2", "2"},
-        {"Typ3", 5, "2", "3"},
-        {"Typ4", 5, "2", "4"},
-        {"Typ5", 5, "2", "5"},
-        {"Typ6", 5, "2", "6"},
-    };
-    QList<QTreeWidgetItem*> made;
-    for (const auto& n : nodes) {
-        auto* item =
-            n.parent < 0 ? new QTreeWidgetItem(ui->trvFilter) : new QTreeWidgetItem(made[n.parent]);
-        item->setText(0, QString::fromUtf8(n.text));
-        item->setData(0, kCategoryRole, QString::fromLatin1(n.category));
-        item->setData(0, kTypeRole, QString::fromLatin1(n.type));
-        made.append(item);
-    }
+    FillPlayerFilterTree(ui->trvFilter, "-1", "3", true);
     ui->trvFilter->expandAll();
 
     connect(ui->trvFilter, &QTreeWidget::itemClicked, this, [this] { trvFilterClick(); });
@@ -107,31 +68,16 @@ void TfrmChoosePlayer::ClearDetails() {
 }
 
 void TfrmChoosePlayer::FillPlayerList(const QString& category, const QString& typeFilter) {
-    QTreeWidget* list = ui->lstStamm;
     // Emptying the list is no deselection by the user: the chosen player stays chosen.
-    {
-        const QSignalBlocker quiet(list);
-        list->clear();
-    }
-    list->setSortingEnabled(false);
-    const QString typeText = QStringLiteral("typ") + typeFilter;
-    QList<QTreeWidgetItem*> items;
-    for (const QString& entry : SpielerListe) {
-        if (entry.left(1) != category)
-            continue;
-        if (typeFilter == QLatin1String("-1") || entry.toLower().contains(typeText))
-            items.append(new NameItem(entry.mid(1)));
-    }
-    list->addTopLevelItems(items);
-    list->setSortingEnabled(true);
-    list->sortItems(0, Qt::AscendingOrder);
+    const QSignalBlocker quiet(ui->lstStamm);
+    FillNameList(ui->lstStamm, FilterPlayerList(SpielerListe, category, typeFilter));
 }
 
 void TfrmChoosePlayer::trvFilterClick() {
     const QTreeWidgetItem* item = ui->trvFilter->currentItem();
     if (item == nullptr)
         return;
-    FillPlayerList(item->data(0, kCategoryRole).toString(), item->data(0, kTypeRole).toString());
+    FillPlayerList(NodeCategory(item), NodeType(item));
 }
 
 void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {

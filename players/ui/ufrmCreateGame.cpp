@@ -56,17 +56,7 @@ void TfrmCreateGame::FormCreate() {
     for (QTreeWidget* list : {ui->lstStamm, ui->lstPlayer, ui->trvFilter})
         MakeListGrey(list);
 
-    FillFilterTree(ui->trvFilter, {{"Persönliche Spieler", "3", "-1", false},
-                                   {"Kemrafeld", "4", "-1", true},
-                                   {"Dominante Spieler", "0", "-1", false},
-                                   {"Besondere Spieler", "1", "-1", false},
-                                   {"Versuchsspieler", "2", "0", false},
-                                   {"Typ1", "2", "1", true},
-                                   {"Typ2", "2", "2", true},
-                                   {"Typ3", "2", "3", true},
-                                   {"Typ4", "2", "4", true},
-                                   {"Typ5", "2", "5", true},
-                                   {"Typ6", "2", "6", true}});
+    FillPlayerFilterTree(ui->trvFilter, "3", "4");
 
     connect(ui->btnAlleSpieler, &QPushButton::clicked, this,
             [this] { btnAlleSpielerClick(ui->btnAlleSpieler); });

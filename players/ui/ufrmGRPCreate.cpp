@@ -43,17 +43,7 @@ void TfrmGRPCreate::FormCreate() {
     ui->btnDeleteSelected->setPalette(minus);
 
     // "Persönliche Spieler" itself lists nothing; the user's players are under "Kemrafeld".
-    FillFilterTree(ui->trvFilter, {{"Persönliche Spieler", "-1", "-1", false},
-                                   {"Kemrafeld", "3", "-1", true},
-                                   {"Dominante Spieler", "0", "-1", false},
-                                   {"Besondere Spieler", "1", "-1", false},
-                                   {"Versuchsspieler", "2", "0", false},
-                                   {"Typ1", "2", "1", true},
-                                   {"Typ2", "2", "2", true},
-                                   {"Typ3", "2", "3", true},
-                                   {"Typ4", "2", "4", true},
-                                   {"Typ5", "2", "5", true},
-                                   {"Typ6", "2", "6", true}});
+    FillPlayerFilterTree(ui->trvFilter, "-1", "3");
     ui->trvFilter->expandAll();
     ui->pnlCreateGroup->hide();
     ui->btnDeleteSelected->setEnabled(false);
