@@ -7,10 +7,8 @@
 #include "engine/StyledLine.h"
 #include "engine/WendrakCalc.h"
 #include "platform/NumberFormat.h"
-#include "players/uPelkam2Wendrak.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -235,16 +233,10 @@ PropertyCounts EvaluatePlayerProperties(const TournamentState& state, bool force
     PropertyCounts counts;
     const QString folder = CurrentGameFolder(state);
     for (int i = 0; i <= state.AnzTeilnehmerHigh && i < int(state.Teilnehmer.size()); ++i) {
-        // Traits and the four measures change the record in memory; the file is read and
-        // written once instead of once per step.
-        const QString path = folder + state.Teilnehmer[std::size_t(i)].Datei;
-        SpielerTyp player = readPlayerFile(path);
-        const SpielerTyp before = player;
-        if (!IsReadOnlyPlayerName(path))
-            DeriveRecordTraits(player);
-        RunAllTestRuns(player, force);
-        if (std::memcmp(&before, &player, sizeof player) != 0)
-            writePlayerFile(path, player);
+        // Traits and the four measures: the file is read and written once instead of once
+        // per step.
+        const SpielerTyp player =
+            MeasurePlayerFile(folder + state.Teilnehmer[std::size_t(i)].Datei, force);
         CountProperties(player, counts);
     }
     return counts;

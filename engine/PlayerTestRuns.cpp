@@ -3,6 +3,9 @@
 
 #include "engine/WendrakCalc.h"
 #include "platform/Ansi.h"
+#include "players/uPelkam2Wendrak.h"
+
+#include <cstring>
 
 namespace {
 
@@ -115,6 +118,17 @@ void RunAllTestRuns(SpielerTyp& player, bool force) {
     TestRepeatedExploitation(player, force);
     TestAgainstCooperator(player, force);
     ComputePeacefulness(player, force);
+}
+
+SpielerTyp MeasurePlayerFile(const QString& path, bool force, bool deriveTraits) {
+    SpielerTyp player = readPlayerFile(path);
+    const SpielerTyp before = player;
+    if (deriveTraits && !IsReadOnlyPlayerName(path))
+        DeriveRecordTraits(player);
+    RunAllTestRuns(player, force);
+    if (std::memcmp(&before, &player, sizeof player) != 0)
+        writePlayerFile(path, player);
+    return player;
 }
 
 void TestAgainstDefector(const QString& fileName, bool force,

@@ -34,6 +34,10 @@ void TestAgainstCooperator(SpielerTyp& player, bool force,
 void ComputePeacefulness(SpielerTyp& player, bool force);
 // All four of them on a record in memory, with the built-in points.
 void RunAllTestRuns(SpielerTyp& player, bool force);
+// A player file measured with one read: its traits derived (where deriveTraits, never for a
+// read-only ".plx" player), the four test runs, and the record written back only when it
+// changed. Returns the record as it now stands; throws WendrakError as the reader does.
+SpielerTyp MeasurePlayerFile(const QString& path, bool force, bool deriveTraits = true);
 // The peacefulness score of a record (what ComputePeacefulness stores); an automaton whose
 // name matches none of the known prefixes keeps its stored score.
 std::int32_t PeacefulnessScore(const SpielerTyp& player);

@@ -49,7 +49,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
-#include <cstring>
 
 bool glbNeuBerechnen = false;
 
@@ -328,12 +327,7 @@ void TfrmMain::btnNeuerSpielerClick() {
 }
 
 void RunPlayerTestRuns(const QString& path, bool force) {
-    // The four measures change the record in memory; the file is written once.
-    SpielerTyp player = readPlayerFile(path);
-    const SpielerTyp before = player;
-    RunAllTestRuns(player, force);
-    if (std::memcmp(&before, &player, sizeof player) != 0)
-        writePlayerFile(path, player);
+    MeasurePlayerFile(path, force, false);
 }
 
 // Browsing the store: chooser, card, save, and the chooser again, until the user goes
@@ -357,10 +351,8 @@ void TfrmMain::btnAnzeigenClick() {
         const QString path = platform::resolvePath(store + chooser->SpielerDatei);
         // A player that cannot be read or measured is reported; the user chooses again.
         const bool shown = platform::guarded(this, [&] {
-            if (!IsReadOnlyPlayerName(path)) {
-                DerivePlayerTraits(path);
-                RunPlayerTestRuns(path, glbNeuBerechnen);
-            }
+            if (!IsReadOnlyPlayerName(path))
+                MeasurePlayerFile(path, glbNeuBerechnen);
             card->ShowPlayer(path);
         });
         if (!shown)
