@@ -98,9 +98,12 @@ QString TransferFailedText() {
     return QStringLiteral("Fehler beim Übertragen: ");
 }
 
-QString GroupDescriptionValue(const QString& descriptionFile, const QString& key) {
+GroupDescription ReadGroupDescription(const QString& descriptionFile) {
     const platform::IniFile ini(platform::resolvePath(platform::toSlashes(descriptionFile)));
-    return ini.readString(QStringLiteral("Group"), key, QString());
+    const auto value = [&ini](const char* key) {
+        return ini.readString(QStringLiteral("Group"), QString::fromLatin1(key), QString());
+    };
+    return {value("Name"), value("Created"), value("Count"), value("Description"), value("Player")};
 }
 
 QString ExpandLineBreaks(const QString& value) {
@@ -286,7 +289,8 @@ void ExchangeWork::ImportGroups() {
     const QString store = m_wendrakPath + QStringLiteral("SpielerStammImport/");
     QStringList leftOut;
     for (const QString& description : Dateien) {
-        const QString group = GroupDescriptionValue(description, QStringLiteral("Name"));
+        const GroupDescription read = ReadGroupDescription(description);
+        const QString& group = read.Name;
         // The name becomes a folder below "ImportierteGruppen" and part of every player's
         // file name; a name that would reach elsewhere (or the folder itself) is refused.
         if (!platform::IsUsableFileName(group)) {
@@ -302,9 +306,7 @@ void ExchangeWork::ImportGroups() {
         else
             platform::forceFolders(folder);
 
-        QStringList players =
-            ExpandLineBreaks(GroupDescriptionValue(description, QStringLiteral("Player")))
-                .split(kCrLf);
+        QStringList players = ExpandLineBreaks(read.Player).split(kCrLf);
         if (!players.isEmpty() && players.last().isEmpty())
             players.removeLast();
 

@@ -58,8 +58,12 @@ public:
     virtual void ShowFailure(const QString& message) = 0;
 };
 
-// A value of section [Group] of a description file; "" when the file or key is missing.
-QString GroupDescriptionValue(const QString& descriptionFile, const QString& key);
+// Section [Group] of a description file, read once; "" for what the file does not hold (or
+// for every value when there is no file).
+struct GroupDescription {
+    QString Name, Created, Count, Description, Player;
+};
+GroupDescription ReadGroupDescription(const QString& descriptionFile);
 // A description value with each "$$XDE$$" turned back into a line break (CR LF).
 QString ExpandLineBreaks(const QString& value);
 // Empties the program folder's "Temp/" of its files (the fetched descriptions stay there

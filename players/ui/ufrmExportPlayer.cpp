@@ -193,9 +193,8 @@ void TfrmExportPlayer::btnRefreshClick() {
 void TfrmExportPlayer::FillImportList(const QStringList& files) {
     ui->LstPlayerImport->clear();
     for (const QString& file : files) {
-        auto* item = new QTreeWidgetItem(
-            QStringList{GroupDescriptionValue(file, QStringLiteral("Name")),
-                        GroupDescriptionValue(file, QStringLiteral("Count")), file});
+        const GroupDescription read = ReadGroupDescription(file);
+        auto* item = new QTreeWidgetItem(QStringList{read.Name, read.Count, file});
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(colName, Qt::Unchecked);
         ui->LstPlayerImport->addTopLevelItem(item);
@@ -273,14 +272,12 @@ void TfrmExportPlayer_Details::FormActivate() {
     QRect area = parentWidget() != nullptr ? parentWidget()->window()->geometry() : QRect();
     if (!area.isEmpty())
         move(area.center() - rect().center());
-    const auto value = [this](const char* key) {
-        return GroupDescriptionValue(IniDatei, QString::fromLatin1(key));
-    };
-    ui->txtGroupname->setText(value("Name"));
-    ui->txtCreateDate->setText(value("Created"));
-    ui->txtGroupCount->setText(value("Count"));
-    ui->memDescription->setPlainText(withoutCr(ExpandLineBreaks(value("Description"))));
-    ui->memGroupPeople->setPlainText(withoutCr(ExpandLineBreaks(value("Player"))));
+    const GroupDescription read = ReadGroupDescription(IniDatei);
+    ui->txtGroupname->setText(read.Name);
+    ui->txtCreateDate->setText(read.Created);
+    ui->txtGroupCount->setText(read.Count);
+    ui->memDescription->setPlainText(withoutCr(ExpandLineBreaks(read.Description)));
+    ui->memGroupPeople->setPlainText(withoutCr(ExpandLineBreaks(read.Player)));
 }
 
 // ---------------------------------------------------------------------------------------
