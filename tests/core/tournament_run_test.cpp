@@ -245,18 +245,6 @@ TEST_F(TournamentRun, AMissingDataOrGameFolderIsNamedInsteadOfCountingNoPlayers)
     EXPECT_TRUE(observer.messages.isEmpty());
 }
 
-TEST_F(TournamentRun, SameSeedRepeatsTheRunExactly) {
-    QByteArrayList exports;
-    for (std::uint64_t seed : {42, 42, 43}) {
-        // The property evaluation rewrites the files, so each run starts from fresh ones.
-        addPlayers({uniformPlayer(5), uniformPlayer(3), uniformPlayer(8)});
-        ASSERT_EQ(run(false, seed), RunFinished);
-        exports << out("Export.Txt");
-    }
-    EXPECT_EQ(exports[1], exports[0]);
-    EXPECT_NE(exports[2], exports[0]);
-}
-
 TEST(TournamentAverage, NineRunsRoundHalfUp) {
     const std::pair<std::int64_t, std::int32_t> cases[] = {{49, 5}, {50, 6}, {13505, 1501}};
     for (const auto& [sum, average] : cases)
