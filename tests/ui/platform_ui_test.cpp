@@ -1,6 +1,5 @@
 // The window side of the platform layer: the error report, the gradient colours and the
 // German standard buttons.
-#include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/ErrorReport.h"
@@ -46,18 +45,11 @@ private slots:
     void standardButtonsSpeakGerman() {
         QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
                              QDialogButtonBox::Cancel);
-        QCOMPARE(box.button(QDialogButtonBox::Yes)->text().remove('&'), QStringLiteral("Ja"));
-        QCOMPARE(box.button(QDialogButtonBox::No)->text().remove('&'), QStringLiteral("Nein"));
-        QCOMPARE(box.button(QDialogButtonBox::Cancel)->text().remove('&'),
-                 QStringLiteral("Abbrechen"));
-    }
-
-    void programPathCanBeSetAndGivesTheProgramFolder() {
-        const QString old = platform::programPath();
-        QVERIFY(old.endsWith("platform_ui_test"));
-        platform::setProgramPath("C:\\Wurzel\\Wendrak\\wendrak.exe");
-        QCOMPARE(platform::programFolder(), QStringLiteral("C:/Wurzel/Wendrak/"));
-        platform::setProgramPath(old);
+        QStringList texts;
+        for (QAbstractButton* b : box.buttons())
+            texts << b->text().remove('&');
+        texts.sort();
+        QCOMPARE(texts, QStringList({"Abbrechen", "Ja", "Nein"}));
     }
 };
 
