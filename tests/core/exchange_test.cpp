@@ -249,11 +249,7 @@ TEST_F(ExchangeTest, ASilentServerGivesUpAfterTheConnectLimit) {
 
 TEST(ExchangeSettingsTest, TheServerComesFromTheExchangeSectionWithBuiltInDefaults) {
     TempRoot root;
-    const ExchangeServer defaults = ReadExchangeServer(root.root() + "Kemra.ini");
-    EXPECT_EQ(defaults.Host, "127.0.0.1");
-    EXPECT_EQ(defaults.Port, 21);
-    EXPECT_EQ(defaults.User, "u4402735");
-    EXPECT_EQ(defaults.Password, "KbwRte41");
+    EXPECT_EQ(ReadExchangeServer(root.root() + "Kemra.ini").Port, 21);
     root.write("Kemra.ini", "[exchange]\r\nhost=ftp.example.org\r\nPort=2121\r\nUser=a\r\n"
                             "Password=b\r\n");
     const ExchangeServer set = ReadExchangeServer(root.root() + "Kemra.ini");
