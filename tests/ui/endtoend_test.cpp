@@ -48,6 +48,20 @@ void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
     setup->findChild<QPushButton*>("btnOk")->click();
 }
 
+// The experiments menu: runs the first group, once the menu's tree is there.
+void chooseExperimentGroup() {
+    answerModal([](QWidget* modal) {
+        auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
+        QTreeWidgetItem* group =
+            menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
+        if (group == nullptr)
+            return false;
+        clickItem(menu->trvMain(), group);
+        menu->btnOk()->click();
+        return true;
+    });
+}
+
 } // namespace
 
 class EndToEndTest : public QObject {
@@ -139,18 +153,7 @@ private slots:
             ++resultsShown;
             result->findChild<QPushButton*>("btnRetry")->click();
         });
-        // The menu's only group, once its tree is there.
-        answerModal([](QWidget* modal) {
-            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            QTreeWidgetItem* group =
-                menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
-            if (group == nullptr)
-                return false;
-            group->parent()->setExpanded(true);
-            clickItem(menu->trvMain(), group);
-            menu->btnOk()->click();
-            return true;
-        });
+        chooseExperimentGroup();
         program.main()->button("btnExperimente")->click();
         QCOMPARE(resultsShown, 1);
         QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
@@ -180,16 +183,7 @@ private slots:
 
         whenModalOf<TfrmDravolenzMain_New>(
             [](auto* result) { result->template findChild<QPushButton*>("btnCancel")->click(); });
-        answerModal([](QWidget* modal) {
-            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-            QTreeWidgetItem* group =
-                menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
-            if (group == nullptr)
-                return false;
-            clickItem(menu->trvMain(), group);
-            menu->btnOk()->click();
-            return true;
-        });
+        chooseExperimentGroup();
         program.main()->button("btnExperimente")->click();
         QCOMPARE(filesIn(data + "Aktuelles Spiel"), (QStringList{"ANNA.PLY", "BRUNO.PLY"}));
         QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"), QStringList());
