@@ -3,15 +3,10 @@
 // The server ends by itself when this process dies or after five minutes.
 #pragma once
 
+#include "TempRoot.h"
 #include "platform/Ansi.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QString>
-#include <QTemporaryDir>
-#include <cstdlib>
 
 class FtpTestServer {
 public:
@@ -55,16 +50,9 @@ public:
 
     // A file below the login folder (folders created); names are UTF-8 on disk.
     void write(const QString& relative, const QByteArray& bytes) const {
-        const QString path = root() + relative;
-        QDir().mkpath(QFileInfo(path).path());
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
+        TempRoot::writeFile(root() + relative, bytes);
     }
-    QByteArray read(const QString& relative) const {
-        QFile f(root() + relative);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& relative) const { return TempRoot::readFile(root() + relative); }
     bool exists(const QString& relative) const { return QFileInfo::exists(root() + relative); }
     // A published group's folder on the server: its description and players.
     void writeGroup(const QString& folder, const QString& name, const QStringList& players,

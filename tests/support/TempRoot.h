@@ -29,15 +29,20 @@ public:
 
     // Writes a file below the root (folders created); returns its full path.
     QString write(const QString& relative, const QByteArray& bytes) const {
-        const QString path = root() + relative;
+        return writeFile(root() + relative, bytes);
+    }
+    QByteArray read(const QString& relative) const { return readFile(root() + relative); }
+
+    // The same for a full path; a missing file reads as empty.
+    static QString writeFile(const QString& path, const QByteArray& bytes) {
         QDir().mkpath(QFileInfo(path).path());
         QFile f(path);
         if (f.open(QIODevice::WriteOnly))
             f.write(bytes);
         return path;
     }
-    QByteArray read(const QString& relative) const {
-        QFile f(root() + relative);
+    static QByteArray readFile(const QString& path) {
+        QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 

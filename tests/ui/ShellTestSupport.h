@@ -7,13 +7,9 @@
 #include "shell/ui/Startup.h"
 #include "shell/ui/uMain.h"
 
-#include <QApplication>
 #include <QDeadlineTimer>
-#include <QDirIterator>
-#include <QMessageBox>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QtTest>
+#include <QtWidgets>
 #include <functional>
 #include <memory>
 
@@ -82,6 +78,15 @@ inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = fal
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     if (twice)
         QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+
+// The named child widget of form; a missing one ends the test program with its name.
+template <class T = QWidget>
+T* child(const QObject* form, const QString& name) {
+    T* found = form->findChild<T*>(name);
+    if (found == nullptr)
+        qFatal("no widget %s", qPrintable(name));
+    return found;
 }
 
 inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {

@@ -9,11 +9,6 @@
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableWidget>
-
 using namespace shelltest;
 using platform::MessageBoxes;
 

@@ -5,8 +5,6 @@
 #include "GroupTestSupport.h"
 #include "ShellTestSupport.h"
 
-#include <QPushButton>
-
 using namespace shelltest;
 
 class ChooseGroupTest : public QObject {

@@ -7,9 +7,6 @@
 #include "ShellTestSupport.h"
 #include "players/ui/ufrmChooseGroup.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 using namespace shelltest;
 
 class CreateGameTest : public QObject {

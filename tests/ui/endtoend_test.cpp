@@ -13,10 +13,6 @@
 #include "shell/ui/uFrmExperimenteMenu.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QToolButton>
-
 using namespace shelltest;
 
 namespace {

@@ -11,13 +11,6 @@
 #include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmFTPPlayer.h"
 
-#include <QAction>
-#include <QLineEdit>
-#include <QMenu>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QToolButton>
-
 using namespace shelltest;
 using platform::MessageBoxes;
 

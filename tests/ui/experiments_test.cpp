@@ -7,11 +7,6 @@
 #include "shell/StandardExperiments.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QToolButton>
-
 using namespace shelltest;
 
 class ExperimentsTest : public QObject {

@@ -8,10 +8,6 @@
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
-
 using namespace shelltest;
 using platform::MessageBoxes;
 

@@ -9,13 +9,6 @@
 #include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QTextBrowser>
-#include <QToolButton>
-
 using namespace shelltest;
 
 namespace {

@@ -12,11 +12,6 @@
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QLabel>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTextBrowser>
-#include <QToolButton>
 #include <algorithm>
 
 using namespace shelltest;

@@ -11,14 +11,6 @@
 #include "platform/ui/MessageBoxes.h"
 #include "shell/ui/Startup.h"
 
-#include <QFileDialog>
-#include <QImage>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QToolButton>
-
 using namespace shelltest;
 
 namespace {
@@ -41,16 +33,6 @@ void writeBmp(const QString& path) {
     image.fill(Qt::red);
     QDir().mkpath(QFileInfo(path).path());
     QVERIFY(image.save(path, "BMP"));
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-template <class T>
-T* child(const QWidget* form, const char* name) {
-    return form->findChild<T*>(name);
 }
 
 void clickText(QTreeWidget* tree, const QString& text) {
@@ -187,11 +169,11 @@ private slots:
                 child<QLineEdit>(card, "Edit1")->setText("Anna Neu");
                 child<QLineEdit>(card, "Edit2")->setText("17");
                 // A save that fails keeps the file as it was and the card open with the edits.
-                writeProtected = fileBytes(file);
+                writeProtected = TempRoot::readFile(file);
                 QFile::setPermissions(file, QFile::ReadOwner);
                 platform::MessageBoxes::startRecording();
                 whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* same) {
-                    QCOMPARE(fileBytes(file), writeProtected);
+                    QCOMPARE(TempRoot::readFile(file), writeProtected);
                     QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Anna Neu"));
                     QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
                     whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* again) {
@@ -229,7 +211,7 @@ private slots:
         });
         program.showMenu();
         const QString file = store(program.root) + "Gast.plx.ply";
-        const QByteArray before = fileBytes(file);
+        const QByteArray before = TempRoot::readFile(file);
         bool cardSeen = false;
         whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
             clickText(child<QTreeWidget>(chooser, "trvFilter"), "Importierte Spieler");
@@ -247,7 +229,7 @@ private slots:
         program.main()->button("btnAnzeigen")->click();
         QVERIFY(cardSeen);
         QVERIFY(!startupForm<TfrmChoosePlayer>()->isVisible());
-        QCOMPARE(fileBytes(file), before);
+        QCOMPARE(TempRoot::readFile(file), before);
     }
 
     void pictureButtonsTakeAPictureIntoTheStoreRefuseOtherFilesAndRemoveIt() {
@@ -274,7 +256,8 @@ private slots:
         };
         choose(root.root() + "Bilder/foto.bmp");
         QCOMPARE(name->text(), QString("foto.bmp"));
-        QCOMPARE(fileBytes(store(root) + "foto.bmp"), fileBytes(root.root() + "Bilder/foto.bmp"));
+        QCOMPARE(TempRoot::readFile(store(root) + "foto.bmp"),
+                 TempRoot::readFile(root.root() + "Bilder/foto.bmp"));
         QVERIFY(image->isVisible());
 
         platform::MessageBoxes::startRecording();

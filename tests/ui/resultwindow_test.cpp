@@ -1,21 +1,14 @@
 // The result window: styled lines, ranking bars, the chosen player's games, the favours
 // page across activations, the page help contexts and the buttons.
-#include "TempRoot.h"
+#include "ShellTestSupport.h"
 #include "engine/Tournament.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/Application.h"
 
-#include <QtTest>
-#include <QtWidgets>
+using shelltest::child;
 
 namespace {
-
-template <typename T = QWidget>
-T* child(QObject* parent, const QString& name) {
-    T* found = parent->findChild<T*>(name);
-    return found ? found : (qFatal("no child %s", qPrintable(name)), nullptr);
-}
 
 // The labels styled lines left in the placeholder's parent, in the order they were made.
 QList<QLabel*> piecesAt(const QLabel* placeholder) {

@@ -7,10 +7,6 @@
 #include "platform/IniFile.h"
 #include "shell/ui/Startup.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QToolButton>
-
 using namespace shelltest;
 
 class SettingsDialogTest : public QObject {

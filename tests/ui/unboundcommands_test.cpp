@@ -11,9 +11,6 @@
 #include "players/ui/uSpielerAnzeige.h"
 #include "shell/ui/Startup.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
 using namespace shelltest;
 using platform::MessageBoxes;
 

@@ -10,25 +10,12 @@
 #include "players/ui/ufrmChoosePlayer.h"
 #include "shell/ui/Startup.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSlider>
-#include <QToolButton>
 #include <cstring>
 #include <deque>
 
 using namespace shelltest;
 
 namespace {
-
-template <class T>
-T* child(QWidget* form, const char* name) {
-    T* found = form->findChild<T*>(name);
-    if (found == nullptr)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 // Answers the new-player pages in turn, one action per showing (an action that leaves the
 // page open is followed by the next on the same page); heads collects each page's heading.
