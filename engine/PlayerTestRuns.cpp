@@ -5,8 +5,6 @@
 #include "platform/Ansi.h"
 #include "players/uPelkam2Wendrak.h"
 
-#include <cstring>
-
 namespace {
 
 // Plays the player as player 1 against an opponent that always plays fixedMove, filling
@@ -121,14 +119,11 @@ void RunAllTestRuns(SpielerTyp& player, bool force) {
 }
 
 SpielerTyp MeasurePlayerFile(const QString& path, bool force, bool deriveTraits) {
-    SpielerTyp player = readPlayerFile(path);
-    const SpielerTyp before = player;
-    if (deriveTraits && !IsReadOnlyPlayerName(path))
-        DeriveRecordTraits(player);
-    RunAllTestRuns(player, force);
-    if (std::memcmp(&before, &player, sizeof player) != 0)
-        writePlayerFile(path, player);
-    return player;
+    return updatePlayerFile(path, [&](SpielerTyp& player) {
+        if (deriveTraits && !IsReadOnlyPlayerName(path))
+            DeriveRecordTraits(player);
+        RunAllTestRuns(player, force);
+    });
 }
 
 void TestAgainstDefector(const QString& fileName, bool force,

@@ -42,6 +42,15 @@ void writePlayerFile(const QString& path, const SpielerTyp& player) {
                              QByteArray(reinterpret_cast<const char*>(&player), sizeof player));
 }
 
+SpielerTyp updatePlayerFile(const QString& path, const std::function<void(SpielerTyp&)>& change) {
+    SpielerTyp player = readPlayerFile(path);
+    const SpielerTyp before = player;
+    change(player);
+    if (std::memcmp(&before, &player, sizeof player) != 0)
+        writePlayerFile(path, player);
+    return player;
+}
+
 const char* situationCode(int index) {
     static const char* const codes[SituationCount] = {"1. Tag", "MDD", "MDK", "MKD", "MKK",
                                                       "NDD",    "NDK", "NKD", "NKK", "PDD",

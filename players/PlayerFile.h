@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <functional>
 
 #pragma pack(push, 1)
 
@@ -142,6 +143,10 @@ SpielerTyp readPlayerFile(const QString& path);
 // Writes the record as the whole file (replaced through a temporary file). Throws
 // WendrakError naming the file when it cannot be written.
 void writePlayerFile(const QString& path, const SpielerTyp& player);
+// Reads the record, lets change alter it in memory and writes it back only when it changed,
+// so a file that several steps change is read and written once. Returns the record as it
+// now stands; throws as the reader and the writer do.
+SpielerTyp updatePlayerFile(const QString& path, const std::function<void(SpielerTyp&)>& change);
 
 // Situation codes in table order ("1. Tag", "MDD", ..., "PKK").
 const char* situationCode(int index);

@@ -76,10 +76,14 @@ void TfrmMain::btnImportClick() {
             if (completed == 1) {
                 if (Modus != 2)
                     platform::deleteFile(exportFolder + fileName); // else offered again
-                DerivePlayerTraits(player);
-                TestAgainstDefector(player, glbNeuBerechnen);
-                TestRepeatedExploitation(player, glbNeuBerechnen);
-                TestAgainstCooperator(player, glbNeuBerechnen);
+                // Traits and three measures: the file is read and written once.
+                updatePlayerFile(player, [&](SpielerTyp& record) {
+                    if (!IsReadOnlyPlayerName(player))
+                        DeriveRecordTraits(record);
+                    TestAgainstDefector(record, glbNeuBerechnen);
+                    TestRepeatedExploitation(record, glbNeuBerechnen);
+                    TestAgainstCooperator(record, glbNeuBerechnen);
+                });
                 if (card != nullptr)
                     ShowOnCard(card, player);
             }
