@@ -3,6 +3,7 @@
 #pragma once
 
 #include "TempRoot.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Desktop.h"
 #include "shell/ui/Startup.h"
 #include "shell/ui/uMain.h"
@@ -12,6 +13,15 @@
 #include <QtWidgets>
 #include <functional>
 #include <memory>
+
+// main() of a window test whose windows need the program's application set-up.
+#define WENDRAK_UI_TEST_MAIN(TestClass)                                                            \
+    int main(int argc, char* argv[]) {                                                             \
+        QApplication app(argc, argv);                                                              \
+        platform::setUpApplication(app);                                                           \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
 
 namespace shelltest {
 

@@ -1,13 +1,11 @@
 // The shared window look: help context, hidden help label, gradient colours on palette and
 // true-colour screens, the looks by widget kind, and the full-screen windows.
 #include "platform/WendrakError.h"
-#include "platform/ui/Application.h"
+
+#include "ShellTestSupport.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
-
-#include <QtTest>
-#include <QtWidgets>
 
 class FormDefaultTest : public QObject {
     Q_OBJECT
@@ -111,11 +109,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    FormDefaultTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(FormDefaultTest)
 
 #include "formdefault_test.moc"

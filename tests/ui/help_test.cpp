@@ -1,11 +1,9 @@
 // The help: F1 opens the topic of the active window's current help context in the help
 // window, also from a modal dialog; without a help file there is neither help nor error.
-#include "TempRoot.h"
-#include "platform/ui/Application.h"
+
+#include "ShellTestSupport.h"
 #include "shell/ui/HelpViewer.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <cstdlib>
 
 namespace {
@@ -94,11 +92,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    HelpTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(HelpTest)
 
 #include "help_test.moc"

@@ -1,16 +1,10 @@
 // The window side of the platform layer: the error report, the gradient colours and the
 // German standard buttons.
 #include "platform/WendrakError.h"
-#include "platform/ui/Application.h"
+
+#include "ShellTestSupport.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
-
-#include <QApplication>
-#include <QDialogButtonBox>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
 
 class PlatformUiTest : public QObject {
     Q_OBJECT
@@ -53,11 +47,6 @@ private slots:
     }
 };
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    PlatformUiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(PlatformUiTest)
 
 #include "platform_ui_test.moc"

@@ -1,12 +1,8 @@
 // The progress window: the cancel flag and its clearing on each showing, and repainting
 // only when the gauge moves.
 #include "engine/ui/uWarten.h"
-#include "platform/ui/Application.h"
 
-#include <QApplication>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QtTest>
+#include "ShellTestSupport.h"
 
 class ProgressTest : public QObject {
     Q_OBJECT
@@ -52,11 +48,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    ProgressTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(ProgressTest)
 
 #include "progress_test.moc"

@@ -4,7 +4,6 @@
 #include "engine/Tournament.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/WendrakError.h"
-#include "platform/ui/Application.h"
 
 using shelltest::child;
 
@@ -219,11 +218,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    ResultWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(ResultWindowTest)
 
 #include "resultwindow_test.moc"

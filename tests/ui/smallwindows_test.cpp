@@ -1,18 +1,14 @@
 // The background-material menu and the small windows: which page each menu button shows
 // and how, and how the intro, start picture, author page and folder chooser close.
 #include "shell/ui/uAutor.h"
+
+#include "ShellTestSupport.h"
 #include "shell/ui/uDirectory.h"
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/uStart.h"
 #include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include "platform/ui/Application.h"
-
-#include "TempRoot.h"
-
-#include <QtTest>
-#include <QtWidgets>
 #include <functional>
 
 namespace {
@@ -120,11 +116,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    SmallWindowsTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(SmallWindowsTest)
 
 #include "smallwindows_test.moc"

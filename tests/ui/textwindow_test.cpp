@@ -3,13 +3,10 @@
 // and off.
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include "platform/ui/Application.h"
+#include "ShellTestSupport.h"
+
 #include "platform/ui/uTFormDefault.h"
 
-#include "TempRoot.h"
-
-#include <QtTest>
-#include <QtWidgets>
 #include <functional>
 
 namespace {
@@ -124,11 +121,6 @@ private slots:
     }
 };
 
-int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    platform::setUpApplication(app);
-    TextWindowTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+WENDRAK_UI_TEST_MAIN(TextWindowTest)
 
 #include "textwindow_test.moc"
