@@ -1,6 +1,5 @@
 // Small builders of player records for the engine tests (profiles that give way or hold out
-// per situation, automata with fixed move lists), the message of an expected error, and
-// the forms of ApplyPayoff and PlayGame that the program itself does not use.
+// per situation, automata with fixed move lists) and the message of an expected error.
 #pragma once
 
 #include "engine/WendrakCalc.h"
@@ -11,8 +10,6 @@
 #include <algorithm>
 #include <array>
 #include <initializer_list>
-#include <optional>
-#include <tuple>
 
 constexpr bool kGives = true, kHolds = false;
 
@@ -51,29 +48,4 @@ QString errorOf(Call call) {
         return e.message();
     }
     return "(kein Fehler)";
-}
-
-// ApplyPayoff with the matrix of a settings object; null settings give the built-in points.
-inline void ApplyPayoff(ZugTyp& round, const TApplicationEnviroment* settings) {
-    ApplyPayoff(round, PayoffTable::fromSettings(settings));
-}
-
-// PlayGame with every output as a parameter of its own; each is set afresh, to 0 when the
-// game fails.
-inline void PlayGame(const QString& name1, const QString& name2, std::int32_t& points1,
-                     std::int32_t& points2, std::int32_t& anzK, std::int32_t& anzKK,
-                     std::int32_t& anzDD, std::int32_t& anzDK, std::int32_t& anzKD,
-                     std::int32_t& anzNKK, std::int32_t& anzKK2, std::int32_t rounds,
-                     const QString& folder, bool debug, std::int32_t gameNumber,
-                     std::int32_t& received1, std::int32_t& granted1, std::int32_t& received2,
-                     std::int32_t& granted2, std::optional<std::uint64_t> seed = std::nullopt) {
-    // GameResult holds the outputs in the order of these parameters.
-    const auto set = [&](const GameResult& g) {
-        const auto& [p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2] = g;
-        std::tie(points1, points2, anzK, anzKK, anzDD, anzDK, anzKD, anzNKK, anzKK2, received1,
-                 granted1, received2, granted2) =
-            std::tie(p1, p2, k, kk, dd, dk, kd, nkk, kk2, r1, g1, r2, g2);
-    };
-    set(GameResult{});
-    set(PlayGame(name1, name2, rounds, folder, debug, gameNumber, seed));
 }

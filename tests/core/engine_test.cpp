@@ -146,8 +146,9 @@ static std::vector<ZugTyp> referenceGame(SpielerTyp a, SpielerTyp b, platform::R
         return !p.IstAutomat ? drawn(p, SitErsterTag) : move == MoveEmpty ? int(MoveK) : move;
     };
     // Braced lists evaluate left to right, so the draws keep the order of the rules.
+    const PayoffTable pay = PayoffTable::builtIn();
     std::vector<ZugTyp> out{ZugTyp{0, first(a), first(b), 0, 0}};
-    ApplyPayoff(out.back(), nullptr);
+    ApplyPayoff(out.back(), pay);
     while (out.size() < std::size_t(MaxRounds)) {
         const auto [s, m1, m2, p1, p2] = out.back();
         out.push_back({NextGameState(s, m1, m2),
@@ -156,7 +157,7 @@ static std::vector<ZugTyp> referenceGame(SpielerTyp a, SpielerTyp b, platform::R
                        b.IstAutomat ? AutomatonMoveP2(b, s, m1, m2)
                                     : drawn(b, e->SituationIndexP2(s, m1, m2)),
                        0, 0});
-        ApplyPayoff(out.back(), nullptr);
+        ApplyPayoff(out.back(), pay);
     }
     return out;
 }
@@ -210,9 +211,9 @@ TEST(Games, GameLoopsPlayExactlyTheRoundSteps) {
     }
 }
 
-// A game has 1 to 2000 rounds and whole player files; a failing game names the cause, leaves
-// every output at 0 and writes nothing. The debug file goes below the root path setting.
-TEST(PlayGameFiles, SetsEveryOutputAfreshOrFailsWithoutWriting) {
+// A game has 1 to 2000 rounds and whole player files; a failing game names the cause and
+// writes nothing. The debug file goes below the root path setting.
+TEST(PlayGameFiles, PlaysWholeFilesOrFailsNamingTheCauseWithoutWriting) {
     TempRoot root;
     root.write("Kemra.ini", ("[Path]\r\nRootpath=" + root.root() + "Elsewhere\\\r\n").toUtf8());
     const QString folder = root.programFolder() + "Aktuelles Spiel/";
@@ -223,13 +224,10 @@ TEST(PlayGameFiles, SetsEveryOutputAfreshOrFailsWithoutWriting) {
     writePlayerFile(folder + "Bert.ply", titForTat());
     writePlayerFile(folder + "Cora.ply", profile(kHolds));
     root.write("Wendrak/Aktuelles Spiel/Short.ply", QByteArray(100, '\0'));
-    std::array<std::int32_t, 13> o;
+    std::array<int, 13> o{};
     const auto run = [&o](const char* a, const char* b, int rounds, bool debug = false) {
-        o.fill(777);
-        return errorOf([&] {
-            PlayGame(a, b, o[0], o[1], o[2], o[3], o[4], o[5], o[6], o[7], o[8], rounds,
-                     "Aktuelles Spiel", debug, 3, o[9], o[10], o[11], o[12], 5);
-        });
+        return errorOf(
+            [&] { o = figuresOf(PlayGame(a, b, rounds, "Aktuelles Spiel", debug, 3, 5)); });
     };
     struct Failure {
         const char* other;
@@ -239,15 +237,13 @@ TEST(PlayGameFiles, SetsEveryOutputAfreshOrFailsWithoutWriting) {
     for (const Failure& f : {Failure{"Cora", 0, "2000"},
                              {"Cora", 2001, "2000"},
                              {"Missing", 20, "Missing.ply"},
-                             {"Short", 20, "Short.ply"}}) {
+                             {"Short", 20, "Short.ply"}})
         EXPECT_TRUE(run("Bert", f.other, f.rounds).contains(f.named)) << f.named;
-        EXPECT_EQ(o, (std::array<std::int32_t, 13>{})) << f.named;
-    }
     EXPECT_FALSE(QFileInfo::exists(root.root() + "Elsewhere"));
 
     // D K first, then D D: 5 + 19 and 0 + 19. Names may carry any extension and case.
     EXPECT_EQ(run("Cora.ply", "BERT.PLX", 20), "(kein Fehler)");
-    EXPECT_EQ(o, (std::array<std::int32_t, 13>{24, 19, 1, 0, 19, 1, 0, 0, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(o, (std::array<int, 13>{24, 19, 1, 0, 19, 1, 0, 0, 0, 1, 0, 0, 1}));
     EXPECT_EQ(root.read("Elsewhere/Debug/Runde_3.csv"), "glbKons1,glbKons2,\r\n");
 
     // With debug one row per round. 1: D K under N. 2: NKD -> Z, under M. 3: PKD (Z counts
