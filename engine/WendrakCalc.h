@@ -14,7 +14,8 @@
 #include <optional>
 #include <span>
 
-// The outputs of one game, named after PlayGame's parameters 3 to 11 and 16 to 19.
+// The outputs of one game: both players' points, the counts of moves and of each kind of
+// round, and the favours each player received and granted.
 struct GameResult {
     std::int32_t Punkte1 = 0;
     std::int32_t Punkte2 = 0;
