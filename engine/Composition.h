@@ -6,7 +6,7 @@
 
 #include "engine/GroupFigures.h"
 #include "engine/Ranking.h"
-#include "engine/Tournament.h"
+#include "engine/TournamentState.h"
 
 #include <QStringList>
 #include <cstdint>

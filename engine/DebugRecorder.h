@@ -4,7 +4,7 @@
 // cancel or by an error) with the content they would have had if written after every game.
 #pragma once
 
-#include "engine/Tournament.h"
+#include "engine/TournamentState.h"
 #include "engine/WendrakCalc.h"
 
 #include <QString>

@@ -1,7 +1,6 @@
 // Group figures, their placeholder texts and the property evaluation (see GroupFigures.h).
 #include "engine/GroupFigures.h"
 
-#include "engine/Composition.h"
 #include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
@@ -276,15 +275,4 @@ void ShowCompositionTexts(const TournamentState& state, const TypeTallies& talli
 
     showFigures(display, {{"LabelDienste", "In dieser Gruppe wurden ", num(favoursGranted(f)),
                            "% der erbetenen Dienste oder Gefälligkeiten gewährt."}});
-}
-
-void RunFigureSteps(TournamentState& state, ResultDisplay& display, bool force) {
-    ShowMoveOverview(state, display);
-    TypeTallies tallies;
-    ShowRanking(state, display, tallies);
-    ShowGroupEconomy(state, display);
-    ShowTypeAverages(tallies, display);
-    const PropertyCounts counts = EvaluatePlayerProperties(state, force);
-    ShowCompositionTexts(state, tallies, counts, display);
-    WriteCompositionFile(state.Zusammensetzung, tallies, counts, state.AnzTeilnehmerHigh + 1);
 }

@@ -6,11 +6,11 @@
 //
 // The run calls the steps in this order: ShowMoveOverview, ShowRanking (Ranking.h),
 // ShowGroupEconomy, ShowTypeAverages, EvaluatePlayerProperties, ShowCompositionTexts,
-// WriteCompositionFile (Composition.h); RunFigureSteps does all of them.
+// WriteCompositionFile (Composition.h); RunFigureSteps (Tournament.h) does all of them.
 #pragma once
 
 #include "engine/Ranking.h"
-#include "engine/Tournament.h"
+#include "engine/TournamentState.h"
 #include "players/PlayerFile.h"
 
 #include <QString>
@@ -80,7 +80,3 @@ PropertyCounts EvaluatePlayerProperties(const TournamentState& state, bool force
 // The type table, the collective accommodation, the property lines and the favours line.
 void ShowCompositionTexts(const TournamentState& state, const TypeTallies& tallies,
                           const PropertyCounts& counts, ResultDisplay& display);
-
-// Every figure step of the run in its order, "Zusammensetzung.Txt" included (written to
-// the state's open composition file). The run hides its progress window before.
-void RunFigureSteps(TournamentState& state, ResultDisplay& display, bool force);

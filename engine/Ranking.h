@@ -3,7 +3,7 @@
 // cannot be told) with the number of participants and their points per type.
 #pragma once
 
-#include "engine/Tournament.h"
+#include "engine/TournamentState.h"
 #include "players/PlayerFile.h"
 
 #include <QString>

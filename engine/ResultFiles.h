@@ -4,7 +4,7 @@
 // run starts, written line by line and closed on every way out of the run.
 #pragma once
 
-#include "engine/Tournament.h"
+#include "engine/TournamentState.h"
 
 #include <QStringList>
 #include <cstdint>

@@ -3,6 +3,7 @@
 // files are in ResultFiles, the debug files in DebugRecorder.
 #include "engine/Tournament.h"
 
+#include "engine/Composition.h"
 #include "engine/DebugRecorder.h"
 #include "engine/GroupFigures.h"
 #include "engine/Ranking.h"
@@ -134,6 +135,17 @@ std::int32_t AveragePairScore(std::int64_t sum) {
 
 // ---------------------------------------------------------------------------------------
 // The run
+
+void RunFigureSteps(TournamentState& state, ResultDisplay& display, bool force) {
+    ShowMoveOverview(state, display);
+    TypeTallies tallies;
+    ShowRanking(state, display, tallies);
+    ShowGroupEconomy(state, display);
+    ShowTypeAverages(tallies, display);
+    const PropertyCounts counts = EvaluatePlayerProperties(state, force);
+    ShowCompositionTexts(state, tallies, counts, display);
+    WriteCompositionFile(state.Zusammensetzung, tallies, counts, state.AnzTeilnehmerHigh + 1);
+}
 
 int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, ResultDisplay* display,
                       const TournamentOptions& options) {
