@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const kOverwriteQuestion = "Eine Gruppe mit diesem Namen existiert bereits.\n"
+const char* const kOverwriteQuestion = "Eine Gruppe mit diesem Namen existiert bereits.\r\n"
                                        "Möchten Sie die vorhande Gruppe überschreiben ?";
 const char* const kNewGroupName = "Neue Gruppe";
 
@@ -50,10 +50,9 @@ void TfrmGRPCreate::FormCreate() {
     ui->pnlNewGroup->raise();
 
     connect(ui->lstGroup->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &TfrmGRPCreate::lstGroupSelectionChanged);
-    connect(ui->lstSpieler, &QTreeWidget::itemSelectionChanged, this, [this] {
-        ui->btnDeleteSelected->setEnabled(!ui->lstSpieler->selectedItems().isEmpty());
-    });
+            &TfrmGRPCreate::lstGroupSelectItem);
+    connect(ui->lstSpieler, &QTreeWidget::itemSelectionChanged, this,
+            &TfrmGRPCreate::lstSpielerSelectItem);
     connect(ui->trvFilter, &QTreeWidget::itemClicked, this, [this] { trvFilterClick(); });
     connect(ui->btnAddOne, &QPushButton::clicked, this, [this] { btnAddAllClick(); });
     connect(ui->lstStamm, &QTreeWidget::itemDoubleClicked, this, [this] { btnAddAllClick(); });
@@ -64,7 +63,7 @@ void TfrmGRPCreate::FormCreate() {
             [this] { btnCancelNewGroupClick(); });
     connect(ui->btnCreateNewGroup, &QPushButton::clicked, this,
             [this] { btnCreateNewGroupClick(); });
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfrmGRPCreate::btnOkClick);
 }
 
 QString TfrmGRPCreate::dataFolder() const {
@@ -105,8 +104,16 @@ void TfrmGRPCreate::SaveGroup() {
         this, [&] { SaveOwnGroup(dataFolder(), Gruppenname, AllCaptions(ui->lstSpieler)); });
 }
 
-void TfrmGRPCreate::lstGroupSelectionChanged(const QItemSelection& selected,
-                                             const QItemSelection& deselected) {
+void TfrmGRPCreate::btnOkClick() {
+    done(1);
+}
+
+void TfrmGRPCreate::lstSpielerSelectItem() {
+    ui->btnDeleteSelected->setEnabled(!ui->lstSpieler->selectedItems().isEmpty());
+}
+
+void TfrmGRPCreate::lstGroupSelectItem(const QItemSelection& selected,
+                                       const QItemSelection& deselected) {
     // Each row whose selection changed, as it changed: the last one selected is shown.
     if (!deselected.isEmpty())
         ui->pnlCreateGroup->hide();
@@ -164,7 +171,8 @@ void TfrmGRPCreate::btnCreateNewGroupClick() {
     }
     btnCancelNewGroupClick();
     if (OwnGroupExists(dataFolder(), name) &&
-        !platform::askYesNo(this, QString::fromUtf8(kOverwriteQuestion)))
+        !platform::askYesNo(this, QString::fromUtf8(kOverwriteQuestion)
+                                      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))))
         return;
     const bool created = platform::guarded(this, [&] { CreateOwnGroup(dataFolder(), name); });
     if (!created)

@@ -41,7 +41,9 @@ protected:
 private:
     void FormCreate();
     void FormActivate();
-    void lstGroupSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void btnOkClick();
+    void lstGroupSelectItem(const QItemSelection& selected, const QItemSelection& deselected);
+    void lstSpielerSelectItem();
     void trvFilterClick();
     void btnAddAllClick();
     void btnDeleteSelectedClick();
