@@ -63,8 +63,8 @@ void TfrmSpielerAnzeige::FormCreate() {
             &TfrmSpielerAnzeige::btnLoadPictureClick);
     connect(ui->btnBildentfernen, &QPushButton::clicked, this,
             &TfrmSpielerAnzeige::btnBildEntfernenClick);
-    connect(ui->BtnSave, &QPushButton::clicked, this, [this] { done(1); });
-    connect(ui->SpeedButton2, &QPushButton::clicked, this, &TfrmSpielerAnzeige::reject);
+    connect(ui->BtnSave, &QPushButton::clicked, this, &TfrmSpielerAnzeige::BtnSaveClick);
+    connect(ui->SpeedButton2, &QPushButton::clicked, this, &TfrmSpielerAnzeige::SpeedButton2Click);
     connect(ui->Button4, &QPushButton::clicked, this, &TfrmSpielerAnzeige::Button4Click);
     // Hidden, and nothing shows it; a click would open the exchange.
     connect(ui->btnExport, &QPushButton::clicked, this, &TfrmSpielerAnzeige::btnExportClick);
@@ -194,6 +194,14 @@ void TfrmSpielerAnzeige::Button4Click() {
         Uebersicht->hide();
 }
 
-void TfrmSpielerAnzeige::reject() {
+void TfrmSpielerAnzeige::BtnSaveClick() {
+    done(1);
+}
+
+void TfrmSpielerAnzeige::SpeedButton2Click() {
     done(2);
+}
+
+void TfrmSpielerAnzeige::reject() {
+    SpeedButton2Click();
 }

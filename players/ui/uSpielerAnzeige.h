@@ -64,6 +64,8 @@ private:
     void FormActivate();
     void btnLoadPictureClick();
     void btnBildEntfernenClick();
+    void BtnSaveClick();
+    void SpeedButton2Click();
     void Button4Click();
     void btnExportClick();
     void fill(const QString& path, bool imported);

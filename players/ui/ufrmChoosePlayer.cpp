@@ -47,8 +47,8 @@ void TfrmChoosePlayer::FormCreate() {
     connect(ui->lstStamm, &QTreeWidget::itemSelectionChanged, this,
             [this] { lstStammSelectItem(); });
     connect(ui->lstStamm, &QTreeWidget::itemDoubleClicked, this, [this] { lstStammDblClick(); });
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChoosePlayer::reject);
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfrmChoosePlayer::btnOkClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChoosePlayer::btnCancelClick);
 }
 
 void TfrmChoosePlayer::showEvent(QShowEvent* event) {
@@ -142,6 +142,14 @@ void TfrmChoosePlayer::lstStammDblClick() {
         done(1);
 }
 
-void TfrmChoosePlayer::reject() {
+void TfrmChoosePlayer::btnOkClick() {
+    done(1);
+}
+
+void TfrmChoosePlayer::btnCancelClick() {
     done(2);
+}
+
+void TfrmChoosePlayer::reject() {
+    btnCancelClick();
 }

@@ -58,6 +58,8 @@ private:
     void trvFilterClick();
     void lstStammSelectItem();
     void lstStammDblClick();
+    void btnOkClick();
+    void btnCancelClick();
 
     std::unique_ptr<Ui::TfrmChoosePlayer> ui;
 };
