@@ -63,7 +63,7 @@ TfrmNeuerSpieler::TfrmNeuerSpieler(QWidget* parent)
     connect(ui->txtText, &QLineEdit::returnPressed, this, &TfrmNeuerSpieler::btnOKClick);
     connect(ui->btnJa, &QPushButton::clicked, this, [this] { done(NsJa); });
     connect(ui->btnNein, &QPushButton::clicked, this, [this] { done(NsNein); });
-    connect(ui->btnCancel, &QToolButton::clicked, this, [this] { done(NsAbbruch); });
+    connect(ui->btnCancel, &QToolButton::clicked, this, &TfrmNeuerSpieler::btnCancelClick);
     FormCreate();
 }
 
@@ -141,7 +141,11 @@ void TfrmNeuerSpieler::FormCreate() {
 void TfrmNeuerSpieler::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        ShowQuestion(NeuerSpielerSchritt);
+        FormActivate();
+}
+
+void TfrmNeuerSpieler::FormActivate() {
+    ShowQuestion(NeuerSpielerSchritt);
 }
 
 void TfrmNeuerSpieler::ShowQuestion(int Step) {
@@ -191,8 +195,12 @@ void TfrmNeuerSpieler::btnOKClick() {
     done(NsOk);
 }
 
-void TfrmNeuerSpieler::reject() {
+void TfrmNeuerSpieler::btnCancelClick() {
     done(NsAbbruch);
+}
+
+void TfrmNeuerSpieler::reject() {
+    btnCancelClick();
 }
 
 void RunNewPlayerWizard(QWidget* owner, TfrmNeuerSpieler* page, const TGroup& group,

@@ -55,8 +55,10 @@ protected:
 
 private:
     void FormCreate();
+    void FormActivate();
     void trkWertChange();
     void btnOKClick();
+    void btnCancelClick();
 
     Ui::TfrmNeuerSpieler* ui;
 };
