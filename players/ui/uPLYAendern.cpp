@@ -44,9 +44,9 @@ TfrmPLYAendern::TfrmPLYAendern(QWidget* parent)
             btnNameClick();
     });
     connect(ui->btnName, &QToolButton::clicked, this, &TfrmPLYAendern::btnNameClick);
-    connect(ui->BitBtn1, &QPushButton::clicked, this, [this] { answer(Ja); });
-    connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { answer(Ja); });
-    connect(ui->btnNein, &QPushButton::clicked, this, [this] { answer(Nein); });
+    connect(ui->BitBtn1, &QPushButton::clicked, this, &TfrmPLYAendern::BitBtn1Click);
+    connect(ui->btnWeiter, &QPushButton::clicked, this, &TfrmPLYAendern::btnWeiterClick);
+    connect(ui->btnNein, &QPushButton::clicked, this, &TfrmPLYAendern::btnNeinClick);
     connect(ui->trkWert, &QSlider::valueChanged, this, &TfrmPLYAendern::trkWertChange);
     connect(ui->btnNochmal, &QPushButton::clicked, this, &TfrmPLYAendern::btnNochmalClick);
     connect(ui->btnOK, &QPushButton::clicked, this, &TfrmPLYAendern::btnOKClick);
@@ -161,6 +161,18 @@ void TfrmPLYAendern::answer(int value) {
         return;
     Fragen[static_cast<size_t>(Zustand)].answer = value;
     Beantwortet = true;
+}
+
+void TfrmPLYAendern::BitBtn1Click() {
+    answer(Ja);
+}
+
+void TfrmPLYAendern::btnNeinClick() {
+    answer(Nein);
+}
+
+void TfrmPLYAendern::btnWeiterClick() {
+    answer(Ja);
 }
 
 void TfrmPLYAendern::trkWertChange() {

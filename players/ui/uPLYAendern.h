@@ -61,6 +61,9 @@ private:
     void txtSpielerNeuChange();
     void btnNameClick();
     void answer(int value);
+    void BitBtn1Click();
+    void btnNeinClick();
+    void btnWeiterClick();
     void trkWertChange();
     void btnNochmalClick();
     void btnOKClick();
