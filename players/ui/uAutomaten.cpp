@@ -71,12 +71,9 @@ void TfrmAutomaten::FormCreate() {
         if (row >= 0 && column >= 0)
             select(row, column);
     });
-    connect(ui->btnK, &QPushButton::clicked, this,
-            [this] { SetSelectedCell(QStringLiteral("0")); });
-    connect(ui->btnD, &QPushButton::clicked, this,
-            [this] { SetSelectedCell(QStringLiteral("1")); });
-    connect(ui->btnZ, &QPushButton::clicked, this,
-            [this] { SetSelectedCell(QStringLiteral("2")); });
+    connect(ui->btnK, &QPushButton::clicked, this, &TfrmAutomaten::btnKClick);
+    connect(ui->btnD, &QPushButton::clicked, this, &TfrmAutomaten::btnDClick);
+    connect(ui->btnZ, &QPushButton::clicked, this, &TfrmAutomaten::btnZClick);
     connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
     connect(ui->Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 }
@@ -103,6 +100,18 @@ void TfrmAutomaten::strAutomatenSelectCell(int col, int row) {
     SelectedRow = row;
     for (QPushButton* b : {ui->btnK, ui->btnD, ui->btnZ})
         b->show();
+}
+
+void TfrmAutomaten::btnKClick() {
+    SetSelectedCell(QStringLiteral("0"));
+}
+
+void TfrmAutomaten::btnDClick() {
+    SetSelectedCell(QStringLiteral("1"));
+}
+
+void TfrmAutomaten::btnZClick() {
+    SetSelectedCell(QStringLiteral("2"));
 }
 
 void TfrmAutomaten::SetSelectedCell(const QString& move) {

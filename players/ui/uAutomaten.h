@@ -32,6 +32,9 @@ private:
     void FormCreate();
     void FormActivate();
     void SetSelectedCell(const QString& move);
+    void btnKClick();
+    void btnDClick();
+    void btnZClick();
     void btnOkClick();
     void Button2Click();
     AutomatonInput input() const;
