@@ -13,24 +13,44 @@ TfrmQXRProba::TfrmQXRProba(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmQX
     ui->setupUi(this);
     LayOutCentredPanel(this, ui->pnlQXRProba, ui->pnlRahmen);
     ui->lblFrage->setAlignment(Qt::AlignCenter);
-    connect(ui->btnKF, &QPushButton::clicked, this, [this] { done(ResultKeinFall); });
-    connect(ui->btn50, &QPushButton::clicked, this, [this] { done(Result50); });
-    connect(ui->btnJF, &QPushButton::clicked, this, [this] { done(ResultJederFall); });
-    connect(ui->btnCancel, &QPushButton::clicked, this, [this] { done(ResultBeenden); });
+    connect(ui->btnKF, &QPushButton::clicked, this, &TfrmQXRProba::btnKFClick);
+    connect(ui->btn50, &QPushButton::clicked, this, &TfrmQXRProba::btn50Click);
+    connect(ui->btnJF, &QPushButton::clicked, this, &TfrmQXRProba::btnJFClick);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmQXRProba::btnCancelClick);
 }
 
 TfrmQXRProba::~TfrmQXRProba() {
     delete ui;
 }
 
-void TfrmQXRProba::reject() {
+void TfrmQXRProba::btnKFClick() {
+    done(ResultKeinFall);
+}
+
+void TfrmQXRProba::btn50Click() {
+    done(Result50);
+}
+
+void TfrmQXRProba::btnJFClick() {
+    done(ResultJederFall);
+}
+
+void TfrmQXRProba::btnCancelClick() {
     done(ResultBeenden);
+}
+
+void TfrmQXRProba::reject() {
+    btnCancelClick();
 }
 
 void TfrmQXRProba::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        ShowPage();
+        FormActivate();
+}
+
+void TfrmQXRProba::FormActivate() {
+    ShowPage();
 }
 
 void TfrmQXRProba::ShowPage() {

@@ -38,6 +38,12 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void FormActivate();
+    void btnKFClick();
+    void btn50Click();
+    void btnJFClick();
+    void btnCancelClick();
+
     Ui::TfrmQXRProba* ui;
 };
 
