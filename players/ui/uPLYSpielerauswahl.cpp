@@ -14,13 +14,13 @@ TfrmPLYAuswahl::TfrmPLYAuswahl(QWidget* parent) : QDialog(parent), ui(new Ui::Tf
         if (row >= 0)
             ui->btnOk->setEnabled(true);
     });
-    connect(ui->lstSpieler, &QListWidget::itemClicked, this,
-            [this] { ui->btnOk->setEnabled(true); });
+    connect(ui->lstSpieler, &QListWidget::itemClicked, this, &TfrmPLYAuswahl::lstSpielerClick);
     // A double-click on a file takes it; one beside the files takes nothing, so that no
     // file is taken over that the user has not chosen.
-    connect(ui->lstSpieler, &QListWidget::itemDoubleClicked, this, &TfrmPLYAuswahl::btnOKClick);
+    connect(ui->lstSpieler, &QListWidget::itemDoubleClicked, this,
+            &TfrmPLYAuswahl::lstSpielerDblClick);
     connect(ui->btnOk, &QPushButton::clicked, this, &TfrmPLYAuswahl::btnOKClick);
-    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmPLYAuswahl::reject);
+    connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmPLYAuswahl::btnCancelClick);
 }
 
 TfrmPLYAuswahl::~TfrmPLYAuswahl() {
@@ -51,8 +51,20 @@ void TfrmPLYAuswahl::btnOKClick() {
     done(1);
 }
 
-void TfrmPLYAuswahl::reject() {
+void TfrmPLYAuswahl::lstSpielerClick() {
+    ui->btnOk->setEnabled(true);
+}
+
+void TfrmPLYAuswahl::lstSpielerDblClick() {
+    btnOKClick();
+}
+
+void TfrmPLYAuswahl::btnCancelClick() {
     done(2);
+}
+
+void TfrmPLYAuswahl::reject() {
+    btnCancelClick();
 }
 
 QListWidget* TfrmPLYAuswahl::lstSpieler() const {

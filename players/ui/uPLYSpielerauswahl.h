@@ -36,7 +36,10 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    void lstSpielerClick();
+    void lstSpielerDblClick();
     void btnOKClick();
+    void btnCancelClick();
 
     Ui::TfrmPLYAuswahl* ui;
 };

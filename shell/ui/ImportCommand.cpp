@@ -64,9 +64,10 @@ void TfrmMain::btnImportClick() {
         const TApplicationEnviroment settings;
         const QString player =
             ConvertPelkamPlayer(exportFolder + fileName, settings.WendrakPath(), [this](auto&) {
-                return platform::askYesNo(this, QStringLiteral("Ein Spieler mit diesem Namen "
-                                                               "existiert bereits.\nMöchten Sie "
-                                                               "ihn ersetzen ?"));
+                return platform::askYesNo(
+                    this, QStringLiteral("Ein Spieler mit diesem Namen existiert bereits.\r\n"
+                                         "Möchten Sie ihn ersetzen ?")
+                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
             });
         if (!player.isEmpty()) {
             ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
