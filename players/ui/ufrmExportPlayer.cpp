@@ -71,14 +71,16 @@ TfrmExportPlayer::TfrmExportPlayer(QWidget* parent)
             [this](const QPoint& at) {
                 PopupMenuExport->popup(ui->lstPlayerExport->viewport()->mapToGlobal(at));
             });
-    connect(ui->SpeedButtonBack, &QToolButton::clicked, this, [this] { done(1); });
+    connect(ui->SpeedButtonBack, &QToolButton::clicked, this,
+            &TfrmExportPlayer::SpeedButtonBackClick);
     connect(ui->EditGroupName, &QLineEdit::textChanged, this,
             &TfrmExportPlayer::EditGroupNameChange);
-    // lstPlayerExportChange: every change of the export list updates the export button.
+    // Every change of the export list updates the export button.
     for (auto signal : {&QAbstractItemModel::rowsInserted, &QAbstractItemModel::rowsRemoved})
-        connect(ui->lstPlayerExport->model(), signal, this, &TfrmExportPlayer::EditGroupNameChange);
+        connect(ui->lstPlayerExport->model(), signal, this,
+                &TfrmExportPlayer::lstPlayerExportChange);
     connect(ui->lstPlayerExport->model(), &QAbstractItemModel::modelReset, this,
-            &TfrmExportPlayer::EditGroupNameChange);
+            &TfrmExportPlayer::lstPlayerExportChange);
     connect(ui->lstPlayerExport, &QTreeWidget::itemSelectionChanged, this,
             &TfrmExportPlayer::lstPlayerExportSelectItem);
     connect(ui->SpeedButtonExport, &QToolButton::clicked, this,
@@ -89,10 +91,8 @@ TfrmExportPlayer::TfrmExportPlayer(QWidget* parent)
     connect(ui->LstPlayerImport, &QTreeWidget::itemChanged, this,
             &TfrmExportPlayer::LstPlayerImportChange);
     connect(ui->btnDetails, &QPushButton::clicked, this, &TfrmExportPlayer::btnDetailsClick);
-    connect(ui->LstPlayerImport, &QTreeWidget::itemDoubleClicked, this, [this] {
-        if (selectedImportItem() != nullptr)
-            btnDetailsClick();
-    });
+    connect(ui->LstPlayerImport, &QTreeWidget::itemDoubleClicked, this,
+            &TfrmExportPlayer::LstPlayerImportDblClick);
     connect(ui->btnImport, &QPushButton::clicked, this, &TfrmExportPlayer::btnImportClick);
 
     FormCreate();
@@ -201,6 +201,19 @@ void TfrmExportPlayer::FillImportList(const QStringList& files) {
     }
     LstPlayerImportChange();
     LstPlayerImportSelectItem();
+}
+
+void TfrmExportPlayer::SpeedButtonBackClick() {
+    done(1);
+}
+
+void TfrmExportPlayer::lstPlayerExportChange() {
+    EditGroupNameChange();
+}
+
+void TfrmExportPlayer::LstPlayerImportDblClick() {
+    if (selectedImportItem() != nullptr)
+        btnDetailsClick();
 }
 
 QTreeWidgetItem* TfrmExportPlayer::selectedImportItem() const {

@@ -45,13 +45,16 @@ private:
     void btnAddClick();
     void PopupMenuExport_DeleteClick();
     void PopupMenuExport_DeleteAllClick();
+    void SpeedButtonBackClick();
     void EditGroupNameChange();
+    void lstPlayerExportChange();
     void lstPlayerExportSelectItem();
     void SpeedButtonExportClick();
     void btnRefreshClick();
     void LstPlayerImportSelectItem();
     void LstPlayerImportChange();
     void btnDetailsClick();
+    void LstPlayerImportDblClick();
     void btnImportClick();
     QTreeWidgetItem* selectedImportItem() const;
 
