@@ -33,8 +33,8 @@ void TfrmPfade::FormCreate() {
                          GradientWidget::fromBgr(colours::clGray));
         shaded->setPalette(palette);
     }
-    // "&Suchen" offers no folder browser; the folders are typed.
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { btnOKClick(); });
+    connect(ui->btnBrowse, &QPushButton::clicked, this, &TfrmPfade::btnBrowseClick);
+    connect(ui->btnOk, &QPushButton::clicked, this, &TfrmPfade::btnOKClick);
 }
 
 void TfrmPfade::showEvent(QShowEvent* event) {
@@ -64,4 +64,8 @@ void TfrmPfade::btnOKClick() {
     // A file that cannot be written keeps the dialog open with the typed values.
     if (platform::guarded(this, [this] { Umgebung->WriteSettings(); }))
         done(1);
+}
+
+void TfrmPfade::btnBrowseClick() {
+    // "&Suchen" offers no folder browser; the folders are typed.
 }

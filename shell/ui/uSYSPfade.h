@@ -27,6 +27,7 @@ private:
     void FormCreate();
     void FormActivate();
     void btnOKClick();
+    void btnBrowseClick();
 
     Ui::TfrmPfade* ui;
 };
