@@ -1,6 +1,8 @@
 // Building and taking apart styled lines (see StyledLine.h).
 #include "engine/StyledLine.h"
 
+#include "platform/Colours.h"
+
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
 
@@ -104,11 +106,11 @@ QList<StyledPiece> ParseStyledLine(const QString& line) {
 StyleLook LookOfStyle(int style) {
     switch (style) {
     case 0:
-        return {true, 0x000000, false};
+        return {true, colours::clBlack, false};
     case 1:
-        return {true, StyleOrange, false};
+        return {true, colours::clStyleOrange, false};
     case 2:
-        return {true, StyleOrange, true};
+        return {true, colours::clStyleOrange, true};
     default:
         return {false, 0, false};
     }

@@ -18,15 +18,12 @@ struct StyledPiece {
     QString Text;
 };
 
-// How a style looks. Colours are 0xRRGGBB.
+// How a style looks. Colours are $BBGGRR (platform/Colours.h).
 struct StyleLook {
     bool ownColor = false; // false: the parent's font colour
-    unsigned color = 0;    // when ownColor
+    int color = 0;         // when ownColor
     bool centred = false;  // fixed to the placeholder's width, text centred
 };
-
-// The orange of styles 1 and 2 ($4080FF in the window's $BBGGRR notation).
-inline constexpr unsigned StyleOrange = 0xFF8040;
 
 // Builds one piece: a quote, the style digits, the text, a quote, and a comma unless it
 // is the last piece of the line. A quote inside the text is doubled so the text comes

@@ -1,7 +1,7 @@
 // The progress window (see uWarten.h).
 #include "engine/ui/uWarten.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 
 #include "ui_uWarten.h"
 

@@ -3,7 +3,7 @@
 // changes its width, so the proportions hold on any screen.
 #include "engine/ui/ufrmDravolenzMain_New.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 
 #include "ui_ufrmDravolenzMain_New.h"
 
@@ -267,7 +267,7 @@ void TfrmDravolenzMain_New::ShowStyledLine(QLabel* placeholder, const QString& l
         label->setTextFormat(Qt::PlainText);
         if (look.ownColor) {
             QPalette palette = label->palette();
-            palette.setColor(QPalette::WindowText, QColor::fromRgb(look.color));
+            palette.setColor(QPalette::WindowText, GradientWidget::fromBgr(look.color));
             label->setPalette(palette);
         }
         label->setText(piece.Text);

@@ -3,7 +3,7 @@
 // look reads the widget's name and Tag to pick its colours.
 #pragma once
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 
 #include <QWidget>
 

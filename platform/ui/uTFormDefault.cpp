@@ -4,7 +4,7 @@
 // table views.
 #include "platform/ui/uTFormDefault.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 
 #include "platform/WendrakError.h"
 #include "platform/ui/Desktop.h"

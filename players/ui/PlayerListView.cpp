@@ -1,7 +1,7 @@
 // The player windows' lists and filter tree (see PlayerListView.h).
 #include "players/ui/PlayerListView.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 #include "platform/ui/GradientWidget.h"
 
 #include <QTreeWidget>

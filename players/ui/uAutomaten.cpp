@@ -1,7 +1,7 @@
 // The automaton editor (see uAutomaten.h).
 #include "players/ui/uAutomaten.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GradientWidget.h"

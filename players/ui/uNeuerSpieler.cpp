@@ -3,7 +3,7 @@
 
 #include "ui_uNeuerSpieler.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"

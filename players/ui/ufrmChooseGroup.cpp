@@ -1,9 +1,9 @@
 // The group chooser (see ufrmChooseGroup.h).
 #include "players/ui/ufrmChooseGroup.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "ui_ufrmChooseGroup.h"
 
 #include <QFileInfo>

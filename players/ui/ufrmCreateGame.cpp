@@ -1,9 +1,9 @@
 // The game setup (see ufrmCreateGame.h).
 #include "players/ui/ufrmCreateGame.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"

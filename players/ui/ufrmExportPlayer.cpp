@@ -1,9 +1,9 @@
 // The player exchange and its group details (see ufrmExportPlayer.h).
 #include "players/ui/ufrmExportPlayer.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GradientWidget.h"

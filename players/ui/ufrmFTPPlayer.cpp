@@ -1,8 +1,8 @@
 // The exchange worker (see ufrmFTPPlayer.h).
 #include "players/ui/ufrmFTPPlayer.h"
 
+#include "platform/Colours.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/uTFormDefault.h"
 #include "ui_ufrmFTPPlayer.h"

@@ -1,8 +1,8 @@
 // The group management (see ufrmGRPCreate.h).
 #include "players/ui/ufrmGRPCreate.h"
 
+#include "platform/Colours.h"
 #include "platform/NameCheck.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"

@@ -10,9 +10,9 @@
 
 #include "engine/PlayerTestRuns.h"
 #include "engine/uTApplicationEnviroment.h"
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"

@@ -3,7 +3,7 @@
 
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"

@@ -3,9 +3,9 @@
 
 #include "ui_uAutor.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/uTFormDefault.h"
 
 #include <QPixmap>

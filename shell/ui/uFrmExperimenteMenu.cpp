@@ -4,9 +4,9 @@
 #include "ui_uFrmExperimenteMenu.h"
 
 #include "engine/uTApplicationEnviroment.h"
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/Desktop.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"

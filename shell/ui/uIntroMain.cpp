@@ -3,9 +3,9 @@
 
 #include "ui_uIntroMain.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 

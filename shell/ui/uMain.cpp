@@ -1,7 +1,7 @@
 // The main window (see uMain.h).
 #include "shell/ui/uMain.h"
 
-#include "platform/ui/Colours.h"
+#include "platform/Colours.h"
 
 #include "ui_uMain.h"
 

@@ -2,8 +2,8 @@
 #include "shell/ui/uSYSPfade.h"
 
 #include "engine/uTApplicationEnviroment.h"
+#include "platform/Colours.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"

@@ -3,9 +3,9 @@
 
 #include "ui_uStart.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/uTFormDefault.h"
 
 #include <QKeyEvent>

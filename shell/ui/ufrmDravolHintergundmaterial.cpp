@@ -4,8 +4,8 @@
 #include "ui_ufrmDravolHintergundmaterial.h"
 
 #include "engine/uTApplicationEnviroment.h"
+#include "platform/Colours.h"
 #include "platform/Paths.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"

@@ -3,8 +3,8 @@
 
 #include "ui_ufrmTXTAusgabeHTML.h"
 
+#include "platform/Colours.h"
 #include "platform/Paths.h"
-#include "platform/ui/Colours.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "shell/ui/Startup.h"

@@ -1,4 +1,5 @@
-// The named colours the window designs use, as $BBGGRR values (blue in the high byte).
+// The named colours of the program (the windows and the result window's styled lines), as
+// $BBGGRR values (blue in the high byte).
 #pragma once
 
 namespace colours {
@@ -14,6 +15,8 @@ constexpr int clSilver = 0xC0C0C0;
 constexpr int clRed = 0x0000FF;
 constexpr int clYellow = 0x00FFFF;
 constexpr int clWhite = 0xFFFFFF;
+// The orange of the result window's highlighted figures (styles 1 and 2).
+constexpr int clStyleOrange = 0x4080FF;
 // The dark teal behind the progress and result windows' panels.
 constexpr int clPanelFrame = 0x6C6C00;
 // The red the background-knowledge pages and the experiments menu start their gradient with.
