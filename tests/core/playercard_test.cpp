@@ -26,17 +26,14 @@ TEST(PlayerCard, MeasuresUseTheGeneralFormatAndTheTypeNumberOfATestPlayer) {
     p.ErgebnisNachEntgegenkommen = -1;
     p.ErgebnisGegenD = 250;
     p.Friedfertigkeit = 899;
-    PlayerMeasureTexts t = FormatPlayerMeasures(p);
-    EXPECT_EQ(t.KMass, "0,9995");
-    EXPECT_EQ(t.VMass, "k.A.");
-    EXPECT_EQ(t.KOMass, "0,899");
-    EXPECT_EQ(t.AMass, "0,75");
-
+    const auto texts = [&p] {
+        const PlayerMeasureTexts t = FormatPlayerMeasures(p);
+        return QStringList({t.KMass, t.VMass, t.KOMass, t.AMass});
+    };
+    EXPECT_EQ(texts(), QStringList({"0,9995", "k.A.", "0,899", "0,75"}));
     p.Name.set("TypE7_Otto");
     p.ErgebnisNachEntgegenkommen = 1000;
-    t = FormatPlayerMeasures(p);
-    EXPECT_EQ(t.VMass, "0");
-    EXPECT_EQ(t.AMass, "0,7");
+    EXPECT_EQ(texts(), QStringList({"0,9995", "0", "0,899", "0,7"}));
 }
 
 TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsABmpOrJpegWithAUsableName) {

@@ -1,6 +1,6 @@
 // The rules of the two player wizards: the new-player wizard's pages, table and answer
-// fields along each way through its questions, its names and file; the change wizard's
-// state table row by row and its check of the new name.
+// fields along each way through its questions; the change wizard's state table row by row
+// and its check of the new name.
 #include "players/ChangePlayerWizard.h"
 #include "players/NewPlayerWizard.h"
 
@@ -34,8 +34,8 @@ std::string answerFields(const SpielerTyp& p) {
 
 // Runs the wizard: text pages get name, motto, gender, age and nationality; the other pages
 // take the next token of script ("J", "N", or a slider position). Returns the pages shown.
-std::string runNewPlayer(NewPlayerWizard& wizard, const QString& script,
-                         const QStringList& texts = {"Anna", "Motto", "w", "17", "Deutsch"}) {
+std::string runNewPlayer(NewPlayerWizard& wizard, const QString& script) {
+    const QStringList texts = {"Anna", "Motto", "w", "17", "Deutsch"};
     QStringList tokens = script.split(' ', Qt::SkipEmptyParts);
     QStringList shown;
     int step = 1;
@@ -86,48 +86,6 @@ TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAndAnswerFields) {
         for (const SituationTyp& s : p.Situationen)
             EXPECT_EQ(s.Anzahl, 10);
     }
-}
-
-TEST(NewPlayerWizard, TextsAreCutToTheirFieldsAndTheFileIsNamedAfterTheName) {
-    TempRoot root;
-    const QString store = root.programFolder() + "SpielerStamm/";
-    const QString n47(47, 'n'), n60(60, 'x');
-    struct Row {
-        QString name, file, dateiname;
-    } rows[] = {
-        {"Anna", "Anna.ply", "Anna.PLY"},
-        {n47, n47 + ".ply", n47 + ".PL"},
-        {n60, n60.left(50) + ".ply", n60.left(50)},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.file.toStdString());
-        NewPlayerWizard wizard;
-        runNewPlayer(wizard, "J J", {row.name, QString(300, 'm'), "mw", "12345", "Deutschland!"});
-        const QString path = SaveNewPlayer(store, wizard);
-        EXPECT_EQ(path, store + row.file);
-        const SpielerTyp p = readPlayerFile(path);
-        EXPECT_EQ(p.Name.get(), row.name.left(50));
-        EXPECT_EQ(p.Dateiname.get(), row.dateiname);
-        EXPECT_EQ(p.Motto.get(), QString(255, 'm'));
-        EXPECT_EQ(p.Geschlecht.get() + p.Alter.get() + p.Nationalitaet.get(), "m123Deutschlan");
-    }
-}
-
-TEST(NewPlayerWizard, NameCheckRefusesUnusableNamesAndFindsStoredPlayersInAnyCase) {
-    TempRoot root;
-    const QString store = root.programFolder() + "SpielerStamm/";
-    root.write("Wendrak/SpielerStamm/ANNA.PLY", QByteArray(2400, 0));
-    root.write("Wendrak/SpielerStamm/" + QString(50, 'x') + ".ply", QByteArray(2400, 0));
-    const struct {
-        QString text;
-        NewPlayerName expected;
-    } rows[] = {
-        {"Anna", NewPlayerName::Exists}, {QString(60, 'x'), NewPlayerName::Exists},
-        {"Bob", NewPlayerName::Usable},  {"a/b", NewPlayerName::Unusable},
-        {"  ", NewPlayerName::Unusable}, {".versteckt", NewPlayerName::Unusable},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(CheckNewPlayerName(store, row.text), row.expected) << row.text.toStdString();
 }
 
 TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
