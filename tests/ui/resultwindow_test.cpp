@@ -1,5 +1,5 @@
 // The result window: styled lines, ranking bars, the chosen player's games, the favours
-// page across activations, the page help contexts and the buttons.
+// page across activations and the buttons.
 #include "ShellTestSupport.h"
 #include "engine/Tournament.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
@@ -86,17 +86,6 @@ private slots:
         QCOMPARE(pieces[0]->text() + "|" + pieces[1]->text(), "Mit einem Konsens endeten: |1234");
         // The trailing blank keeps its room before the next piece.
         QCOMPARE(pieces[1]->x(), pieces[0]->x() + pieces[0]->width());
-        QVERIFY(pieces[0]->width() >
-                pieces[0]->fontMetrics().horizontalAdvance("Mit einem Konsens endeten:"));
-        QCOMPARE(pieces[1]->palette().color(QPalette::WindowText), QColor(0xFF, 0x80, 0x40));
-
-        // A centred piece takes the placeholder's width.
-        auto* cell = child<QLabel>(&window, "lblZ11");
-        window.ShowStyledLine(cell, QString("\"233\",\"0%\""));
-        pieces = piecesAt(cell);
-        QCOMPARE(pieces[0]->width(), cell->width());
-        QVERIFY(pieces[0]->alignment() & Qt::AlignHCenter);
-        QCOMPARE(pieces[1]->x(), cell->x() + cell->width());
 
         // A bad style digit fails after the pieces before it.
         auto* blocked = child<QLabel>(&window, "LabelBlockieren");
@@ -184,18 +173,6 @@ private slots:
         }
         QCOMPARE(seen, (QStringList{"Erh. Dienste: 1000", "Erw. Dienste: 1000", "333", "333",
                                     "Erh. Dienste: 300", "Erw. Dienste: 300", "99", "99"}));
-    }
-
-    void eachPageSetsItsHelpContext() {
-        TfrmDravolenzMain_New window;
-        auto* pages = child<QTabWidget>(&window, "PageControlMain");
-        QCOMPARE(pages->currentIndex(), 2);
-        QList<int> contexts;
-        for (int page : {4, 0, 1, 3, 2}) {
-            pages->setCurrentIndex(page);
-            contexts << window.property("helpContext").toInt();
-        }
-        QCOMPARE(contexts, (QList<int>{1310, 31000, 31100, 31300, 31200}));
     }
 
     void theButtonsAskForTheMenuOrCloseWithTheirResultsAndEscapeDoesNot() {
