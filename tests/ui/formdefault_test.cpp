@@ -1,5 +1,5 @@
 // The shared window look: help context, hidden help label, gradient colours on palette and
-// true-colour screens, the looks by widget kind, and the full-screen windows.
+// true-colour screens, and the full-screen windows.
 #include "platform/WendrakError.h"
 
 #include "ShellTestSupport.h"
@@ -55,37 +55,6 @@ private slots:
         QWidget wrong;
         (new QLineEdit(&wrong))->setObjectName(QStringLiteral("lblHelp20500"));
         QVERIFY_THROWS_EXCEPTION(WendrakError, ApplyFormDefaults(0, 0, &wrong, 20500));
-    }
-
-    void widgetKindsGetTheirLookButComposedPartsBrowsersAndDialogsKeepTheirs() {
-        QWidget form;
-        auto* push = new QPushButton(QStringLiteral("Ok"), &form);
-        auto* tool = new QToolButton(&form);
-        tool->setAutoRaise(true);
-        auto* edit = new QLineEdit(&form);
-        auto* list = new QListWidget(&form);
-        auto* label = new QLabel(QStringLiteral("Titel"), &form);
-        label->setFont(QFont(QStringLiteral("Courier"), 14));
-        auto* combo = new QComboBox(&form);
-        auto* browser = new QTextBrowser(&form);
-        auto* dialogButton = new QPushButton(QStringLiteral("Ok"), new QDialog(&form));
-        dialogButton->resize(80, 30);
-
-        ApplyFormDefaults(0, 0x800000, &form, 0);
-
-        for (QWidget* w : QList<QWidget*>{push, tool, edit, list, label})
-            QCOMPARE(w->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(QList<int>({push->font().pointSize(), push->height(), tool->height(),
-                             list->font().pointSize(), label->font().pointSize()}),
-                 QList<int>({8, 24, 24, 8, 14}));
-        QVERIFY(!tool->autoRaise());
-        QCOMPARE(edit->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-        QCOMPARE(list->palette().color(QPalette::Base), QColor(0xC0, 0xC0, 0xC0));
-        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
-        const QColor qtBase = QTextBrowser().palette().color(QPalette::Base);
-        QCOMPARE(combo->view()->palette().color(QPalette::Base), qtBase);
-        QCOMPARE(browser->palette().color(QPalette::Base), qtBase);
-        QCOMPARE(dialogButton->height(), 30);
     }
 
     void centredPanelSitsInTheMiddleWithItsFrameAround() {
