@@ -1,11 +1,9 @@
 // The automaton editor driven through its widgets: the grid's move buttons, the player
-// written into the current folder field by field with its table shown, refused
-// type numbers and names (nothing written, the editor still closes), and loading a stored
-// automaton back into the editor.
+// written into the current folder field by field with its table shown, and refused type
+// numbers and names (nothing written, the editor still closes).
 #include "players/ui/uAutomaten.h"
 
 #include "ShellTestSupport.h"
-#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 
@@ -50,10 +48,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         MessageBoxes::startRecording();
     }
-    void cleanup() {
-        MessageBoxes::reset();
-        platform::FileDialogs::reset();
-    }
+    void cleanup() { MessageBoxes::reset(); }
 
     void okWritesTheAutomatonFieldByFieldAndShowsItsTable() {
         setMove(0, 1, "btnD");
@@ -110,37 +105,6 @@ private slots:
             QVERIFY(filesHere().isEmpty());
             QVERIFY(filesIn(root->programFolder()).isEmpty());
         }
-    }
-
-    void loadingFillsTheEditorFromAnAutomatonAndRefusesOtherPlayers() {
-        SpielerTyp automaton = zeroedPlayer();
-        automaton.IstAutomat = 1;
-        automaton.Name.set("Geladen");
-        automaton.IstKonsensorientiert.set("Nein");
-        automaton.Spielertyp = 4;
-        for (AutomatTyp& a : automaton.Automat)
-            a = AutomatTyp{0, {-1, -1, -1}};
-        automaton.Automat[5] = AutomatTyp{2, {1, 0, 2}};
-        const QString stored = root->programFolder() + "SpielerStamm/Geladen.PLY";
-        writePlayerFile(stored, automaton);
-        automaton.IstAutomat = 0;
-        automaton.Name.set("Anna");
-        writePlayerFile(root->programFolder() + "SpielerStamm/Anna.ply", automaton);
-
-        const auto load = [&](const QString& path) {
-            platform::FileDialogs::answerNext(path);
-            button("Button2")->click();
-        };
-        load(stored);
-        QStringList shown = {edit("Edit1")->text(), edit("txtFreundlich")->text(),
-                             edit("txtTyp")->text()};
-        for (int c = 0; c < 4; ++c)
-            shown << grid()->item(5, c)->text();
-        QCOMPARE(shown, QStringList({"Geladen", "Nein", "4", "2", "1", "0", "2"}));
-
-        load(root->programFolder() + "SpielerStamm/Anna.ply");
-        QCOMPARE(MessageBoxes::shown(), QStringList{"Der Spieler „Anna“ ist kein Automat."});
-        QCOMPARE(edit("Edit1")->text(), QString("Geladen"));
     }
 };
 
