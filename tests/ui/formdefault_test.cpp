@@ -1,5 +1,5 @@
-// The shared window look: help context, hidden help label, gradient colours on palette and
-// true-colour screens, and the full-screen windows.
+// The shared window look: gradient colours on palette and true-colour screens, and the
+// full-screen windows.
 #include "platform/WendrakError.h"
 
 #include "ShellTestSupport.h"
@@ -38,23 +38,6 @@ private slots:
             ApplyFormDefaults(0x800000, 0, &form, 11000);
             QCOMPARE(QList<int>({g->startColor(), g->endColor(), g->steps()}), expected);
         }
-    }
-
-    void helpContextIsTakenOnceAndItsLabelHidden() {
-        // A context already set stays; the label named after the passed one hides.
-        QWidget form;
-        form.setProperty("helpContext", 20000);
-        QLabel* labels[] = {new QLabel(&form), new QLabel(&form)};
-        labels[0]->setObjectName(QStringLiteral("lblHelp50100"));
-        labels[1]->setObjectName(QStringLiteral("lblHelp20000"));
-        form.show();
-        ApplyFormDefaults(0x004A00, 0x008000, &form, 50100);
-        QCOMPARE(form.property("helpContext").toInt(), 20000);
-        QVERIFY(labels[0]->isHidden() && !labels[1]->isHidden());
-        // The help name on something else than a label is an error.
-        QWidget wrong;
-        (new QLineEdit(&wrong))->setObjectName(QStringLiteral("lblHelp20500"));
-        QVERIFY_THROWS_EXCEPTION(WendrakError, ApplyFormDefaults(0, 0, &wrong, 20500));
     }
 
     void centredPanelSitsInTheMiddleWithItsFrameAround() {
