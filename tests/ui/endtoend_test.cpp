@@ -1,6 +1,6 @@
 // The whole program offscreen: the challenge from the menu through page, game setup, run
 // and result window, again with "Neue Gruppe berechnen lassen"; a run cancelled with
-// "A&bbruch"; and a standard experiment run into its own folder.
+// "A&bbruch"; and the folders a standard experiment and the challenge use.
 #include "shell/ui/uMain.h"
 
 #include "ShellTestSupport.h"
@@ -139,27 +139,6 @@ private slots:
         QCOMPARE(files.mid(1), (QStringList{"0", "-"}));
     }
 
-    // The result is not read, so no new group is asked for.
-    void experimentsRunTheirGroupsIntoTheirOwnFolders() {
-        Started program;
-        program.root.write("Wendrak/Standardexperimente/Versuch/group.sgp",
-                           "ANNA.PLY\r\nBRUNO.PLY\r\nDORIS.PLY\r\n");
-        int resultsShown = 0;
-        whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
-            ++resultsShown;
-            result->findChild<QPushButton*>("btnRetry")->click();
-        });
-        chooseExperimentGroup();
-        program.main()->button("btnExperimente")->click();
-        QCOMPARE(resultsShown, 1);
-        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
-        QCOMPARE(program.results("Standardexperimente/Versuch/"),
-                 (QStringList{"6", "12", "10-41"}));
-        QVERIFY(!QFile::exists(program.data() + "Export.Txt"));
-        QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"),
-                 (QStringList{"ANNA.PLY", "BRUNO.PLY", "DORIS.PLY"}));
-    }
-
     // "Kemra.ini" names a data folder apart from the program folder: the help file and the
     // challenge's results belong to the data folder, the experiments' group is loaded from
     // its store into its game, while their tree and results stay below the program folder.
@@ -177,10 +156,12 @@ private slots:
         const QString data = program.root.root() + "Daten/";
         QCOMPARE(helpFile(), data + "Kemrafeld.chm");
 
+        // The experiment's result is not read, so no new group is asked for.
         whenModalOf<TfrmDravolenzMain_New>(
-            [](auto* result) { result->template findChild<QPushButton*>("btnCancel")->click(); });
+            [](auto* result) { result->template findChild<QPushButton*>("btnRetry")->click(); });
         chooseExperimentGroup();
         program.main()->button("btnExperimente")->click();
+        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         QCOMPARE(filesIn(data + "Aktuelles Spiel"), (QStringList{"ANNA.PLY", "BRUNO.PLY"}));
         QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"), QStringList());
         QVERIFY(QFile::exists(program.data() + "Standardexperimente/Versuch/Export.Txt"));
