@@ -3,6 +3,7 @@
 #include "players/GameSetup.h"
 
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 #include "platform/NameCheck.h"
 #include "platform/WendrakError.h"
 
@@ -14,7 +15,6 @@ class GameSetupTest : public ::testing::Test {
 protected:
     TempRoot root;
     QString data() const { return root.programFolder(); }
-    QString game() const { return data() + "Aktuelles Spiel/"; }
 };
 
 TEST(GameSetupRules, FilterTakesTheCategoryAndATypeDigitInAnyCase) {
@@ -48,24 +48,17 @@ TEST_F(GameSetupTest, LookupPrefersTheStoreAndNeverLeavesIt) {
         EXPECT_EQ(FindStoredPlayer(data(), name), QString()) << name;
 }
 
-TEST_F(GameSetupTest, CopyTakesAFreeNameAndCreatesTheGameFolder) {
+TEST_F(GameSetupTest, CopyTakesAFreeNameCreatesTheGameFolderAndReportsFailures) {
     root.write("Wendrak/SpielerStamm/Anna.ply", "anna");
     const QString newGame = data() + "Neues Spiel/";
     EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.ply"), newGame + "Anna.ply");
     EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.ply"), newGame + "Anna_1.ply");
     EXPECT_EQ(root.read("Wendrak/Neues Spiel/Anna_1.ply"), "anna");
     EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Fehlt.ply"), QString());
-}
 
-TEST_F(GameSetupTest, CopyRefusesAnUnusableNameAndReportsAFailedCopy) {
     root.write("Wendrak/SpielerStamm/.versteckt.ply", "x");
-    try {
-        CopyStoredPlayerToGame(data(), game(), ".versteckt.ply");
-        FAIL() << "copied a hidden name";
-    } catch (const WendrakError& e) {
-        EXPECT_EQ(e.message(), platform::UnusableNameMessage());
-    }
-    root.write("Wendrak/SpielerStamm/Anna.ply", "anna");
+    EXPECT_EQ(errorOf([&] { CopyStoredPlayerToGame(data(), newGame, ".versteckt.ply"); }),
+              platform::UnusableNameMessage());
     root.write("Wendrak/KeinOrdner", "a file where the game folder should be");
     EXPECT_THROW(CopyStoredPlayerToGame(data(), data() + "KeinOrdner/", "Anna.ply"), WendrakError);
 }
