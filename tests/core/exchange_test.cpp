@@ -243,12 +243,14 @@ TEST_F(ExchangeTest, ASilentServerGivesUpAfterTheConnectLimit) {
 
 TEST(ExchangeSettingsTest, TheServerComesFromTheExchangeSectionWithBuiltInDefaults) {
     TempRoot root;
-    EXPECT_EQ(ReadExchangeServer(root.root() + "Kemra.ini").Port, 21);
+    const auto server = [&root] {
+        const ExchangeServer s = ReadExchangeServer(root.root() + "Kemra.ini");
+        return QStringList({s.Host, QString::number(s.Port), s.User, s.Password});
+    };
+    EXPECT_EQ(server().mid(0, 2), QStringList({"127.0.0.1", "21"}));
     root.write("Kemra.ini", "[exchange]\r\nhost=ftp.example.org\r\nPort=2121\r\nUser=a\r\n"
                             "Password=b\r\n");
-    const ExchangeServer set = ReadExchangeServer(root.root() + "Kemra.ini");
-    EXPECT_EQ(QStringList({set.Host, QString::number(set.Port), set.User, set.Password}),
-              QStringList({"ftp.example.org", "2121", "a", "b"}));
+    EXPECT_EQ(server(), QStringList({"ftp.example.org", "2121", "a", "b"}));
 }
 
 } // namespace
