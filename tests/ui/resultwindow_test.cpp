@@ -86,13 +86,6 @@ private slots:
         QCOMPARE(pieces[0]->text() + "|" + pieces[1]->text(), "Mit einem Konsens endeten: |1234");
         // The trailing blank keeps its room before the next piece.
         QCOMPARE(pieces[1]->x(), pieces[0]->x() + pieces[0]->width());
-
-        // A bad style digit fails after the pieces before it.
-        auto* blocked = child<QLabel>(&window, "LabelBlockieren");
-        QVERIFY_THROWS_EXCEPTION(
-            WendrakError, window.ShowStyledLine(blocked, "\"0Blockieren: \",\"x12\",\"13\""));
-        QCOMPARE(piecesAt(blocked).size(), 1);
-        QCOMPARE(piecesAt(blocked)[0]->text(), "Blockieren: ");
     }
 
     void rankingRowsStandInOrderWithBarsAgainstMaximumAndReference() {
