@@ -1,5 +1,5 @@
-// The game setup's rules: the filter, the lookup in the two stores, the copy into the game
-// folder and the number of players a game may have.
+// The game setup's rules: the lookup in the two stores, the copy into the game folder and
+// the number of players a game may have (the filter is the player chooser's window test).
 #include "players/GameSetup.h"
 
 #include "TempRoot.h"
@@ -16,20 +16,6 @@ protected:
     TempRoot root;
     QString data() const { return root.programFolder(); }
 };
-
-TEST(GameSetupRules, FilterTakesTheCategoryAndATypeDigitInAnyCase) {
-    const QStringList list = {"3Bob.ply", "2Typ3Otto.ply", "2typ3klein.ply", "2Typ0Ida.ply",
-                              "1Graf.ply"};
-    const struct {
-        const char *category, *type, *shown;
-    } rows[] = {{"3", "-1", "Bob.ply"},
-                {"2", "3", "Typ3Otto.ply|typ3klein.ply"},
-                {"2", "-1", "Typ3Otto.ply|typ3klein.ply|Typ0Ida.ply"},
-                {"1", "5", ""}};
-    for (const auto& row : rows)
-        EXPECT_EQ(FilterPlayerList(list, row.category, row.type).join('|'), row.shown)
-            << row.category << row.type;
-}
 
 TEST(GameSetupRules, AGameNeedsTwoToMaxPlayers) {
     for (const auto& [count, playable] :
