@@ -62,7 +62,6 @@ private slots:
         });
         program.main()->LadeSpieler(input);
         QCOMPARE(seen, QStringList({"Anton", "K.A.", "Speichern"}));
-        QVERIFY(!card->isVisible());
 
         const SpielerTyp p = readPlayerFile(output);
         const QString kA = "K.A.";
@@ -85,7 +84,7 @@ private slots:
 
     void shortFilesAndBadNumbersWriteNothing() {
         Program program;
-        const QString output = program.root.write("Import/Spieler.PLY", "bleibt");
+        program.root.write("Import/Spieler.PLY", "bleibt");
         const QString name = program.root.root() + "Import/Spieler.txt";
         MessageBoxes::startRecording();
         for (const auto& [text, message] :
@@ -105,8 +104,6 @@ private slots:
         QCOMPARE(MessageBoxes::shown().size(), 3);
         QCOMPARE(program.root.read("Import/Anna.ply"), textPlayer({}));
         QCOMPARE(program.root.read("Import/Spieler.PLY"), QByteArray("bleibt"));
-        QVERIFY(!startupForm<TfrmSpielerAnzeige>()->isVisible());
-        QVERIFY(QFile::exists(output));
     }
 
     void cornerClicksLockAndFreeTheCardsTypesButtonAndOpenTheAutomatonEditor() {
