@@ -9,8 +9,6 @@ class ProgressTest : public QObject {
 private slots:
     void cancelSetsTheFlagOnceAndEachShowingClearsIt() {
         TForm10 window;
-        QCOMPARE(window.windowTitle() + "|" + window.btnCancel()->text(),
-                 QStringLiteral("Wendrak wird berechnet, bitte warten.|A&bbruch"));
         window.show();
         // Several clicks between two games still make one request.
         QTest::mouseClick(window.btnCancel(), Qt::LeftButton);
