@@ -4,7 +4,10 @@
 #include "TempRoot.h"
 #include "platform/WendrakError.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 TEST(Logger, SavingCreatesTheFoldersAndReplacesInWindows1252OrSaysItCannot) {
     TempRoot root;
@@ -18,6 +21,27 @@ TEST(Logger, SavingCreatesTheFoldersAndReplacesInWindows1252OrSaysItCannot) {
     EXPECT_EQ(root.read("b.csv"), QByteArray("Name,\r\nJ\xfcrgen,\r\n"));
     root.write("Datei", "x");
     EXPECT_THROW(log.SaveToFile(root.root() + "Datei/Unter/a.csv"), WendrakError);
+}
+
+TEST(Logger, SavingTheSameBytesAgainLeavesTheFileAlone) {
+    TempRoot root;
+    const QString path = root.root() + "Debug/Runde_1.csv";
+    const auto inode = [&path] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    TLogger log;
+    log.ColumnIndex("glbKons1");
+    log.SaveToFile(path);
+    const auto first = inode();
+    TLogger same;
+    same.ColumnIndex("glbKons1");
+    same.SaveToFile(path);
+    EXPECT_EQ(inode(), first); // a replace would have renamed a new file over it
+    TLogger other;
+    other.ColumnIndex("glbKons2");
+    other.SaveToFile(path);
+    EXPECT_EQ(root.read("Debug/Runde_1.csv"), QByteArray("glbKons2,\r\n"));
 }
 
 TEST(Logger, KeysIgnoreCaseAndClearingKeepsTheColumnsWithEmptyValues) {
