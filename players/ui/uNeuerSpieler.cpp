@@ -5,7 +5,6 @@
 
 #include "platform/Colours.h"
 #include "platform/ui/ErrorReport.h"
-#include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/NewPlayerWizard.h"
@@ -23,13 +22,6 @@ namespace {
 QString replaceQuestion() {
     return QStringLiteral(
         "Ein Spieler mit diesem Namen existiert bereits.\r\nMöchten Sie ihn ersetzen ?");
-}
-
-void setTextColour(QWidget* widget, int bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, GradientWidget::fromBgr(bgr));
-    palette.setColor(QPalette::ButtonText, GradientWidget::fromBgr(bgr));
-    widget->setPalette(palette);
 }
 
 void setPixelFont(QWidget* widget, int pixels, bool bold) {
@@ -85,10 +77,10 @@ void TfrmNeuerSpieler::FormCreate() {
     setPixelFont(ui->lblHead, 19, true);
     setPixelFont(ui->lblFrage, 16, false);
     setPixelFont(ui->lblWert, 16, true);
-    setTextColour(ui->lblHead, colours::clWhite);
-    setTextColour(ui->lblFrage, colours::clWhite);
-    setTextColour(ui->lblWert, colours::clYellow);
-    setTextColour(ui->btnCancel, colours::clMaroon);
+    SetTextColour(ui->lblHead, colours::clWhite);
+    SetTextColour(ui->lblFrage, colours::clWhite);
+    SetTextColour(ui->lblWert, colours::clYellow);
+    SetTextColour(ui->btnCancel, colours::clMaroon);
 
     const auto text = [](const char* kopf, const char* frage, int maxLen, bool required) {
         return FrageTyp{QString::fromUtf8(kopf),

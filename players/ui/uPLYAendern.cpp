@@ -21,12 +21,6 @@ namespace {
 
 constexpr int kTakt = 51; // milliseconds between two ticks of the questions
 
-void setTextColour(QWidget* widget, int bgr) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, GradientWidget::fromBgr(bgr));
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 TfrmPLYAendern::TfrmPLYAendern(QWidget* parent)
@@ -72,8 +66,8 @@ void TfrmPLYAendern::FormCreate() {
 
     for (QLabel* label :
          {ui->lblSpielerAlt1, ui->txtSpielerAlt, ui->Label1, ui->lblFrage, ui->lblWert})
-        setTextColour(label, colours::clWhite);
-    setTextColour(ui->lblFehler, colours::clYellow);
+        SetTextColour(label, colours::clWhite);
+    SetTextColour(ui->lblFehler, colours::clYellow);
     for (QLabel* label : {ui->txtSpielerAlt, ui->lblFehler, ui->lblWert, ui->lblFrage}) {
         QFont font = label->font();
         font.setBold(label != ui->lblFrage);
@@ -185,11 +179,11 @@ void TfrmPLYAendern::stopAsking(const QString& text, int colour) {
     ui->pnlWert->hide();
     ui->btnNochmal->show();
     ui->lblFrage->setText(text);
-    setTextColour(ui->lblFrage, colour);
+    SetTextColour(ui->lblFrage, colour);
 }
 
 void TfrmPLYAendern::tmeMainTimer() {
-    setTextColour(ui->lblFrage, colours::clWhite);
+    SetTextColour(ui->lblFrage, colours::clWhite);
     if (Zustand > kFragen) {
         stopAsking(QStringLiteral("Spielerdaten vollständig."), colours::clWhite);
         ui->btnOK->setEnabled(true);
