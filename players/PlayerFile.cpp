@@ -1,6 +1,7 @@
 #include "players/PlayerFile.h"
 
 #include "platform/Ansi.h"
+#include "platform/ProgramPath.h"
 #include "platform/TextFile.h"
 
 #include <algorithm>
@@ -56,4 +57,8 @@ const char* situationCode(int index) {
                                                       "NDD",    "NDK", "NKD", "NKK", "PDD",
                                                       "PDK",    "PKD", "PKK"};
     return (index >= 0 && index < SituationCount) ? codes[index] : "";
+}
+
+QString playerStoreFolder() {
+    return platform::programFolder() + QStringLiteral("SpielerStamm/");
 }

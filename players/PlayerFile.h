@@ -148,5 +148,8 @@ void writePlayerFile(const QString& path, const SpielerTyp& player);
 // now stands; throws as the reader and the writer do.
 SpielerTyp updatePlayerFile(const QString& path, const std::function<void(SpielerTyp&)>& change);
 
+// The installation's player store, "SpielerStamm/" in the program folder (ends with "/").
+QString playerStoreFolder();
+
 // Situation codes in table order ("1. Tag", "MDD", ..., "PKK").
 const char* situationCode(int index);

@@ -2,12 +2,12 @@
 #include "players/ui/uSpielerAnzeige.h"
 
 #include "platform/Paths.h"
-#include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerCard.h"
+#include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 #include "players/ui/uUebersicht.h"
 #include "players/ui/ufrmExportPlayer.h"
@@ -23,10 +23,6 @@
 namespace {
 
 const char* const kPlaceholder = "leer.bmp";
-
-QString storeFolder() {
-    return platform::programFolder() + QStringLiteral("SpielerStamm/");
-}
 
 QString readOnlyMessage(const QString& path) {
     return QStringLiteral("Der Spieler \"%1\" ist schreibgeschützt und kann nicht gespeichert "
@@ -129,8 +125,8 @@ void TfrmSpielerAnzeige::fill(const QString& path, bool imported) {
     ui->txtAMass->setText(measures.AMass);
 
     const QString picture = imported ? platform::toSlashes(p.Bilddatei.get())
-                                     : PicturePathInStore(storeFolder(), p.Bilddatei.get());
-    const QString placeholder = storeFolder() + QString::fromLatin1(kPlaceholder);
+                                     : PicturePathInStore(playerStoreFolder(), p.Bilddatei.get());
+    const QString placeholder = playerStoreFolder() + QString::fromLatin1(kPlaceholder);
     if (!picture.isEmpty() && platform::fileExists(picture))
         loadPicture(platform::resolvePath(picture));
     else if (!imported && platform::fileExists(placeholder))
@@ -168,8 +164,8 @@ void TfrmSpielerAnzeige::btnLoadPictureClick() {
     if (chosen.isEmpty())
         return;
     platform::guarded(this, [&] {
-        const QString name = CopyPictureToStore(chosen, storeFolder());
-        loadPicture(platform::resolvePath(storeFolder() + name));
+        const QString name = CopyPictureToStore(chosen, playerStoreFolder());
+        loadPicture(platform::resolvePath(playerStoreFolder() + name));
         ui->Label6->setText(name);
     });
 }

@@ -2,7 +2,6 @@
 #include "players/ui/ufrmChoosePlayer.h"
 
 #include "platform/Paths.h"
-#include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/GameSetup.h"
@@ -17,14 +16,6 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTreeWidgetItem>
-
-namespace {
-
-QString storeFolder() {
-    return platform::programFolder() + QStringLiteral("SpielerStamm/");
-}
-
-} // namespace
 
 TfrmChoosePlayer::TfrmChoosePlayer(QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::TfrmChoosePlayer>()) {
@@ -84,7 +75,7 @@ void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {
     ui->memDetail->clear();
     if (fileName.isEmpty())
         return;
-    const QString path = platform::resolvePath(storeFolder() + fileName);
+    const QString path = platform::resolvePath(playerStoreFolder() + fileName);
     // A read-only player is shown as it is stored: nothing rewrites it.
     if (!IsReadOnlyPlayerName(path)) {
         DerivePlayerTraits(path);
@@ -114,7 +105,7 @@ void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {
     };
     ui->memDetail->setPlainText(lines.join(QLatin1Char('\n')));
 
-    const QString picture = PicturePathInStore(storeFolder(), p.Bilddatei.get());
+    const QString picture = PicturePathInStore(playerStoreFolder(), p.Bilddatei.get());
     QImageReader reader(platform::resolvePath(picture));
     reader.setDecideFormatFromContent(true);
     const QImage image =

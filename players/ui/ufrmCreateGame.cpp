@@ -8,6 +8,7 @@
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/GameSetup.h"
+#include "players/PlayerFile.h"
 #include "players/ui/GroupMessages.h"
 #include "players/ui/PlayerListView.h"
 #include "players/ui/ufrmChooseGroup.h"
@@ -92,7 +93,7 @@ void TfrmCreateGame::SetSource(int mode) {
     if (mode == 0) {
         ui->trvFilter->show();
         ui->btnSExperimente->move(ui->btnSExperimente->x(), kExperimenteTop);
-        Quellordner = platform::programFolder() + QStringLiteral("SpielerStamm/");
+        Quellordner = playerStoreFolder();
         FillPlayerList(QStringLiteral("-1"), QStringLiteral("-1"));
     }
 }

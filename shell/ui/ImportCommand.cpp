@@ -12,10 +12,10 @@
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Colours.h"
 #include "platform/Paths.h"
-#include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
+#include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 #include "players/uSpielerVervollstaendigen.h"
 #include "players/ui/uPLYSpielerauswahl.h"
@@ -89,8 +89,7 @@ void TfrmMain::btnImportClick() {
                     ShowOnCard(card, player);
             }
         }
-        SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
-                                                            QStringLiteral("SpielerStamm/"));
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder());
     });
     if (card != nullptr)
         card->hide();

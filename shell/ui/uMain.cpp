@@ -155,8 +155,7 @@ void TfrmMain::FormCreate() {
     // A store that cannot be read completely must not keep the program from starting:
     // the user is told and works with an empty list until the next rebuild.
     try {
-        SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
-                                                            QStringLiteral("SpielerStamm/"));
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder());
     } catch (const WendrakError& e) {
         SpielerListe.clear();
         platform::showError(nullptr, e.message());
@@ -317,13 +316,12 @@ void TfrmMain::btnGruppenverwaltungClick() {
 
 void TfrmMain::btnGruppenClick() {
     RunChangePlayerWizard(this, startupForm<TfrmChoosePlayer>(), startupForm<TfrmPLYAendern>(),
-                          Gruppe, platform::programFolder() + QStringLiteral("SpielerStamm/"),
-                          SpielerListe);
+                          Gruppe, playerStoreFolder(), SpielerListe);
 }
 
 void TfrmMain::btnNeuerSpielerClick() {
-    RunNewPlayerWizard(this, startupForm<TfrmNeuerSpieler>(), Gruppe,
-                       platform::programFolder() + QStringLiteral("SpielerStamm/"), SpielerListe);
+    RunNewPlayerWizard(this, startupForm<TfrmNeuerSpieler>(), Gruppe, playerStoreFolder(),
+                       SpielerListe);
 }
 
 void RunPlayerTestRuns(const QString& path, bool force) {
@@ -337,7 +335,7 @@ void TfrmMain::btnAnzeigenClick() {
     auto* card = startupForm<TfrmSpielerAnzeige>();
     if (chooser == nullptr || card == nullptr)
         return;
-    const QString store = platform::programFolder() + QStringLiteral("SpielerStamm/");
+    const QString store = playerStoreFolder();
     platform::guarded(this, [&] { Gruppe.RenewGroupFiles(store); });
     for (;;) {
         platform::guarded(this, [&] {
@@ -377,10 +375,8 @@ void TfrmMain::btnExportClick() {
     {
         TfrmExportPlayer exchange(this);
         exchange.exec();
-        platform::guarded(this, [this] {
-            SpielerListe = BuildPlayerIndexWithWait(Gruppe, platform::programFolder() +
-                                                                QStringLiteral("SpielerStamm/"));
-        });
+        platform::guarded(
+            this, [this] { SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder()); });
     }
     show();
 }
