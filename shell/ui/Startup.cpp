@@ -1,6 +1,7 @@
 // Program start-up (see Startup.h).
 #include "shell/ui/Startup.h"
 
+#include "engine/PlayerTestRuns.h"
 #include "engine/uTApplicationEnviroment.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
@@ -89,6 +90,11 @@ ExchangeEnvironment readExchangeEnvironment() {
             ReadExchangeServer(settings.IniFileName())};
 }
 
+// The player chooser's test runs: the four runs only, the traits stay as stored.
+void runPlayerTestRuns(const QString& path, bool force) {
+    MeasurePlayerFile(path, force, false);
+}
+
 // The start-up forms that hand work to each other.
 void connectForms(bool on) {
     if (auto* setup = startupForm<TfrmCreateGame>())
@@ -96,7 +102,7 @@ void connectForms(bool on) {
     if (auto* card = startupForm<TfrmSpielerAnzeige>())
         card->Uebersicht = on ? startupForm<TForm9>() : nullptr;
     if (auto* chooser = startupForm<TfrmChoosePlayer>())
-        chooser->TestRuns = on ? &RunPlayerTestRuns : nullptr;
+        chooser->TestRuns = on ? &runPlayerTestRuns : nullptr;
 }
 
 } // namespace

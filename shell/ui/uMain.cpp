@@ -324,10 +324,6 @@ void TfrmMain::btnNeuerSpielerClick() {
                        SpielerListe);
 }
 
-void RunPlayerTestRuns(const QString& path, bool force) {
-    MeasurePlayerFile(path, force, false);
-}
-
 // Browsing the store: chooser, card, save, and the chooser again, until the user goes
 // back from the chooser or leaves the card with "A&bbruch".
 void TfrmMain::btnAnzeigenClick() {

@@ -26,11 +26,6 @@ class TfrmMain;
 // The force flag of the player test runs: set at start, never cleared.
 extern bool glbNeuBerechnen;
 
-// The four player test runs on a player file (full path), in their order; with force off
-// only a record whose measures are not yet stored is measured. The player windows receive
-// it at start-up. Throws WendrakError naming a file that cannot be read or written.
-void RunPlayerTestRuns(const QString& path, bool force);
-
 class TfrmMain : public QWidget {
     Q_OBJECT
 public:
