@@ -299,7 +299,3 @@ void ShowExportPlayerDialog() {
     TfrmExportPlayer dialog(nullptr);
     dialog.exec();
 }
-
-bool FileExistsStr(const QString& path) {
-    return platform::fileExists(path);
-}
