@@ -22,11 +22,12 @@ QList<ExperimentEntry> readFolder(const QString& folder, QSet<QString>& walk) {
             return entries;
         walk.insert(canonical);
     }
-    for (const QString& name : platform::listFolder(path)) {
+    const QStringList files = platform::listFolder(path);
+    for (const QString& name : files) {
         const QString ext = platform::extractFileExt(name).toLower();
         if (ext == QLatin1String(".rtf")) {
             const QString stem = platform::changeFileExt(name, QString());
-            const bool html = platform::fileExists(path + stem + QStringLiteral(".html"));
+            const bool html = files.contains(stem + QStringLiteral(".html"), Qt::CaseInsensitive);
             entries.append(
                 {html ? ExperimentEntry::TextWithHtml : ExperimentEntry::Text, stem, {}});
         } else if (ext == QLatin1String(".sgp")) {
