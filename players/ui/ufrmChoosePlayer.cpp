@@ -77,12 +77,9 @@ void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {
         return;
     const QString path = platform::resolvePath(playerStoreFolder() + fileName);
     // A read-only player is shown as it is stored: nothing rewrites it.
-    if (!IsReadOnlyPlayerName(path)) {
-        DerivePlayerTraits(path);
-        if (TestRuns)
-            TestRuns(path, false);
-    }
-    const SpielerTyp p = readPlayerFile(path);
+    const SpielerTyp p = IsReadOnlyPlayerName(path) ? readPlayerFile(path)
+                         : TestRuns                 ? TestRuns(path)
+                                                    : updatePlayerFile(path, DeriveRecordTraits);
     const QStringList lines = {
         p.Motto.get(),
         QString(),

@@ -12,6 +12,8 @@
 // between showings.
 #pragma once
 
+#include "players/PlayerFile.h"
+
 #include <QDialog>
 #include <QString>
 #include <QStringList>
@@ -32,9 +34,10 @@ public:
     QStringList SpielerListe;
     // The chosen player's file name, without folder; empty while none is selected.
     QString SpielerDatei;
-    // Runs the four player test runs on a player file (full path) with the force flag; the
-    // details pass false, so only measures not yet stored are computed. Unset: no test runs.
-    std::function<void(const QString& path, bool force)> TestRuns;
+    // Brings a writable player file (full path) up to date with one read: its traits derived
+    // and the measures not yet stored computed by the four player test runs; returns the
+    // record as it now stands. Unset: only the traits are derived.
+    std::function<SpielerTyp(const QString& path)> TestRuns;
 
     // Lists the entries of SpielerListe whose category character is category and, unless
     // typeFilter is "-1", whose lower-cased text holds "typ" + typeFilter.

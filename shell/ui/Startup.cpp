@@ -90,9 +90,9 @@ ExchangeEnvironment readExchangeEnvironment() {
             ReadExchangeServer(settings.IniFileName())};
 }
 
-// The player chooser's test runs: the four runs only, the traits stay as stored.
-void runPlayerTestRuns(const QString& path, bool force) {
-    MeasurePlayerFile(path, force, false);
+// The player chooser's details: traits and the measures not yet stored, in one read.
+SpielerTyp measureChosenPlayer(const QString& path) {
+    return MeasurePlayerFile(path, false);
 }
 
 // The start-up forms that hand work to each other.
@@ -102,7 +102,7 @@ void connectForms(bool on) {
     if (auto* card = startupForm<TfrmSpielerAnzeige>())
         card->Uebersicht = on ? startupForm<TForm9>() : nullptr;
     if (auto* chooser = startupForm<TfrmChoosePlayer>())
-        chooser->TestRuns = on ? &runPlayerTestRuns : nullptr;
+        chooser->TestRuns = on ? &measureChosenPlayer : nullptr;
 }
 
 } // namespace
