@@ -248,10 +248,6 @@ void TfrmMain::LadeSpieler(const QString& FileName) {
     });
     if (!written || card == nullptr)
         return;
-    // Whatever the card's last showing left, the new player can be saved from it.
-    QPushButton* save = card->findChild<QPushButton*>(QStringLiteral("BtnSave"));
-    if (save != nullptr)
-        save->show();
     if (card->exec() == 1) {
         const auto text = [card](const char* name) {
             const auto* edit = card->findChild<QLineEdit*>(QString::fromLatin1(name));
