@@ -238,11 +238,11 @@ void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAen
     if (chooser->exec() != 1)
         return;
     const QString path = platform::withTrailingSlash(store) + chooser->SpielerDatei;
-    const bool ready = platform::guarded(owner, [&] {
-        readPlayerFile(path);
-        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, wizard, 20000);
-    });
-    if (!ready)
+    // The chooser read the player when it was chosen; one unreadable since is reported by the
+    // wizard, which then closes.
+    if (!platform::guarded(owner, [&] {
+            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, wizard, 20000);
+        }))
         return;
     wizard->lblSpielerFile()->setText(platform::resolvePath(path));
     wizard->exec();
