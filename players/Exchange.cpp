@@ -182,7 +182,8 @@ void ExchangeWork::publish() {
     }
     WriteDescriptionIni();
     UploadGroup();
-    PublishGroupPage();
+    if (Ergebnistext.isEmpty()) // no page for a group the server did not create
+        PublishGroupPage();
 }
 
 void ExchangeWork::ListRemote(const QString& filter) {
