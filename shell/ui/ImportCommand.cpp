@@ -61,9 +61,8 @@ void TfrmMain::btnImportClick() {
             return;
         const QString fileName = chooser->lblBack()->text();
 
-        const TApplicationEnviroment settings;
         const QString player =
-            ConvertPelkamPlayer(exportFolder + fileName, settings.WendrakPath(), [this](auto&) {
+            ConvertPelkamPlayer(exportFolder + fileName, Umgebung->WendrakPath(), [this](auto&) {
                 return platform::askYesNo(
                     this, QStringLiteral("Ein Spieler mit diesem Namen existiert bereits.\r\n"
                                          "Möchten Sie ihn ersetzen ?")
@@ -71,7 +70,7 @@ void TfrmMain::btnImportClick() {
             });
         if (!player.isEmpty()) {
             ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
-            const QString texts = settings.WendrakTextPath();
+            const QString texts = Umgebung->WendrakTextPath();
             const int completed = CompletePlayer(
                 player, [&](const QString& page) { return AskQuestion(questions, texts, page); });
             if (completed == 1) {
