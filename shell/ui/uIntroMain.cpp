@@ -6,7 +6,6 @@
 #include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
-#include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 
 #include <QEvent>

@@ -7,7 +7,6 @@
 #include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
-#include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
