@@ -61,9 +61,8 @@ bool matchesMask(const QString& name, const QString& mask);
 enum class ListKind { Files, Folders, All };
 // Names (not paths) of the entries of folder that match mask, sorted by their upper-cased
 // names character by character; "." and ".." are never listed. Files are all entries that
-// are not folders (a named pipe or a device too, so that its reader can report it). Hidden entries
-// (leading
-// ".") are listed only with includeHidden.
+// are not folders (a named pipe or a device too, so that its reader can report it). Hidden
+// entries (leading ".") are listed only with includeHidden.
 QStringList listFolder(const QString& folder, const QString& mask = QStringLiteral("*"),
                        ListKind kind = ListKind::Files, bool includeHidden = false);
 // The ordering used by listFolder: <0, 0, >0 like strcmp on the upper-cased names.
