@@ -61,8 +61,9 @@ void TfrmMain::btnImportClick() {
             return;
         const QString fileName = chooser->lblBack()->text();
 
+        const TApplicationEnviroment settings;
         const QString player =
-            ConvertPelkamPlayer(exportFolder + fileName, Umgebung->WendrakPath(), [this](auto&) {
+            ConvertPelkamPlayer(exportFolder + fileName, settings.WendrakPath(), [this](auto&) {
                 return platform::askYesNo(
                     this, QStringLiteral("Ein Spieler mit diesem Namen existiert bereits.\r\n"
                                          "Möchten Sie ihn ersetzen ?")
@@ -70,7 +71,7 @@ void TfrmMain::btnImportClick() {
             });
         if (!player.isEmpty()) {
             ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
-            const QString texts = Umgebung->WendrakTextPath();
+            const QString texts = settings.WendrakTextPath();
             const int completed = CompletePlayer(
                 player, [&](const QString& page) { return AskQuestion(questions, texts, page); });
             if (completed == 1) {

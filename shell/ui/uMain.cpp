@@ -295,16 +295,16 @@ void TfrmMain::BitBtn1Click() {
     if (settings == nullptr)
         return;
     platform::guarded(this, [&] { ApplyFormDefaults(clNavy, clBlack, settings, 0); });
-    // The commands of this window work with the folders just saved.
-    if (settings->exec() == 1)
-        platform::guarded(this, [this] { Umgebung->ReadSettings(); });
+    settings->exec();
 }
 
 void TfrmMain::btnGruppenverwaltungClick() {
     platform::guarded(this, [this] {
         TfrmGRPCreate form(this);
         form.SpielerListe = SpielerListe;
-        form.WendrakPath = wendrakPath();
+        // Read afresh: the settings dialog may have moved the data folder since start-up.
+        form.WendrakPath = platform::withTrailingSlash(
+            TApplicationEnviroment(platform::programPath()).WendrakPath());
         ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
         form.exec();
     });
