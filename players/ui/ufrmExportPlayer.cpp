@@ -299,3 +299,7 @@ void ShowExportPlayerDialog() {
     TfrmExportPlayer dialog(nullptr);
     dialog.exec();
 }
+
+bool FileExistsStr(const QString& path) {
+    return platform::fileExists(path);
+}

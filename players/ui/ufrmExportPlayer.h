@@ -81,3 +81,5 @@ private:
 
 // Opens the exchange as a dialog of its own (the player card's way in).
 void ShowExportPlayerDialog();
+// True when the file exists.
+bool FileExistsStr(const QString& path);
