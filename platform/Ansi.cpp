@@ -1,5 +1,7 @@
 #include "platform/Ansi.h"
 
+#include "platform/WendrakError.h"
+
 #include <array>
 #include <unordered_map>
 
@@ -63,6 +65,29 @@ QByteArray toAnsi(const QString& text) {
         }
     }
     return out;
+}
+
+bool fitsAnsi(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c >= 0xDC80 && c <= 0xDCFF))
+            continue;
+        if (!reverseHigh().count(c))
+            return false;
+    }
+    return true;
+}
+
+QString AnsiFieldMessage(const QString& field) {
+    return QStringLiteral("Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden "
+                          "können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
+                          "(Windows-1252).")
+        .arg(field);
+}
+
+void CheckAnsiField(const QString& field, const QString& text) {
+    if (!fitsAnsi(text))
+        throw WendrakError(AnsiFieldMessage(field));
 }
 
 QString ansiUpper(const QString& text) {
