@@ -111,16 +111,14 @@ void openForReading(QFile& file, const QString& path, const QString& notAFile) {
 // own files such as "Anna.ply.backup".
 constexpr char TemporaryMarker[] = ".wendrak-";
 
-// Leftovers of a replace that was interrupted: the temporary file beside its target and
-// the run's write probe. Only names of that exact form count.
-bool isInterruptedReplace(const QString& name) {
+} // namespace
+
+bool IsReplaceTemporaryName(const QString& name) {
     if (name == QLatin1String(".wendrak-probe"))
         return true;
-    static const QRegularExpression pattern(QStringLiteral("^.+\\.wendrak-[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(QStringLiteral("^.*\\.wendrak-[A-Za-z0-9]{6}$"));
     return pattern.match(name).hasMatch();
 }
-
-} // namespace
 
 QByteArray readFileBytes(const QString& path) {
     QFile file;
@@ -167,7 +165,7 @@ void removeInterruptedReplaces(const QString& folder) {
         return;
     cleaned.insert(dir);
     for (const QString& name : listFolder(dir, QStringLiteral("*"), ListKind::Files, true))
-        if (isInterruptedReplace(name) && ::unlink(nativePath(dir + name).constData()) == 0)
+        if (IsReplaceTemporaryName(name) && ::unlink(nativePath(dir + name).constData()) == 0)
             noteEntryRemoved(dir + name);
 }
 

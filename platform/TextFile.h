@@ -26,6 +26,10 @@ void writeFileBytes(const QString& path, const QByteArray& bytes);
 // Removes the temporary files of interrupted replaces from folder (once per process and
 // folder); for callers that empty a folder without writing into it.
 void removeInterruptedReplaces(const QString& folder);
+// True for the names a replace gives its temporary file (".wendrak-" and six letters or
+// digits, alone or after the target's name) and for the run's write probe
+// ".wendrak-probe": leftovers under such names are removed, so no user file may bear one.
+bool IsReplaceTemporaryName(const QString& name);
 
 // Text files in Windows-1252 with CR LF: lines without their line ends (CR LF, LF or CR).
 QStringList readAnsiLines(const QString& path);
