@@ -58,8 +58,8 @@ struct SituationTyp {
 
 struct AutomatTyp {
     std::int32_t Position; // move last played from this entry, 0..3; 0 = none yet
-    std::int32_t Zug[3];   // the design's Zug[1..3]: 0 K, 1 D, 2 Z, -1 empty
-    // 1-based access as the design counts the moves (i = 1..3).
+    std::int32_t Zug[3];   // moves 1..3 of the entry: 0 K, 1 D, 2 Z, -1 empty
+    // The moves are counted from 1 (i = 1..3), as the automaton table numbers them.
     std::int32_t zug(int i) const { return Zug[i - 1]; }
     void setZug(int i, std::int32_t move) { Zug[i - 1] = move; }
 };

@@ -16,8 +16,8 @@
 TForm10::TForm10(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::TForm10>()) {
     ui->setupUi(this);
     connect(ui->btnCancel, &QPushButton::clicked, this, &TForm10::btnCancelClick);
-    // The gauge is drawn the old way: navy bar, the percentage in white over the bar and
-    // in navy over the rest.
+    // The gauge is a navy bar with the percentage in white over the bar and in navy over
+    // the rest.
     ui->Gauge1->installEventFilter(this);
     FormCreate();
 }

@@ -1,6 +1,6 @@
 // A horizontal gradient from StartColor to EndColor in Steps bands, the backdrop of the
-// window designs. Colours are $BBGGRR integers as the designs write them. The form
-// look reads the widget's name and Tag to pick its colours.
+// program's windows. Colours are $BBGGRR integers (blue in the high byte), as the form
+// files store them. The form look reads the widget's name and Tag to pick its colours.
 #pragma once
 
 #include "platform/Colours.h"

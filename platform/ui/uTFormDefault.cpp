@@ -1,5 +1,5 @@
-// The common window look (see uTFormDefault.h). The controls of the old design map onto Qt's
-// widget kinds: speed buttons are tool buttons, bitmap buttons push buttons, edits and memos
+// The common window look (see uTFormDefault.h). Each kind of control of the forms maps onto
+// one of Qt's widget kinds: speed buttons are tool buttons, bitmap buttons push buttons, edits and memos
 // line and text edits, tree views tree views; list boxes and report lists are the list and
 // table views.
 #include "platform/ui/uTFormDefault.h"
@@ -65,8 +65,8 @@ void styleGradient(GradientWidget* gradient, int color1, int color2, int depth) 
 }
 
 // Qt builds some widgets out of others (the line edit of a spin box, the list of a combo
-// box, the scroll buttons of a tab bar, an item view's editors). The old controls had no
-// such parts, so they keep Qt's look. Dialogs opened on top of the window are windows of
+// box, the scroll buttons of a tab bar, an item view's editors). These inner parts are no
+// controls of the form, so they keep Qt's look. Dialogs opened on top of the window are windows of
 // their own and get their own look.
 bool isForeign(const QWidget* widget, const QWidget* form) {
     if (widget->isWindow())
@@ -152,8 +152,8 @@ void ApplyFormDefaults(int color1, int color2, QWidget* form, int helpContext) {
     }
 
     const int depth = GetColorDepth();
-    // findChildren walks the tree depth first in creation order, which is the order the
-    // designs list their components.
+    // findChildren walks the tree depth first in creation order, which is the order of the
+    // components in the form files.
     const auto children = form->findChildren<QWidget*>();
     for (QWidget* child : children)
         if (!isForeign(child, form))

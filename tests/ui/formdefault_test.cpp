@@ -14,13 +14,13 @@ private slots:
 
     void gradientColoursFollowNameDepthAndTag() {
         // Depth, name, tag, and colours and steps after styling with ($800000, 0), the main
-        // window's colours; each gradient is designed as $123456 to $654321 in 7 steps.
+        // window's colours; each gradient starts as $123456 to $654321 in 7 steps.
         const std::tuple<int, const char*, int, QList<int>> rows[] = {
             {16, "JvGradient1", 0, {0x800000, 0, 100}},
             {24, "JvGradient2_1", 0, {0, 0x800000, 100}},       // "_" runs the other way round
             {8, "JvGradient1", 0, {0, 0, 100}},                 // palette screen: plain black
             {8, "JvGradient2_1", 0, {0x800000, 0x800000, 100}}, // and plain navy
-            {24, "JvGradient3", 100, {0x123456, 0x654321, 7}}}; // tag 100 keeps its design
+            {24, "JvGradient3", 100, {0x123456, 0x654321, 7}}}; // tag 100 keeps its own colours
         struct FixedDepthDesktop : platform::Desktop {
             explicit FixedDepthDesktop(int bits) : bits(bits) {}
             int colorDepth() override { return bits; }
