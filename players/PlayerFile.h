@@ -11,6 +11,20 @@
 #include <cstring>
 #include <functional>
 
+// The player-file extensions as each writer spells them. Names are looked up without regard
+// to letter case, so all name the same kind of file; the spelling shows in names on disk
+// and in `Dateiname`.
+namespace ext {
+// A new player's store file, a copy in the current game, the masks "*.ply", group members.
+inline constexpr char Ply[] = ".ply";
+// `Dateiname` of new and automaton players; taken-over sibling and text players' files.
+inline constexpr char PlyUpper[] = ".PLY";
+// The change wizard's copy and its `Dateiname`.
+inline constexpr char PlyMixed[] = ".Ply";
+// Read-only players, in any letter case.
+inline constexpr char Plx[] = ".plx";
+} // namespace ext
+
 #pragma pack(push, 1)
 
 // A length-prefixed string of fixed capacity N in Windows-1252 (string[N]).
