@@ -10,6 +10,7 @@
 #include "engine/ResultDisplay.h"
 #include "engine/ResultFiles.h"
 #include "engine/WendrakCalc.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WendrakError.h"
@@ -249,7 +250,7 @@ int PlayDravolenz_new(TournamentState& state, TournamentObserver& observer, Resu
             SharedRandom().reseed(platform::Random::derive(*options.seed, 0));
         RunFigureSteps(state, window, true);
         CloseResultFiles(state);
-        return observer.showResults() == 4 ? RunNewGroup : RunFinished;
+        return observer.showResults() == modal::NewGroup ? RunNewGroup : RunFinished;
     } catch (...) {
         if (progressShown)
             observer.hideProgress();

@@ -8,6 +8,7 @@
 #include "ui_ufrmDravolenzMain_New.h"
 
 #include "engine/StyledLine.h"
+#include "platform/HelpContexts.h"
 #include "platform/NumberFormat.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
@@ -180,7 +181,9 @@ void appendRow(QWidget* content, QWidget* row) {
 }
 
 // Help contexts of the pages, in page order.
-const std::array<int, 5> pageHelpContexts = {31000, 31100, 31200, 31300, 1310};
+const std::array<int, 5> pageHelpContexts = {help::ResultGames, help::ResultRanking,
+                                             help::ResultComposition, help::ResultFigures,
+                                             help::ResultFavours};
 
 } // namespace
 

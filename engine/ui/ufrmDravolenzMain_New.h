@@ -5,6 +5,7 @@
 #pragma once
 
 #include "engine/ResultDisplay.h"
+#include "platform/ModalResults.h"
 
 #include <QDialog>
 #include <QList>
@@ -24,8 +25,8 @@ public:
     ~TfrmDravolenzMain_New() override;
 
     // Modal results of the two closing buttons.
-    static constexpr int ResultRetry = 4;
-    static constexpr int ResultBack = 2;
+    static constexpr int ResultRetry = modal::NewGroup;
+    static constexpr int ResultBack = modal::Cancel;
 
     std::int32_t BalkenNr = 0;
     std::int32_t AnzDurchlaeufe = 0;

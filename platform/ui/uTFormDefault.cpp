@@ -1,6 +1,6 @@
 // The common window look (see uTFormDefault.h). Each kind of control of the forms maps onto
-// one of Qt's widget kinds: speed buttons are tool buttons, bitmap buttons push buttons, edits and memos
-// line and text edits, tree views tree views; list boxes and report lists are the list and
+// one of Qt's widget kinds: speed buttons are tool buttons, bitmap buttons push buttons, edits and
+// memos line and text edits, tree views tree views; list boxes and report lists are the list and
 // table views.
 #include "platform/ui/uTFormDefault.h"
 

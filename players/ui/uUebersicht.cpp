@@ -1,6 +1,7 @@
 // The situation overview (see uUebersicht.h).
 #include "players/ui/uUebersicht.h"
 
+#include "platform/ModalResults.h"
 #include "ui_uUebersicht.h"
 
 #include <QLabel>
@@ -9,7 +10,7 @@
 TForm9::TForm9(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TForm9>()) {
     ui->setupUi(this);
     setFixedSize(size());
-    connect(ui->Button2, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->Button2, &QPushButton::clicked, this, [this] { done(modal::Ok); });
 }
 
 TForm9::~TForm9() = default;

@@ -4,6 +4,8 @@
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
@@ -28,7 +30,7 @@ void ProgressObserver::showProgress() {
     form->raise();
     form->activateWindow();
     form->reset();
-    ApplyFormDefaults(clBlack, clNavy, form, 30100);
+    ApplyFormDefaults(clBlack, clNavy, form, help::Progress);
     QCoreApplication::processEvents();
 }
 
@@ -67,5 +69,5 @@ void ProgressObserver::showMessage(const QString& text) {
 }
 
 int ProgressObserver::showResults() {
-    return m_results != nullptr ? m_results->exec() : 2;
+    return m_results != nullptr ? m_results->exec() : modal::Cancel;
 }

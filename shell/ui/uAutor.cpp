@@ -4,6 +4,7 @@
 #include "ui_uAutor.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/uTFormDefault.h"
@@ -12,7 +13,7 @@
 
 TfrmAutor::TfrmAutor(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmAutor) {
     ui->setupUi(this);
-    connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnWeiter, &QPushButton::clicked, this, [this] { done(modal::Ok); });
 
     const QRect area = CoverScreenInBlack(this);
 

@@ -4,6 +4,7 @@
 #include "ui_uIntroMain.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/uTFormDefault.h"
@@ -26,7 +27,7 @@ QFont headingFont(int pixels) {
 
 TfrmIntroMain::TfrmIntroMain(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmIntroMain) {
     ui->setupUi(this);
-    connect(ui->btnStart, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnStart, &QPushButton::clicked, this, [this] { done(modal::Ok); });
     ui->lblHead->installEventFilter(this);
     FormCreate();
 }
@@ -93,6 +94,6 @@ void TfrmIntroMain::keyPressEvent(QKeyEvent* event) {
         return;
     default:
         event->accept();
-        done(1);
+        done(modal::Ok);
     }
 }

@@ -4,6 +4,7 @@
 #include "ui_uStart.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/uTFormDefault.h"
@@ -34,5 +35,5 @@ TfrmStart::~TfrmStart() {
 
 void TfrmStart::keyPressEvent(QKeyEvent* event) {
     event->accept();
-    done(1);
+    done(modal::Ok);
 }

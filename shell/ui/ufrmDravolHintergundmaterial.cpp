@@ -5,6 +5,8 @@
 
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/uTFormDefault.h"
@@ -26,7 +28,7 @@ TfrmDravolHintergundmaterial::TfrmDravolHintergundmaterial(QWidget* parent)
             &TfrmDravolHintergundmaterial::btnInhaltsverzeichnis_DravolenzClick);
     connect(ui->btnBesondereSpieler, &QPushButton::clicked, this,
             &TfrmDravolHintergundmaterial::btnBesondereSpielerClick);
-    connect(ui->btnBack, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnBack, &QPushButton::clicked, this, [this] { done(modal::Ok); });
     FormCreate();
 }
 
@@ -44,7 +46,7 @@ void TfrmDravolHintergundmaterial::FormCreate() {
     ui->lblHead->setFont(head);
     SetTextColour(ui->lblHead, colours::clYellow);
     platform::guarded(this, [this] { m_umgebung = std::make_unique<TApplicationEnviroment>(); });
-    ApplyFormDefaults(colours::clBlack, colours::clNavy, this, 31400);
+    ApplyFormDefaults(colours::clBlack, colours::clNavy, this, help::BackgroundMaterial);
 }
 
 QString TfrmDravolHintergundmaterial::textFolder() const {

@@ -4,6 +4,7 @@
 #include "ui_ufrmTXTAusgabeHTML.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
@@ -83,9 +84,9 @@ TfrmTXTAusgabeHTML::TfrmTXTAusgabeHTML(QWidget* parent)
     ui->btnNein->setVisible(false);
     ui->pnlMain->installEventFilter(this);
 
-    connect(ui->btnClose, &QPushButton::clicked, this, [this] { done(1); });
-    connect(ui->btnJa, &QPushButton::clicked, this, [this] { done(6); });
-    connect(ui->btnNein, &QPushButton::clicked, this, [this] { done(7); });
+    connect(ui->btnClose, &QPushButton::clicked, this, [this] { done(modal::Ok); });
+    connect(ui->btnJa, &QPushButton::clicked, this, [this] { done(modal::Yes); });
+    connect(ui->btnNein, &QPushButton::clicked, this, [this] { done(modal::No); });
     connect(ui->btnPrint, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnPrintClick);
     connect(ui->btnPrev, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnPrevClick);
     connect(ui->btnNext, &QToolButton::clicked, this, &TfrmTXTAusgabeHTML::btnNextClick);
