@@ -3,6 +3,7 @@
 #include "shell/StandardExperiments.h"
 
 #include "TempRoot.h"
+#include "players/uTGroup.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -41,6 +42,28 @@ TEST_F(StandardExperimentsTest, WalkListsTextsAndGroupBeforeSubFoldersAndEndsAtL
     EXPECT_EQ(describe(ReadExperimentFolder(experiments())),
               "folder Versuch [text+html Alpha, text Beta, group Selbst Experimentieren, "
               "folder Unter [text Gamma, folder Zurueck []]]");
+}
+
+// One folder linked in twice below each walked root: the renewal (and the group chooser)
+// follow a folder once in the whole walk, the experiments menu once on each way down.
+TEST_F(StandardExperimentsTest, AFolderLinkedInTwiceIsFollowedAsEachWalkGuardsItsWay) {
+    for (const char* file : {"Geteilt/Carl.ply", "Geteilt/Text.rtf", "Geteilt/Unter/Dora.ply"})
+        root.write(file, "x");
+    for (const char* folder : {"SpielerStamm/", "Standardexperimente/", "Eigene Gruppen/"})
+        for (const char* link : {"A", "B"})
+            ASSERT_TRUE(QFile::link(root.root() + "Geteilt", root.programFolder() + folder + link));
+    EXPECT_EQ(describe(ReadExperimentFolder(experiments())),
+              "folder A [text Text, folder Unter []], folder B [text Text, folder Unter []]");
+
+    const auto chooser = GroupFolderTree(root.programFolder() + "Eigene Gruppen/");
+    ASSERT_EQ(chooser.size(), 2);
+    EXPECT_TRUE(chooser[0].entered && chooser[0].children.size() == 1);
+    EXPECT_EQ(chooser[0].children[0].path, root.programFolder() + "Eigene Gruppen/A/Unter/");
+    EXPECT_TRUE(chooser[1].name == "B" && !chooser[1].entered && chooser[1].children.isEmpty());
+
+    TGroup().RenewGroupFiles(root.programFolder() + "SpielerStamm/");
+    EXPECT_EQ(root.read("Geteilt/group.sgp"), "Carl.ply\r\n");
+    EXPECT_EQ(root.read("Geteilt/Unter/group.sgp"), "Dora.ply\r\n");
 }
 
 TEST_F(StandardExperimentsTest, NodeChoosesHtmlThenRtf) {
