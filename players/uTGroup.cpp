@@ -21,12 +21,9 @@ const QString kFolderMarker = QStringLiteral("1");
 // names a file of one of the stores as written is taken as it stands: a player's own name may
 // hold "_" or the old names' words.
 QString mapMemberName(QString line, const QStringList& stores) {
-    if (!line.isEmpty() && !TGroup::IsUnsafeMemberName(line)) {
-        for (const QString& store : stores)
-            if (platform::fileExists(platform::withTrailingSlash(store) +
-                                     platform::toSlashes(line)))
-                return line;
-    }
+    for (const QString& store : stores)
+        if (platform::fileExists(platform::withTrailingSlash(store) + platform::toSlashes(line)))
+            return line;
     const bool numbered = line.contains(QLatin1String("_1")) ||
                           line.contains(QLatin1String("_2")) ||
                           line.contains(QLatin1String("_3")) || line.contains(QLatin1String("_4"));

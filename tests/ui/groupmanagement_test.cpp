@@ -91,6 +91,16 @@ private slots:
                                 "Möchten Sie die vorhande Gruppe überschreiben ?"));
         QCOMPARE(groupFile(), QByteArray());
         QCOMPARE(root->read("Wendrak/Eigene Gruppen/K7/notiz.txt"), QByteArray("bleibt"));
+
+        // A member named as a file of the store stays as named, an old name is mapped; the
+        // next change writes both back so.
+        root->write("Wendrak/SpielerStamm/Max_Muster.ply", "x");
+        root->write("Wendrak/Eigene Gruppen/K7/group.sgp", "Max_Muster.ply\r\nAnna_1.ply\r\n");
+        list("lstGroup")->clearSelection();
+        click("lstGroup", "K7");
+        QCOMPARE(texts("lstSpieler"), QStringList({"Anna1.ply", "Max_Muster.ply"}));
+        click("lstStamm", "Bob.ply", true);
+        QCOMPARE(groupFile(), QByteArray("Anna1.ply\r\nBob.ply\r\nMax_Muster.ply\r\n"));
     }
 
     // A group made from the main menu's command is chosen and loaded by the game setup.
