@@ -6,6 +6,7 @@
 
 #include <QByteArrayView>
 #include <QHash>
+#include <QStorageInfo>
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -348,6 +349,14 @@ bool isReadOnly(const QString& path) {
     return !(info.st_mode & 0222) || ::access(nativePath(resolved).constData(), W_OK) != 0;
 }
 
+bool addOwnerWritePermission(const QString& path) {
+    const QByteArray native = nativePath(resolvePath(path));
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return false;
+    return ::chmod(native.constData(), (info.st_mode & 07777) | S_IWUSR) == 0;
+}
+
 bool canCreateFilesIn(const QString& folder) {
     const QByteArray probe = nativePath(withTrailingSlash(folder) + ".wendrak-probe");
     std::FILE* f = std::fopen(probe.constData(), "wb");
@@ -443,6 +452,25 @@ bool removeFolder(const QString& path) {
         return false;
     noteEntryRemoved(bare);
     return true;
+}
+
+QStringList volumeRoots() {
+    QStringList roots;
+    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        const QString root = withTrailingSlash(volume.rootPath());
+        if (!roots.contains(root))
+            roots.append(root);
+    }
+    if (roots.isEmpty())
+        roots.append(QStringLiteral("/"));
+    roots.sort();
+    return roots;
+}
+
+QString volumeRootOf(const QString& path) {
+    return withTrailingSlash(QStorageInfo(path).rootPath());
 }
 
 } // namespace platform

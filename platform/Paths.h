@@ -70,6 +70,8 @@ int compareListNames(const QString& a, const QString& b);
 
 bool isHiddenName(const QString& name); // leading "."
 bool isReadOnly(const QString& path);   // no write permission for us
+// Gives the owner write permission, the other permission bits kept; false on failure.
+bool addOwnerWritePermission(const QString& path);
 // Whether a file can be created in the folder: a probe file is written and removed, which
 // catches what the permission bits do not show (a full or read-only file system).
 bool canCreateFilesIn(const QString& folder);
@@ -84,5 +86,11 @@ bool renameFile(const QString& from, const QString& to);
 bool createFolder(const QString& path); // one level
 bool forceFolders(const QString& path); // with all missing parents
 bool removeFolder(const QString& path); // an empty folder
+
+// The root folders of the mounted volumes (each ending with "/"), sorted; "/" when none is
+// found. They stand where the drives stood.
+QStringList volumeRoots();
+// The root folder of the volume that holds path, ending with "/".
+QString volumeRootOf(const QString& path);
 
 } // namespace platform

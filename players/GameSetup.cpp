@@ -19,17 +19,29 @@ QStringList FilterPlayerList(const QStringList& playerList, const QString& categ
     return shown;
 }
 
+namespace {
+
+// Where the game setup looks for a player, in this order.
+QStringList stores(const QString& dataFolder) {
+    const QString data = platform::withTrailingSlash(dataFolder);
+    return {data + QStringLiteral("SpielerStamm/"), data + QStringLiteral("SpielerStammImport/")};
+}
+
+} // namespace
+
 QString FindStoredPlayer(const QString& dataFolder, const QString& fileName) {
     if (TGroup::IsUnsafeMemberName(fileName))
         return QString();
     const QString name = platform::toSlashes(fileName);
-    for (const char* store : {"SpielerStamm/", "SpielerStammImport/"}) {
-        const QString source =
-            platform::withTrailingSlash(dataFolder) + QLatin1String(store) + name;
-        if (platform::fileExists(source))
-            return platform::resolvePath(source);
+    for (const QString& store : stores(dataFolder)) {
+        if (platform::fileExists(store + name))
+            return platform::resolvePath(store + name);
     }
     return QString();
+}
+
+QStringList ReadGroupSource(const QString& dataFolder, const QString& groupFolder) {
+    return TGroup().ReadGroupFile(groupFolder, stores(dataFolder));
 }
 
 QString CopyStoredPlayerToGame(const QString& dataFolder, const QString& gameFolder,

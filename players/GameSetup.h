@@ -17,6 +17,10 @@ QStringList FilterPlayerList(const QStringList& playerList, const QString& categ
 // or when the name leaves its store (absolute, or climbing out with "..").
 QString FindStoredPlayer(const QString& dataFolder, const QString& fileName);
 
+// The members of the group file in groupFolder as the game setup lists them: a line naming
+// a file of one of the two stores as written stands as written, old member names are mapped.
+QStringList ReadGroupSource(const QString& dataFolder, const QString& groupFolder);
+
 // Copies the stored player fileName into gameFolder (created when missing) under its own
 // name or the next free numbered one. Returns the path written; "" when the player is not
 // in the stores. Throws WendrakError when the name cannot name a file in the game folder

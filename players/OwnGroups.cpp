@@ -15,7 +15,10 @@ bool OwnGroupExists(const QString& dataFolder, const QString& name) {
 }
 
 QStringList ReadOwnGroup(const QString& dataFolder, const QString& name) {
-    return TGroup().ReadGroupFile(OwnGroupFolder(dataFolder, name));
+    // Own groups take their members from the player store.
+    return TGroup().ReadGroupFile(
+        OwnGroupFolder(dataFolder, name),
+        {platform::withTrailingSlash(dataFolder) + QStringLiteral("SpielerStamm/")});
 }
 
 void SaveOwnGroup(const QString& dataFolder, const QString& name, const QStringList& members) {

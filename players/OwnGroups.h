@@ -10,7 +10,8 @@
 QString OwnGroupFolder(const QString& dataFolder, const QString& name);
 // True when a folder of that name exists (letter case aside).
 bool OwnGroupExists(const QString& dataFolder, const QString& name);
-// The members as the group reads them (old member names mapped); empty without a file.
+// The members as the group reads them, a line naming a file of the player store as written
+// taken as it stands, old member names mapped; empty without a file.
 QStringList ReadOwnGroup(const QString& dataFolder, const QString& name);
 // Writes members, in order, as the group's file; creates the folders. Throws WendrakError.
 void SaveOwnGroup(const QString& dataFolder, const QString& name, const QStringList& members);

@@ -2,15 +2,13 @@
 #include "players/uTGroup.h"
 
 #include "platform/Ansi.h"
+#include "platform/FolderWalk.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QSet>
 #include <algorithm>
 #include <iterator>
 
@@ -19,8 +17,13 @@ namespace {
 const QString kGroupFile = QStringLiteral("group.sgp");
 const QString kFolderMarker = QStringLiteral("1");
 
-// Old member names of the stored groups and the names the players carry today.
-QString mapMemberName(QString line) {
+// Old member names of the stored groups and the names the players carry today. A line that
+// names a file of one of the stores as written is taken as it stands: a player's own name may
+// hold "_" or the old names' words.
+QString mapMemberName(QString line, const QStringList& stores) {
+    for (const QString& store : stores)
+        if (platform::fileExists(platform::withTrailingSlash(store) + platform::toSlashes(line)))
+            return line;
     const bool numbered = line.contains(QLatin1String("_1")) ||
                           line.contains(QLatin1String("_2")) ||
                           line.contains(QLatin1String("_3")) || line.contains(QLatin1String("_4"));
@@ -43,33 +46,22 @@ bool containsIgnoringCase(const QString& haystack, const QString& needle) {
 // The copies in a game folder get the tournament's results written into them, and a
 // read-only file left there must not survive emptying the folder.
 void makeWritable(const QString& path) {
-    if (!platform::isReadOnly(path))
-        return;
-    QFile file(platform::resolvePath(path));
-    file.setPermissions(file.permissions() | QFile::WriteOwner | QFile::WriteUser);
+    if (platform::isReadOnly(path))
+        platform::addOwnerWritePermission(path);
 }
 
-void walk(const QString& folder, const QString& fileMask, QStringList& list,
-          QSet<QString>& visited) {
-    const QString resolved = platform::resolvePath(folder);
-    // A folder reached twice (a link back to a parent) would make the walk endless.
-    const QString canonical = QFileInfo(resolved).canonicalFilePath();
-    if (!canonical.isEmpty()) {
-        if (visited.contains(canonical))
-            return;
-        visited.insert(canonical);
-    }
-    const QStringList files =
-        platform::listFolder(resolved, fileMask, platform::ListKind::Files, true);
+// A folder's files, then per sub-folder its marker and, when the walk entered it, its own
+// content.
+void listWalked(const QString& folder, const QList<platform::WalkedFolder>& subFolders,
+                const QString& fileMask, QStringList& list) {
+    const QStringList files = platform::listFolder(platform::resolvePath(folder), fileMask,
+                                                   platform::ListKind::Files, true);
     for (const QString& name : files)
         list.append(folder + name);
-    const QStringList folders =
-        platform::listFolder(resolved, QStringLiteral("*.*"), platform::ListKind::Folders, false);
-    for (const QString& name : folders) {
-        if (name.startsWith(QLatin1Char('.')))
-            continue;
-        list.append(kFolderMarker + folder + name);
-        walk(folder + name + QLatin1Char('/'), fileMask, list, visited);
+    for (const platform::WalkedFolder& sub : subFolders) {
+        list.append(kFolderMarker + folder + sub.name);
+        if (sub.entered)
+            listWalked(sub.path, sub.children, fileMask, list);
     }
 }
 
@@ -89,13 +81,13 @@ QString MemberNotLoadedText(const MemberNotLoaded& member) {
                           "geladen.");
 }
 
-QStringList TGroup::ReadGroupFile(const QString& folder) const {
+QStringList TGroup::ReadGroupFile(const QString& folder, const QStringList& stores) const {
     const QString path = platform::withTrailingSlash(folder) + kGroupFile;
     if (!platform::fileExists(path))
         return {};
     QStringList lines = platform::readAnsiLines(platform::resolvePath(path));
     for (QString& line : lines)
-        line = mapMemberName(line);
+        line = mapMemberName(line, stores);
     return lines;
 }
 
@@ -119,7 +111,7 @@ QStringList TGroup::ListOwnGroups(const QString& dataFolder) const {
 }
 
 void TGroup::RenewGroupFiles(const QString& folder) const {
-    // The rebuild removes the folder's own group file before it writes the new ones.
+    // The rebuild writes the folder's own group file afresh.
     RebuildGroupFiles(platform::withTrailingSlash(folder) + QStringLiteral("*.ply"));
 }
 
@@ -128,10 +120,10 @@ void TGroup::RebuildGroupFiles(const QString& mask) const {
     QStringList entries;
     ListFilesRecursive(normalized, entries);
 
-    platform::deleteFile(platform::extractFilePath(normalized) + kGroupFile);
-
-    // Lines are appended to each folder's group file after what it already holds; the
-    // files are gathered per folder and written once each.
+    // The top folder's group file is written afresh, every other one receives its lines
+    // after what it already holds; each is gathered per folder and replaced whole once, so
+    // an interrupted renewal leaves either the old file or the new one.
+    const QString topGroupFile = platform::extractFilePath(normalized) + kGroupFile;
     QStringList order;
     QHash<QString, QByteArray> added;
     for (const QString& entry : entries) {
@@ -144,18 +136,25 @@ void TGroup::RebuildGroupFiles(const QString& mask) const {
     }
     for (const QString& groupFile : order) {
         QByteArray bytes;
-        if (platform::fileExists(groupFile))
+        if (groupFile != topGroupFile && platform::fileExists(groupFile))
             bytes = platform::readFileBytes(platform::resolvePath(groupFile));
         platform::writeFileBytes(platform::pathForCreate(groupFile),
                                  bytes + added.value(groupFile));
     }
+    // A folder without player files of its own keeps no group file.
+    if (!added.contains(topGroupFile))
+        platform::deleteFile(topGroupFile);
 }
 
 void TGroup::ListFilesRecursive(const QString& mask, QStringList& list) const {
     const QString normalized = platform::toSlashes(mask);
-    QSet<QString> visited;
-    walk(platform::extractFilePath(normalized), platform::extractFileName(normalized), list,
-         visited);
+    const QString folder = platform::extractFilePath(normalized);
+    listWalked(folder, platform::walkFolders(folder, platform::LinkGuard::WholeWalk),
+               platform::extractFileName(normalized), list);
+}
+
+QList<platform::WalkedFolder> GroupFolderTree(const QString& root) {
+    return platform::walkFolders(root, platform::LinkGuard::WholeWalk);
 }
 
 QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
@@ -257,7 +256,7 @@ QList<MemberNotLoaded> TGroup::LoadGroupPlayers(const QString& store, const QStr
     }
 
     QList<MemberNotLoaded> notLoaded;
-    const QStringList members = ReadGroupFile(platform::extractFilePath(groupFile));
+    const QStringList members = ReadGroupFile(platform::extractFilePath(groupFile), {storeDir});
     for (const QString& line : members) {
         const QString source = storeDir + platform::toSlashes(line);
         if (IsUnsafeMemberName(line) || !platform::fileExists(source)) {

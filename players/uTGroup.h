@@ -4,6 +4,8 @@
 // with "/" or "\" as separator and a trailing separator.
 #pragma once
 
+#include "platform/FolderWalk.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -30,30 +32,34 @@ public:
     // with (done, total), so a window can show that the store is being read.
     using IndexProgress = std::function<void(int done, int total)>;
 
-    // The member lines of folder + "group.sgp" after mapping old member names; an empty
-    // list when the file does not exist. Empty lines are kept.
-    QStringList ReadGroupFile(const QString& folder) const;
+    // The member lines of folder + "group.sgp"; an empty list when the file does not
+    // exist. Empty lines are kept. A line that names a file of one of stores as written
+    // is taken as it stands; every other line has old member names mapped to today's.
+    QStringList ReadGroupFile(const QString& folder, const QStringList& stores = {}) const;
     // Creates the missing folders of path and writes the lines (CR LF, Windows-1252),
     // replacing the file.
     void SaveGroupFile(const QString& path, const QStringList& lines) const;
     // Creates dataFolder + "Eigene Gruppen/" when missing and returns the names of all its
     // entries, folders and files alike, in listing order.
     QStringList ListOwnGroups(const QString& dataFolder) const;
-    // Writes the group files of folder and its sub-folders anew from their player files.
+    // Writes the group files of folder and its sub-folders anew from their player files:
+    // folder's own afresh (none when it holds no player file), a sub-folder's with the new
+    // lines after what it holds. Each file is replaced whole.
     void RenewGroupFiles(const QString& folder) const;
     // The walk of RenewGroupFiles over mask ("folder/*.ply").
     void RebuildGroupFiles(const QString& mask) const;
     // Appends the files matching mask (folder + file mask) and, after them, for every
-    // sub-folder a marker "1" + folder + name followed by that sub-folder's content.
+    // sub-folder a marker "1" + folder + name followed by that sub-folder's content. A
+    // folder reached before anywhere in the walk (through a link) gets its marker only.
     void ListFilesRecursive(const QString& mask, QStringList& list) const;
     // The category character of a player ("0", "1", "2", "3", "4" or "9").
     QString GetPlayerCategory(const SpielerTyp& player) const;
     // The player list of the store (category + file name, in walk order); saved to
     // folder + "x.txt" also when a player file cannot be read (the error then passes on).
     QStringList BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
-    // Empties target of its player files and copies the group's members from store into
-    // it, each whole or not at all. Returns the members that were not found or could not
-    // be copied (in order), for the caller to report.
+    // Empties target of its player files and copies the group's members (read with store
+    // as their store) from store into it, each whole or not at all. Returns the members that were
+    // not found or could not be copied (in order), for the caller to report.
     QList<MemberNotLoaded> LoadGroupPlayers(const QString& store, const QString& groupFile,
                                             const QString& target) const;
 
@@ -70,3 +76,8 @@ public:
     // of its folder with "..".
     static bool IsUnsafeMemberName(const QString& line);
 };
+
+// The folders below root as the group chooser shows them: every sub-folder at any depth, in
+// listing order, hidden ones left out; a folder reached before anywhere below root (through
+// a link) is listed without its sub-folders.
+QList<platform::WalkedFolder> GroupFolderTree(const QString& root);

@@ -5,7 +5,6 @@
 #include "platform/Paths.h"
 #include "platform/WendrakError.h"
 
-#include <QFile>
 #include <chm_lib.h>
 
 namespace {
@@ -63,7 +62,7 @@ ChmFile::ChmFile(const QString& path) : m_path(platform::resolvePath(path)) {
         QStringLiteral("Die Hilfedatei \"%1\" kann nicht gelesen werden.").arg(path);
     if (!platform::fileExists(m_path))
         throw WendrakError(QStringLiteral("Die Hilfedatei \"%1\" existiert nicht.").arg(path));
-    m_handle = chm_open(QFile::encodeName(m_path).constData());
+    m_handle = chm_open(platform::nativePath(m_path).constData());
     if (m_handle == nullptr)
         throw WendrakError(unreadable);
     chm_enumerate(m_handle, CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_SPECIAL | CHM_ENUMERATE_FILES,

@@ -1,27 +1,19 @@
 // The standard experiments on disk (see StandardExperiments.h).
 #include "shell/StandardExperiments.h"
 
+#include "platform/FolderWalk.h"
 #include "platform/Paths.h"
-
-#include <QFileInfo>
-#include <QSet>
 
 namespace {
 
 const QString kGroupNode = QString::fromUtf8(kExperimentGroupNode);
 const QString kGroupFile = QStringLiteral("group.sgp");
 
-// walk holds the folders on the way down, so that a link back to one cannot make the walk
-// endless.
-QList<ExperimentEntry> readFolder(const QString& folder, QSet<QString>& walk) {
+// A folder's texts and group, then its sub-folders; a sub-folder the walk did not enter (a
+// link back to a folder on the way down) is listed empty.
+QList<ExperimentEntry> readFolder(const QString& path,
+                                  const QList<platform::WalkedFolder>& subFolders) {
     QList<ExperimentEntry> entries;
-    const QString path = platform::withTrailingSlash(folder);
-    const QString canonical = QFileInfo(platform::resolvePath(path)).canonicalFilePath();
-    if (!canonical.isEmpty()) {
-        if (walk.contains(canonical))
-            return entries;
-        walk.insert(canonical);
-    }
     const QStringList files = platform::listFolder(path);
     for (const QString& name : files) {
         const QString ext = platform::extractFileExt(name).toLower();
@@ -34,19 +26,18 @@ QList<ExperimentEntry> readFolder(const QString& folder, QSet<QString>& walk) {
             entries.append({ExperimentEntry::Group, kGroupNode, {}});
         }
     }
-    for (const QString& name :
-         platform::listFolder(path, QStringLiteral("*"), platform::ListKind::Folders))
-        entries.append({ExperimentEntry::Folder, name, readFolder(path + name, walk)});
-    if (!canonical.isEmpty())
-        walk.remove(canonical);
+    for (const platform::WalkedFolder& sub : subFolders)
+        entries.append(
+            {ExperimentEntry::Folder, sub.name,
+             sub.entered ? readFolder(sub.path, sub.children) : QList<ExperimentEntry>()});
     return entries;
 }
 
 } // namespace
 
 QList<ExperimentEntry> ReadExperimentFolder(const QString& folder) {
-    QSet<QString> walk;
-    return readFolder(folder, walk);
+    const QString path = platform::withTrailingSlash(folder);
+    return readFolder(path, platform::walkFolders(path, platform::LinkGuard::WayDown));
 }
 
 QString ExperimentSelection(const QString& nodePath) {

@@ -4,10 +4,9 @@
 #include "platform/Colours.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
+#include "players/uTGroup.h"
 #include "ui_ufrmChooseGroup.h"
 
-#include <QFileInfo>
-#include <QSet>
 #include <QShowEvent>
 #include <QTreeWidgetItem>
 
@@ -15,8 +14,10 @@ namespace {
 
 const char* const kRoots[] = {"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"};
 
-// Folders reached twice through links would make the tree endless.
-void addNodes(const QString& folder, QTreeWidgetItem* parent, QSet<QString>& visited);
+void addNodes(const QList<platform::WalkedFolder>& folders, QTreeWidgetItem* parent) {
+    for (const platform::WalkedFolder& folder : folders)
+        addNodes(folder.children, new QTreeWidgetItem(parent, QStringList(folder.name)));
+}
 
 } // namespace
 
@@ -73,32 +74,8 @@ void TfrmChooseGroup::FillGroupTree() {
 }
 
 void TfrmChooseGroup::AddFolderNodes(const QString& folder, QTreeWidgetItem* parent) {
-    QSet<QString> visited;
-    addNodes(folder, parent, visited);
+    addNodes(GroupFolderTree(folder), parent);
 }
-
-namespace {
-
-void addNodes(const QString& folder, QTreeWidgetItem* parent, QSet<QString>& visited) {
-    const QString dir = platform::withTrailingSlash(folder);
-    if (!platform::folderExists(dir))
-        return;
-    const QString resolved = platform::withTrailingSlash(platform::resolvePath(dir));
-    const QString canonical = QFileInfo(resolved).canonicalFilePath();
-    if (visited.contains(canonical))
-        return;
-    visited.insert(canonical);
-    const QStringList names =
-        platform::listFolder(resolved, QStringLiteral("*.*"), platform::ListKind::Folders, false);
-    for (const QString& name : names) {
-        if (name.startsWith(QLatin1Char('.')))
-            continue;
-        auto* node = new QTreeWidgetItem(parent, QStringList(name));
-        addNodes(resolved + name, node, visited);
-    }
-}
-
-} // namespace
 
 QString TfrmChooseGroup::GetNodePath(const QTreeWidgetItem* node) const {
     QString path;

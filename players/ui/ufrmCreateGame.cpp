@@ -140,7 +140,7 @@ void TfrmCreateGame::FillPlayerList(const QString& category, const QString& type
 
 void TfrmCreateGame::FillGroupPlayerList(const QString& folder) {
     QStringList members;
-    platform::guarded(this, [&] { members = Gruppe.ReadGroupFile(folder); });
+    platform::guarded(this, [&] { members = ReadGroupSource(platform::programFolder(), folder); });
     FillNameList(ui->lstStamm, members);
 }
 

@@ -12,31 +12,7 @@
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
-#include <QStorageInfo>
 #include <QStyle>
-
-namespace {
-
-QStringList driveRoots() {
-    QStringList roots;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        const QString root = platform::withTrailingSlash(volume.rootPath());
-        if (!roots.contains(root))
-            roots.append(root);
-    }
-    if (roots.isEmpty())
-        roots.append(QStringLiteral("/"));
-    roots.sort();
-    return roots;
-}
-
-QString driveOf(const QString& path) {
-    return platform::withTrailingSlash(QStorageInfo(path).rootPath());
-}
-
-} // namespace
 
 TfrmDirectory::TfrmDirectory(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmDirectory) {
     ui->setupUi(this);
@@ -48,8 +24,8 @@ TfrmDirectory::TfrmDirectory(QWidget* parent) : QDialog(parent), ui(new Ui::Tfrm
     ui->imgBack->setPixmap(QPixmap(
         platform::resolvePath(platform::programFolder() + QStringLiteral("Verzeichnis.jpg"))));
 
-    ui->cboDrive->addItems(driveRoots());
-    const QString programDrive = driveOf(platform::programFolder());
+    ui->cboDrive->addItems(platform::volumeRoots());
+    const QString programDrive = platform::volumeRootOf(platform::programFolder());
     const int index = ui->cboDrive->findText(programDrive);
     ui->cboDrive->setCurrentIndex(index >= 0 ? index : 0);
     SetDirectory(platform::folderExists(platform::programFolder()) ? platform::programFolder()
@@ -70,8 +46,7 @@ QPushButton* TfrmDirectory::btnOk() const {
 
 bool TfrmDirectory::SetDirectory(const QString& folder) {
     const QString path = platform::withTrailingSlash(QDir::cleanPath(folder));
-    QDir d(path);
-    if (!d.exists() || !d.isReadable())
+    if (!platform::folderExists(path) || !platform::canReadFolder(path))
         return false;
     m_directory = path;
     ui->dir->clear();
@@ -101,7 +76,7 @@ bool TfrmDirectory::SetDirectory(const QString& folder) {
 
 void TfrmDirectory::cboDriveChange() {
     if (!SetDirectory(ui->cboDrive->currentText()))
-        SetDirectory(driveOf(platform::programFolder()));
+        SetDirectory(platform::volumeRootOf(platform::programFolder()));
 }
 
 void TfrmDirectory::dirActivated(QListWidgetItem* item) {

@@ -18,8 +18,6 @@
 #include "shell/ui/Startup.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QTimer>
 #include <QToolButton>

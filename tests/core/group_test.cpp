@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
@@ -42,6 +43,17 @@ protected:
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
     }
+    // Runs what with files stopping to grow at limit bytes, as on a full disk.
+    static void withFileSizeLimit(rlim_t limit, const std::function<void()>& what) {
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = limit;
+        setrlimit(RLIMIT_FSIZE, &small);
+        what();
+        setrlimit(RLIMIT_FSIZE, &old);
+    }
     // Loads the group file with these bytes from "Eigene Gruppen/G" into the game folder.
     QList<MemberNotLoaded> loadGroup(const QByteArray& groupFile) {
         root.write("Wendrak/Eigene Gruppen/G/group.sgp", groupFile);
@@ -51,18 +63,28 @@ protected:
 };
 
 // Old group files name members as older versions stored them; reading maps them to the
-// names of today. Saving creates the folders and writes Windows-1252 lines with CR LF.
+// names of today, except a line that names a file of the reader's store as written. Saving
+// creates the folders and writes Windows-1252 lines with CR LF.
 TEST_F(GroupTest, GroupFilesAreSavedInAnsiWithCrLfAndReadWithOldMemberNamesMapped) {
+    for (const char* file :
+         {"Max_Muster.ply", "TYP1_2.PLY", "Tit4Tat.ply", "Sub/Rot_Blau.PLY", "Sub_Ordner/x.ply"})
+        root.write(QString("Wendrak/SpielerStamm/") + file, "x");
     // clang-format off
     const QStringList lines = {"Typ1_2.ply", "Anna_1.ply", "Mein_Typ_3.ply", "Typ_x.ply",
-        "Anna.ply", "yoka.ply", "Tit4Tat.ply", "YokaTit4Tat.ply", "", "J\u00fcrgen.ply"};
+        "Anna.ply", "yoka.ply", "Tit4Tat.ply", "YokaTit4Tat.ply", "", "J\u00fcrgen.ply",
+        "Max_Muster.ply", "Sub\\Rot_Blau.ply", "Sub_Ordner"};
     const QStringList mapped = {"Typ1.ply", "Anna1.ply", "Mein.ply", "Typx.ply", "Anna.ply",
-        "TYP5YOKA.PLY", "TYP5TIT4TAT.PLY", "TYP5YOKA.PLY", "", "J\u00fcrgen.ply"};
+        "TYP5YOKA.PLY", "TYP5TIT4TAT.PLY", "TYP5YOKA.PLY", "", "J\u00fcrgen.ply",
+        "MaxMuster.ply", "Sub\\RotBlau.ply", "SubOrdner"};
+    QStringList taken = mapped; // with the store, which holds rows 0, 6, 10, 11 (not 12)
+    for (const int i : {0, 6, 10, 11})
+        taken[i] = lines[i];
     // clang-format on
     const QString folder = root.programFolder() + "Eigene Gruppen/Alt/";
     group.SaveGroupFile(root.programFolder() + "Eigene Gruppen\\Alt\\group.sgp", lines);
     EXPECT_EQ(bytes(folder + "group.sgp"), platform::toAnsi(lines.join("\r\n") + "\r\n"));
     EXPECT_EQ(group.ReadGroupFile(root.programFolder() + "Eigene Gruppen\\Alt"), mapped);
+    EXPECT_EQ(group.ReadGroupFile(folder, {root.programFolder() + "Fehlt/", store()}), taken);
     EXPECT_TRUE(group.ReadGroupFile(root.programFolder() + "Eigene Gruppen/Keine/").isEmpty());
     group.SaveGroupFile(folder + "group.sgp", {"Bob.ply"}); // replaces the old file
     EXPECT_EQ(bytes(folder + "group.sgp"), QByteArray("Bob.ply\r\n"));
@@ -97,6 +119,11 @@ TEST_F(GroupTest, RenewalWritesTopFreshAppendsToSubFoldersAndLeavesNoFileForNoPl
     group.RenewGroupFiles(store());
     EXPECT_EQ(bytes(store() + "group.sgp"), top);
     EXPECT_EQ(bytes(store() + "Klasse/group.sgp"), klasse + klasse);
+
+    // The new file replaces the old one whole: a renewal that cannot write keeps the old.
+    addPlayer("SpielerStamm/Carla.ply");
+    withFileSizeLimit(10, [&] { EXPECT_THROW(group.RenewGroupFiles(store()), WendrakError); });
+    EXPECT_EQ(bytes(store() + "group.sgp"), top);
 }
 
 TEST_F(GroupTest, PlayerCategoryFollowsTheNameTestsInOrder) {
@@ -116,11 +143,10 @@ TEST_F(GroupTest, PlayerCategoryFollowsTheNameTestsInOrder) {
 TEST_F(GroupTest, PlayerIndexListsCategoryAndFileNameAndSavesXTxtAlsoWhenAFileIsShort) {
     EXPECT_TRUE(group.BuildPlayerIndex(store()).isEmpty() && bytes(store() + "x.txt").isEmpty());
 
-    // Files before sub-folders; hidden folders, other files and a link back are passed over.
+    // Files before sub-folders; hidden folders and other files are passed over.
     for (const char* file : {"Graf.ply", "Anna.ply", "Klasse/Typ3 Otto.ply", ".versteckt/e.ply"})
         addPlayer(QString("SpielerStamm/") + file);
     root.write("Wendrak/SpielerStamm/bild.jpg", "x");
-    ASSERT_TRUE(QFile::link(store(), store() + "Klasse/zurueck"));
     EXPECT_EQ(group.BuildPlayerIndex(store()),
               QStringList({"3Anna.ply", "1Graf.ply", "2Typ3 Otto.ply"}));
     EXPECT_EQ(bytes(store() + "x.txt"), QByteArray("3Anna.ply\r\n1Graf.ply\r\n2Typ3 Otto.ply\r\n"));
@@ -132,20 +158,22 @@ TEST_F(GroupTest, PlayerIndexListsCategoryAndFileNameAndSavesXTxtAlsoWhenAFileIs
 }
 
 TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMissingOnes) {
-    addPlayer("SpielerStamm/Anna.ply");
-    addPlayer("SpielerStamm/Bob.ply");
+    for (const char* file : {"Anna.ply", "Bob.ply", "Max_Muster.ply", "Carl1.ply"})
+        addPlayer(QString("SpielerStamm/") + file);
     root.write("Wendrak/Aktuelles Spiel/Alt.ply", "alt"); // emptied, also when read-only
     root.write("Wendrak/Aktuelles Spiel/Geschuetzt.PLY", "alt");
     QFile::setPermissions(game() + "Geschuetzt.PLY", QFile::ReadOwner | QFile::ReadUser);
     root.write("Wendrak/Aktuelles Spiel/notiz.txt", "bleibt");
     root.write("Wendrak/Aktuelles Spiel/Alt.PLY.wendrak-x1Y2z3", "halb"); // an interrupted copy
 
-    // A member in other capitals is numbered after the copies made before it.
+    // A member in other capitals is numbered after earlier copies; a store file's name stays.
     EXPECT_EQ(
-        loadGroup("Fehlt.ply\r\nAnna.ply\r\nBob.ply\r\nAnna.ply\r\nAuchWeg.ply\r\nANNA.PLY\r\n"),
+        loadGroup("Fehlt.ply\r\nAnna.ply\r\nBob.ply\r\nAnna.ply\r\nAuchWeg.ply\r\nANNA.PLY\r\n"
+                  "Max_Muster.ply\r\nCarl_1.ply\r\n"),
         QList<MemberNotLoaded>({{"Fehlt.ply"}, {"AuchWeg.ply"}}));
     EXPECT_EQ(QDir(game()).entryList(QDir::Files, QDir::Name),
-              QStringList({"ANNA_2.ply", "Anna.ply", "Anna_1.ply", "Bob.ply", "notiz.txt"}));
+              QStringList({"ANNA_2.ply", "Anna.ply", "Anna_1.ply", "Bob.ply", "Carl1.ply",
+                           "Max_Muster.ply", "notiz.txt"}));
     EXPECT_EQ(bytes(game() + "Anna_1.ply"), bytes(store() + "Anna.ply"));
     EXPECT_EQ(PlayerNotFoundText("Fehlt.ply"),
               "Warnung !!!\r\nDer Spieler: Fehlt.ply\r\nwurde nicht im Spielerstamm gefunden.");
@@ -156,15 +184,11 @@ TEST_F(GroupTest, AMemberThatCannotBeCopiedIsReportedAndLeavesNoPartialPlayer) {
     addPlayer("SpielerStamm/Anna.ply");
     addPlayer("SpielerStamm/Bob.ply");
     root.write("Wendrak/Eigene Gruppen/G/group.sgp", "Anna.ply\r\nFehlt.ply\r\nBob.ply\r\n");
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 1000; // files stop growing at 1000 bytes, as on a full disk
-    setrlimit(RLIMIT_FSIZE, &small);
-    const auto notLoaded = group.LoadGroupPlayers(
-        store(), root.programFolder() + "Eigene Gruppen/G/group.sgp", game());
-    setrlimit(RLIMIT_FSIZE, &old);
+    QList<MemberNotLoaded> notLoaded;
+    withFileSizeLimit(1000, [&] {
+        notLoaded = group.LoadGroupPlayers(
+            store(), root.programFolder() + "Eigene Gruppen/G/group.sgp", game());
+    });
 
     EXPECT_EQ(notLoaded,
               QList<MemberNotLoaded>({{"Anna.ply", true}, {"Fehlt.ply"}, {"Bob.ply", true}}));

@@ -3,6 +3,7 @@
 #include "shell/StandardExperiments.h"
 
 #include "TempRoot.h"
+#include "players/uTGroup.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -32,7 +33,6 @@ protected:
 };
 
 TEST_F(StandardExperimentsTest, WalkListsTextsAndGroupBeforeSubFoldersAndEndsAtLinksBack) {
-    EXPECT_EQ(describe(ReadExperimentFolder(root.programFolder() + "Fehlt/")), "");
     for (const char* file :
          {"Versuch/Beta.rtf", "Versuch/Alpha.rtf", "Versuch/Alpha.html", "Versuch/Delta.html",
           "Versuch/group.sgp", "Versuch/Unter/Gamma.RTF", ".versteckt/Geheim.rtf"})
@@ -41,6 +41,23 @@ TEST_F(StandardExperimentsTest, WalkListsTextsAndGroupBeforeSubFoldersAndEndsAtL
     EXPECT_EQ(describe(ReadExperimentFolder(experiments())),
               "folder Versuch [text+html Alpha, text Beta, group Selbst Experimentieren, "
               "folder Unter [text Gamma, folder Zurueck []]]");
+}
+
+// One folder linked in twice: the renewal and the group chooser enter it once in the whole
+// walk, the experiments menu once on each way down.
+TEST_F(StandardExperimentsTest, AFolderLinkedInTwiceIsFollowedAsEachWalkGuardsItsWay) {
+    for (const char* file : {"Geteilt/Carl.ply", "Geteilt/Text.rtf", "Geteilt/Unter/Dora.ply"})
+        root.write(file, "x");
+    for (const char* link : {"Temp/A", "Temp/B"}) // a folder of its own
+        ASSERT_TRUE(QFile::link(root.root() + "Geteilt", root.programFolder() + link));
+    EXPECT_EQ(describe(ReadExperimentFolder(root.programFolder() + "Temp")),
+              "folder A [text Text, folder Unter []], folder B [text Text, folder Unter []]");
+    const auto chooser = GroupFolderTree(root.programFolder() + "Temp");
+    EXPECT_TRUE(chooser.size() == 2 && chooser[0].children.size() == 1 && !chooser[1].entered &&
+                chooser[1].children.isEmpty());
+    TGroup().RenewGroupFiles(root.programFolder() + "Temp/");
+    EXPECT_EQ(root.read("Geteilt/group.sgp") + root.read("Geteilt/Unter/group.sgp"),
+              "Carl.ply\r\nDora.ply\r\n");
 }
 
 TEST_F(StandardExperimentsTest, NodeChoosesHtmlThenRtf) {

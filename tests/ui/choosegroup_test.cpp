@@ -19,7 +19,6 @@ private slots:
         const QString gruppe1 = group("Standardexperimente/Versuch A/Gruppe 1");
         QDir().mkpath(root.programFolder() + "Standardexperimente/Versuch A/Texte");
         const QString klasse7 = group("Eigene Gruppen/Klasse 7");
-        QDir().mkpath(root.programFolder() + "Eigene Gruppen/.versteckt");
         root.write("Wendrak/Eigene Gruppen/notiz.txt", "x");
         QDir(root.programFolder() + "ImportierteGruppen").removeRecursively();
 

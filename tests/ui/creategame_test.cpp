@@ -51,7 +51,7 @@ private slots:
         // Player files (all zero) below the program folder, unlike the foreign folder's decoy.
         for (const char* file : {"SpielerStamm/Anna", "SpielerStamm/Bob", "SpielerStamm/Typ3Otto",
                                  "SpielerStamm/Typ0Ida", "SpielerStamm/Graf", "SpielerStamm/Carl",
-                                 "SpielerStammImport/Importiert"})
+                                 "SpielerStammImport/Importiert", "SpielerStammImport/R_B"})
             root->write("Wendrak/" + QString(file) + ".ply", QByteArray(2400, 0));
 
         form = std::make_unique<TfrmCreateGame>();
@@ -110,7 +110,7 @@ private slots:
     }
 
     void chosenGroupBecomesTheSourceAndCancelKeepsTheList() {
-        root->write("Wendrak/Eigene Gruppen/Klasse 7/group.sgp", "Carl.ply\r\nAnna.ply\r\n");
+        root->write("Wendrak/Eigene Gruppen/Klasse 7/group.sgp", "R_B.ply\r\nAnna.ply\r\n");
         // The program hands the window a chooser of its own, made without a parent.
         TfrmChooseGroup chooserOfTheProgram;
         form->ChooseGroup = &chooserOfTheProgram;
@@ -130,12 +130,12 @@ private slots:
             c->findChild<QPushButton*>("btnOk")->click();
         });
         experiments->click();
-        QCOMPARE(sourceTexts(), QStringList({"Anna.ply", "Carl.ply"}));
+        QCOMPARE(sourceTexts(), QStringList({"Anna.ply", "R_B.ply"}));
         QVERIFY(!tree->isVisible());
         QCOMPARE(experiments->y(), tree->y()); // the button moves up into the tree's place
 
         button("btnAddAll")->click();
-        QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Carl.ply"}));
+        QCOMPARE(gameFiles(), QStringList({"Anna.ply", "R_B.ply"}));
         button("btnAlleSpieler")->click();
         QVERIFY(tree->isVisible());
         form->ChooseGroup = nullptr;

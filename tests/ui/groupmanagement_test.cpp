@@ -1,12 +1,10 @@
 // The group management driven through its widgets: creating a group (an unusable name
 // keeps the panel open), the group file after every add and remove, the overwrite
-// question, the main menu's command, and a group made here loaded by the game setup.
+// question, members named as store files, and the main menu's command.
 #include "players/ui/ufrmGRPCreate.h"
 
 #include "ShellTestSupport.h"
 #include "platform/ui/MessageBoxes.h"
-#include "players/ui/ufrmChooseGroup.h"
-#include "players/ui/ufrmCreateGame.h"
 
 using namespace shelltest;
 using platform::MessageBoxes;
@@ -91,15 +89,21 @@ private slots:
                                 "Möchten Sie die vorhande Gruppe überschreiben ?"));
         QCOMPARE(groupFile(), QByteArray());
         QCOMPARE(root->read("Wendrak/Eigene Gruppen/K7/notiz.txt"), QByteArray("bleibt"));
+
+        // A member named as a store file stays as named, an old name is mapped; so written back.
+        root->write("Wendrak/SpielerStamm/Max_M.ply", "x");
+        root->write("Wendrak/Eigene Gruppen/K7/group.sgp", "Max_M.ply\r\nAnna_1.ply\r\n");
+        list("lstGroup")->clearSelection();
+        click("lstGroup", "K7");
+        QCOMPARE(texts("lstSpieler"), QStringList({"Anna1.ply", "Max_M.ply"}));
+        click("lstStamm", "Bob.ply", true);
+        QCOMPARE(groupFile(), QByteArray("Anna1.ply\r\nBob.ply\r\nMax_M.ply\r\n"));
     }
 
-    // A group made from the main menu's command is chosen and loaded by the game setup.
-    void groupMadeFromTheMainMenuIsLoadedByTheGameSetup() {
+    // A group made from the main menu's command is written to the data folder.
+    void groupMadeFromTheMainMenuIsWrittenToTheDataFolder() {
         form.reset();
-        Program program([](TempRoot& r) {
-            for (const char* name : {"Anna", "Bob"})
-                r.write("Wendrak/SpielerStamm/" + QString(name) + ".ply", QByteArray(2400, 0));
-        });
+        Program program;
         program.showMenu();
         program.main()->SpielerListe = {"3Anna.ply", "3Bob.ply"};
         whenModalOf<TfrmGRPCreate>([&](TfrmGRPCreate* w) {
@@ -111,21 +115,9 @@ private slots:
             button("btnOk")->click();
         });
         program.main()->button("btnGruppenverwaltung")->click();
-
-        TfrmCreateGame setup;
-        TfrmChooseGroup chooser;
-        setup.ChooseGroup = &chooser;
-        setup.ZielOrdner = "Aktuelles Spiel\\";
-        setup.MaxSpieler = 125;
-        setup.show();
-        whenModalOf<TfrmChooseGroup>([](TfrmChooseGroup* c) {
-            auto* groups = c->findChild<QTreeWidget*>("trvMain");
-            clickItem(groups, findNode(groups, "K7"));
-            c->findChild<QPushButton*>("btnOk")->click();
-        });
-        setup.findChild<QPushButton*>("btnSExperimente")->click();
-        setup.findChild<QPushButton*>("btnAddAll")->click();
-        QCOMPARE(filesIn(program.data() + "Aktuelles Spiel"), QStringList({"Anna.ply", "Bob.ply"}));
+        // The game setup reads own groups from there (its own test).
+        QCOMPARE(TempRoot::readFile(program.data() + "Eigene Gruppen/K7/group.sgp"),
+                 QByteArray("Anna.ply\r\nBob.ply\r\n"));
     }
 };
 
