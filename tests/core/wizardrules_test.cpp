@@ -5,6 +5,10 @@
 #include "players/NewPlayerWizard.h"
 
 #include "TempRoot.h"
+#include "platform/WendrakError.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -136,23 +140,77 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     }
 }
 
-TEST(ChangePlayerWizard, NewNameIsRefusedWhenTakenInAnyCaseTooLongOrUnusable) {
+const QString kAnsi = "Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden können. "
+                      "Erlaubt sind nur Zeichen des Windows-Zeichensatzes (Windows-1252).";
+
+// The name without its blanks names file and record; a taken name is asked about and its
+// file replaced whatever its case; texts Windows-1252 cannot hold are refused by field.
+TEST(NewPlayerWizard, NameGivesFileAndDateinameAndEachTextMustFitWindows1252) {
+    TempRoot root;
+    const QString store = root.programFolder() + "SpielerStamm/";
+    root.write("Wendrak/SpielerStamm/BRUNO.PLY", QByteArray(2400, 0));
+    const QString c47(47, 'c'), d50(50, 'd');
+    const struct {
+        int step;
+        QString text, result; // check|file on disk|Dateiname, or the message
+    } rows[] = {
+        {1, "Anna", "0|Anna.ply|Anna.PLY"},
+        {1, " Bruno ", "2|BRUNO.PLY|Bruno.PLY"},
+        {1, c47, "0|" + c47 + ".ply|" + c47 + ".PL"},
+        {1, d50 + "xyz", "0|" + d50 + ".ply|" + d50},
+        {1, "a/b", "1"},
+        {1, "Łukasz", kAnsi.arg("Spielername")},
+        {9, "Łódź", kAnsi.arg("Motto")},
+        {10, "Ł", kAnsi.arg("Geschlecht")},
+        {11, "Ł", kAnsi.arg("Alter")},
+        {12, "Ł", kAnsi.arg("Nationalität")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text.toStdString());
+        NewPlayerWizard wizard;
+        QString result;
+        try {
+            wizard.Answer(row.step, NsOk, row.text, 1);
+            result = QString::number(int(CheckNewPlayerName(store, row.text)));
+            if (result != "1") {
+                const QString path = SaveNewPlayer(store, wizard);
+                result +=
+                    "|" + QFileInfo(path).fileName() + "|" + readPlayerFile(path).Dateiname.get();
+                EXPECT_TRUE(QDir(store).entryList().contains(QFileInfo(path).fileName()));
+            }
+        } catch (const WendrakError& e) {
+            result = e.message();
+        }
+        EXPECT_EQ(result, row.result);
+    }
+}
+
+TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUnfit) {
     using namespace changeplayer;
     TempRoot root;
     const QString ordner = root.programFolder() + "SpielerStamm/";
     root.write("Wendrak/SpielerStamm/anna.Ply", QByteArray(2400, 0));
-    const QString tooLong = "Der Name darf höchstens 46 Zeichen lang sein.";
     const struct {
-        QString name, message;
+        QString name, result; // the accepted name (+ " taken"), or the message
     } rows[] = {
-        {"ANNA", ExistsMessage()},
-        {"Anna.ply", ""},
-        {QString(46, 'a'), ""},
-        {QString(47, 'a'), tooLong},
+        {" ANNA ", "ANNA taken"},
+        {"Anna.ply", "Anna.ply"},
+        {QString(46, 'a'), QString(46, 'a')},
+        {QString(47, 'a'), "Der Name darf höchstens 46 Zeichen lang sein."},
         {"a\\b", "Dieser Name kann nicht als Dateiname verwendet werden."},
+        {"Łukasz", kAnsi.arg("Neuer Spielername")},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(CheckNewName(ordner, row.name), row.message) << row.name.toStdString();
+    for (const auto& row : rows) {
+        QString result;
+        try {
+            result = AcceptNewName(row.name);
+            if (NameTaken(ordner, result))
+                result += " taken";
+        } catch (const WendrakError& e) {
+            result = e.message();
+        }
+        EXPECT_EQ(result, row.result) << row.name.toStdString();
+    }
 }
 
 } // namespace

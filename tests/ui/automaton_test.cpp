@@ -1,9 +1,10 @@
 // The automaton editor driven through its widgets: the grid's move buttons, the player
-// written into the current folder field by field with its table shown, and refused type
-// numbers and names (nothing written, the editor still closes).
+// written into the folder its caller gives, field by field, with its table shown and loaded
+// back, and refused type numbers and names (nothing written, the editor still closes).
 #include "players/ui/uAutomaten.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 
@@ -27,14 +28,20 @@ private:
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
         button(moveButton)->click();
     }
+    static constexpr const char* kEdits[] = {"Edit1",       "Edit2",      "Edit3",
+                                             "Edit4",       "Edit5",      "txtFreundlich",
+                                             "txtBewahrt",  "txtSichVer", "txtGeschAusbeutbar",
+                                             "txtGreiftAn", "txtAusbeut", "txtNeigUeber",
+                                             "txtTyp"};
     void setEdits(const QStringList& values) {
-        const char* names[] = {"Edit1",       "Edit2",      "Edit3",
-                               "Edit4",       "Edit5",      "txtFreundlich",
-                               "txtBewahrt",  "txtSichVer", "txtGeschAusbeutbar",
-                               "txtGreiftAn", "txtAusbeut", "txtNeigUeber",
-                               "txtTyp"};
         for (int i = 0; i < values.size(); ++i)
-            edit(names[i])->setText(values[i]);
+            edit(kEdits[i])->setText(values[i]);
+    }
+    QStringList edits() const {
+        QStringList texts;
+        for (const char* name : kEdits)
+            texts << edit(name)->text();
+        return texts;
     }
     QStringList filesHere() const { return filesIn(root->root()); }
 
@@ -42,37 +49,47 @@ private slots:
     void init() {
         form.reset();
         root = std::make_unique<TempRoot>();
-        QDir::setCurrent(root->root());
+        QDir::setCurrent(root->programFolder()); // not where the editor writes
         form = std::make_unique<TfrmAutomaten>();
+        form->ZielOrdner = root->root();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         MessageBoxes::startRecording();
     }
-    void cleanup() { MessageBoxes::reset(); }
+    void cleanup() {
+        MessageBoxes::reset();
+        platform::FileDialogs::reset();
+    }
 
-    void okWritesTheAutomatonFieldByFieldAndShowsItsTable() {
+    // Every edit its own value: the record field by field, then "Automat laden" fills each
+    // edit back from its own field.
+    void okWritesTheAutomatonFieldByFieldShowsItsTableAndLoadsItBack() {
         setMove(0, 1, "btnD");
         setMove(2, 2, "btnZ");
         setMove(12, 3, "btnK");
         setMove(5, 0, "btnD"); // shown, not stored
-        setEdits({"Robo", "12345", "mw", "Deutschland!", "Immer weiter", "Ja", "Nein", "k.A.", "Ja",
-                  "Nein", "Ja", "Neinxx", " 5"});
+        setEdits({" Robo ", "12345", "mw", "Deutschland!", "Immer weiter", "Ja", "Nein", "k.A.",
+                  "Jaja", "N1", "J2", "Neixx", " 5"});
         button("btnOk")->click();
         QCOMPARE(filesHere(), QStringList{"Robo.PLY"});
         const SpielerTyp p = readPlayerFile(root->root() + "Robo.PLY");
         // Field by field; what the editor does not set stays empty or zero.
-        QCOMPARE(QStringList({p.Name.get(), p.Dateiname.get(), p.Alter.get(), p.Geschlecht.get(),
-                              p.Nationalitaet.get(), p.Motto.get(), p.IstKonsensorientiert.get(),
-                              p.IstFriedlich.get(), p.VerteidigtSicher.get(),
-                              p.GeschaeftsmaessigAusbeutbar.get(), p.NeigtZumAngreifen.get(),
-                              p.NeigtZumAusbeuten.get(), p.NeigtZuUeberreaktionen.get(),
-                              p.GreiftNichtAn.get() + p.Bilddatei.get() + p.Beruf.get()}),
-                 QStringList({"Robo", "Robo.PLY", "123", "m", "Deutschlan", "Immer weiter", "Ja",
-                              "Nein", "k.A.", "Ja", "Nein", "Ja", "Nein", ""}));
-        QCOMPARE(QList<int>({p.Spielertyp, p.IstAutomat, p.MasseGueltig, p.Herkunft,
+        const QStringList stored = {"Robo", "123",  "m",    "Deutschlan", "Immer weiter",
+                                    "Ja",   "Nein", "k.A.", "Jaja",       "N1",
+                                    "J2",   "Neix", "5"};
+        QCOMPARE(
+            QStringList({p.Name.get(), p.Alter.get(), p.Geschlecht.get(), p.Nationalitaet.get(),
+                         p.Motto.get(), p.IstKonsensorientiert.get(), p.IstFriedlich.get(),
+                         p.VerteidigtSicher.get(), p.GeschaeftsmaessigAusbeutbar.get(),
+                         p.NeigtZumAngreifen.get(), p.NeigtZumAusbeuten.get(),
+                         p.NeigtZuUeberreaktionen.get(), QString::number(p.Spielertyp)}),
+            stored);
+        QCOMPARE(p.Dateiname.get() + p.GreiftNichtAn.get() + p.Bilddatei.get() + p.Beruf.get(),
+                 QString("Robo.PLY"));
+        QCOMPARE(QList<int>({p.IstAutomat, p.MasseGueltig, p.Herkunft,
                              p.ErgebnisGegenK | p.ErgebnisNachEntgegenkommen | p.ErgebnisGegenD |
                                  p.Friedfertigkeit}),
-                 QList<int>({5, 1, 1, 0, 0}));
+                 QList<int>({1, 1, 0, 0}));
         for (const SituationTyp& s : p.Situationen)
             QVERIFY(s.Anzahl == -1 && s.AnzahlK == -1 && s.AnzahlD == -1);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.reserved3), 768), QByteArray(768, 0));
@@ -84,6 +101,13 @@ private slots:
                      : i == 12 ? "0 -1 -1 0 \n"
                                : "0 -1 -1 -1 \n";
         QCOMPARE(MessageBoxes::shown(), QStringList{table});
+
+        setEdits(QStringList(13, QString()));
+        form->show();
+        platform::FileDialogs::answerNext(root->root() + "Robo.PLY");
+        button("Button2")->click();
+        QCOMPARE(edits(), stored);
+        QCOMPARE(grid()->item(2, 2)->text() + grid()->item(12, 3)->text(), QString("20"));
     }
 
     void aBadTypeNumberOrNameWritesNothingButTheEditorCloses() {
