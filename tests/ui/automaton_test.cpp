@@ -1,6 +1,6 @@
 // The automaton editor driven through its widgets: the grid's move buttons, the player
 // written into the folder its caller gives, field by field, with its table shown and loaded
-// back, and refused type numbers and names (nothing written, the editor still closes).
+// back, and refused type numbers, names and texts (nothing written, the editor still closes).
 #include "players/ui/uAutomaten.h"
 
 #include "ShellTestSupport.h"
@@ -19,7 +19,7 @@ private:
     std::unique_ptr<TfrmAutomaten> form;
 
     QTableWidget* grid() const { return form->findChild<QTableWidget*>("strAutomaten"); }
-    QLineEdit* edit(const char* name) const { return form->findChild<QLineEdit*>(name); }
+    QLineEdit* edit(const QString& name) const { return form->findChild<QLineEdit*>(name); }
     QPushButton* button(const char* name) const { return form->findChild<QPushButton*>(name); }
     // Selects the cell of situation row (0 = "1. Tag") and column (0 = "Array[0]") and
     // presses the move button.
@@ -28,20 +28,13 @@ private:
         QTest::mouseClick(grid()->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
         button(moveButton)->click();
     }
-    static constexpr const char* kEdits[] = {"Edit1",       "Edit2",      "Edit3",
-                                             "Edit4",       "Edit5",      "txtFreundlich",
-                                             "txtBewahrt",  "txtSichVer", "txtGeschAusbeutbar",
-                                             "txtGreiftAn", "txtAusbeut", "txtNeigUeber",
-                                             "txtTyp"};
+    const QStringList kEdits = QString("Edit1 Edit2 Edit3 Edit4 Edit5 txtFreundlich txtBewahrt "
+                                       "txtSichVer txtGeschAusbeutbar txtGreiftAn txtAusbeut "
+                                       "txtNeigUeber txtTyp")
+                                   .split(' ');
     void setEdits(const QStringList& values) {
         for (int i = 0; i < values.size(); ++i)
             edit(kEdits[i])->setText(values[i]);
-    }
-    QStringList edits() const {
-        QStringList texts;
-        for (const char* name : kEdits)
-            texts << edit(name)->text();
-        return texts;
     }
     QStringList filesHere() const { return filesIn(root->root()); }
 
@@ -74,9 +67,8 @@ private slots:
         QCOMPARE(filesHere(), QStringList{"Robo.PLY"});
         const SpielerTyp p = readPlayerFile(root->root() + "Robo.PLY");
         // Field by field; what the editor does not set stays empty or zero.
-        const QStringList stored = {"Robo", "123",  "m",    "Deutschlan", "Immer weiter",
-                                    "Ja",   "Nein", "k.A.", "Jaja",       "N1",
-                                    "J2",   "Neix", "5"};
+        const QStringList stored =
+            QString("Robo|123|m|Deutschlan|Immer weiter|Ja|Nein|k.A.|Jaja|N1|J2|Neix|5").split('|');
         QCOMPARE(
             QStringList({p.Name.get(), p.Alter.get(), p.Geschlecht.get(), p.Nationalitaet.get(),
                          p.Motto.get(), p.IstKonsensorientiert.get(), p.IstFriedlich.get(),
@@ -94,37 +86,46 @@ private slots:
             QVERIFY(s.Anzahl == -1 && s.AnzahlK == -1 && s.AnzahlD == -1);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(p.reserved3), 768), QByteArray(768, 0));
 
-        QString table;
-        for (int i = 0; i < 13; ++i)
-            table += i == 0    ? "0 1 -1 -1 \n"
-                     : i == 2  ? "0 -1 2 -1 \n"
-                     : i == 12 ? "0 -1 -1 0 \n"
-                               : "0 -1 -1 -1 \n";
-        QCOMPARE(MessageBoxes::shown(), QStringList{table});
+        QStringList table(13, "0 -1 -1 -1 \n");
+        table[0] = "0 1 -1 -1 \n", table[2] = "0 -1 2 -1 \n", table[12] = "0 -1 -1 0 \n";
+        QCOMPARE(MessageBoxes::shown(), QStringList{table.join("")});
 
         setEdits(QStringList(13, QString()));
         form->show();
         platform::FileDialogs::answerNext(root->root() + "Robo.PLY");
         button("Button2")->click();
-        QCOMPARE(edits(), stored);
+        for (int i = 0; i < 13; ++i)
+            QCOMPARE(edit(kEdits[i])->text(), stored[i]);
         QCOMPARE(grid()->item(2, 2)->text() + grid()->item(12, 3)->text(), QString("20"));
     }
 
-    void aBadTypeNumberOrNameWritesNothingButTheEditorCloses() {
-        for (const auto& [name, type, message] :
-             {std::tuple{"Robo", "fünf",
-                         "Der Typ „fünf“ ist keine ganze Zahl. Der Automat wurde nicht "
-                         "gespeichert."},
-              {"../Robo", "1",
-               "Dieser Name kann nicht als Dateiname verwendet werden. Der "
-               "Automat wurde nicht gespeichert."}}) {
+    // Each text Windows-1252 cannot hold is refused by the label of its field.
+    void aBadTypeNumberNameOrTextWritesNothingButTheEditorCloses() {
+        const QString notSaved = " Der Automat wurde nicht gespeichert.";
+        QList<std::tuple<QString, QString, QString>> rows = {
+            {"txtTyp", "fünf", "Der Typ „fünf“ ist keine ganze Zahl." + notSaved},
+            {"Edit1", "../Robo",
+             "Dieser Name kann nicht als Dateiname verwendet werden." + notSaved}};
+        const QStringList labels =
+            QString("Name|Alter|Geschlecht|Nationalität|Motto|Ist konsenorientiert|Ist friedlich|"
+                    "Verteidigt sich sicher|Ist geschäftsmäßig ausbeutbar|Zeigt eine Neigung zum "
+                    "Angreifen|Zeigt eine N. zum Ausbeuten|Zeigt eine N. zu Überreaktionen")
+                .split('|');
+        for (int i = 0; i < 12; ++i)
+            rows.append({kEdits[i], "Łukasz",
+                         QString("Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden "
+                                 "können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
+                                 "(Windows-1252).")
+                                 .arg(labels[i]) +
+                             notSaved});
+        for (const auto& [field, text, message] : rows) {
             MessageBoxes::reset();
             MessageBoxes::startRecording();
             form->show();
-            edit("Edit1")->setText(QString::fromUtf8(name));
-            edit("txtTyp")->setText(QString::fromUtf8(type));
+            setEdits({"Robo", "1", "m", "D", "M", "Ja", "Ja", "Ja", "Ja", "Ja", "Ja", "Ja", "1"});
+            edit(field)->setText(text);
             button("btnOk")->click();
-            QCOMPARE(MessageBoxes::shown(), QStringList{QString::fromUtf8(message)});
+            QCOMPARE(MessageBoxes::shown(), QStringList{message});
             QVERIFY(!form->isVisible());
             QVERIFY(filesHere().isEmpty());
             QVERIFY(filesIn(root->programFolder()).isEmpty());

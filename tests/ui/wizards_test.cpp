@@ -90,9 +90,7 @@ private:
         program->main()->button("btnGruppen")->click();
     }
     static void name(TfrmPLYAendern* w, const QString& text) {
-        auto* edit = child<QLineEdit>(w, "txtSpielerNeu");
-        edit->clear();
-        QTest::keyClicks(edit, text);
+        child<QLineEdit>(w, "txtSpielerNeu")->setText(text);
         child<QToolButton>(w, "btnName")->click();
     }
     // Waits for the question that starts with start, then answers it with button.
