@@ -107,6 +107,24 @@ TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAnswerFieldsAndFil
         }
 }
 
+// Each entry alone with one D, then one K: which answer fields it turns.
+TEST(NewPlayerWizard, EachAnswerFieldReadsExactlyItsEntries) {
+    const char* const withD[SituationCount] = {"NJJNNJ", "JJNNNJ", "JJNNNJ", "NJJNJJ", "JJNNNJ",
+                                               "NJJNNJ", "JJNNNJ", "JJNJNJ", "JNJNNJ", "JJNJNJ",
+                                               "NJJNNJ", "JJNJNJ", "JJNJNJ"};
+    const QString verteidigtSicherWithK = "JNNJNJNJJJJJJ";
+    for (int s = 0; s < SituationCount; ++s) {
+        SpielerTyp p = zeroedPlayer();
+        p.Situationen[s].AnzahlD = 1;
+        SetNewPlayerAnswerFields(p);
+        EXPECT_EQ(answerFields(p), withD[s]) << s;
+        p = zeroedPlayer();
+        p.Situationen[s].AnzahlK = 1;
+        SetNewPlayerAnswerFields(p);
+        EXPECT_EQ(answerFields(p), ("JJNNN" + verteidigtSicherWithK.mid(s, 1)).toStdString()) << s;
+    }
+}
+
 TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     using namespace changeplayer;
     constexpr int W = Ja; // "Weiter"
