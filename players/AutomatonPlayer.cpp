@@ -1,34 +1,60 @@
 // Automaton players (see AutomatonPlayer.h).
 #include "players/AutomatonPlayer.h"
 
+#include "platform/Ansi.h"
 #include "platform/NameCheck.h"
+#include "platform/Paths.h"
 #include "platform/WendrakError.h"
 
+#include <utility>
+
 namespace {
+
+const QString kNichtGespeichert = QStringLiteral(" Der Automat wurde nicht gespeichert.");
 
 std::int32_t typeNumber(const QString& text) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     if (!ok)
-        throw WendrakError(
-            QStringLiteral(
-                "Der Typ „%1“ ist keine ganze Zahl. Der Automat wurde nicht gespeichert.")
-                .arg(text));
+        throw WendrakError(QStringLiteral("Der Typ „%1“ ist keine ganze Zahl.").arg(text) +
+                           kNichtGespeichert);
     return value;
+}
+
+// Each text the editor stores, with the label that names it in the editor.
+void checkTexts(const AutomatonInput& in) {
+    const std::pair<const char*, const QString*> texts[] = {
+        {"Name", &in.Name},
+        {"Alter", &in.Alter},
+        {"Geschlecht", &in.Geschlecht},
+        {"Nationalität", &in.Nationalitaet},
+        {"Motto", &in.Motto},
+        {"Ist konsenorientiert", &in.IstKonsensorientiert},
+        {"Ist friedlich", &in.IstFriedlich},
+        {"Verteidigt sich sicher", &in.VerteidigtSicher},
+        {"Ist geschäftsmäßig ausbeutbar", &in.GeschaeftsmaessigAusbeutbar},
+        {"Zeigt eine Neigung zum Angreifen", &in.NeigtZumAngreifen},
+        {"Zeigt eine N. zum Ausbeuten", &in.NeigtZumAusbeuten},
+        {"Zeigt eine N. zu Überreaktionen", &in.NeigtZuUeberreaktionen},
+    };
+    for (const auto& [label, text] : texts)
+        if (!platform::fitsAnsi(*text))
+            throw WendrakError(platform::AnsiFieldMessage(QString::fromUtf8(label)) +
+                               kNichtGespeichert);
 }
 
 } // namespace
 
 SpielerTyp BuildAutomatonPlayer(const AutomatonInput& input) {
+    checkTexts(input);
     SpielerTyp p = zeroedPlayer();
-    p.Name.set(input.Name);
+    p.Name.set(input.Name.trimmed());
     p.Alter.set(input.Alter);
     p.Geschlecht.set(input.Geschlecht);
     p.Nationalitaet.set(input.Nationalitaet);
     p.Motto.set(input.Motto);
     if (!platform::IsUsableFileName(p.Name.get()))
-        throw WendrakError(platform::UnusableNameMessage() +
-                           QStringLiteral(" Der Automat wurde nicht gespeichert."));
+        throw WendrakError(platform::UnusableNameMessage() + kNichtGespeichert);
 
     for (SituationTyp& s : p.Situationen)
         s = SituationTyp{-1, -1, -1};
@@ -50,6 +76,15 @@ SpielerTyp BuildAutomatonPlayer(const AutomatonInput& input) {
     p.Spielertyp = typeNumber(input.Spielertyp);
     p.MasseGueltig = 1;
     return p;
+}
+
+SpielerTyp SaveAutomatonPlayer(const QString& folder, const AutomatonInput& input) {
+    // An empty folder would be the process's working folder, which no caller means.
+    if (folder.isEmpty())
+        throw WendrakError(QStringLiteral("Für den Automaten ist kein Zielordner angegeben."));
+    const SpielerTyp player = BuildAutomatonPlayer(input);
+    writePlayerFile(platform::withTrailingSlash(folder) + player.Dateiname.get(), player);
+    return player;
 }
 
 AutomatonInput AutomatonInputOf(const SpielerTyp& p) {

@@ -20,11 +20,16 @@ struct AutomatonInput {
     std::array<std::array<std::int32_t, 3>, SituationCount> Zuege{};
 };
 
-// The record to write: zeroed, texts cut to their fields, the situation table all -1,
-// every position 0, Dateiname = Name + ".PLY" cut to 50 characters, IstAutomat and
-// MasseGueltig 1. Throws WendrakError with a German message when the type number is not a
-// whole number or the name cannot name a file.
+// The record to write: zeroed, texts cut to their fields, the name without leading and
+// trailing blanks, the situation table all -1, every position 0, Dateiname = Name + ".PLY"
+// cut to 50 characters, IstAutomat and MasseGueltig 1. Throws WendrakError with a German
+// message when a text holds characters Windows-1252 cannot (naming the field as the editor
+// labels it), the type number is not a whole number or the name cannot name a file.
 SpielerTyp BuildAutomatonPlayer(const AutomatonInput& input);
+// Builds the player and writes it into folder under its Dateiname, replacing a file of that
+// name whole; returns the record written. Throws WendrakError as BuildAutomatonPlayer does,
+// and naming the file when it cannot be written.
+SpielerTyp SaveAutomatonPlayer(const QString& folder, const AutomatonInput& input);
 // The editor's fields of a stored automaton player; throws WendrakError with a German
 // message when the player is not an automaton.
 AutomatonInput AutomatonInputOf(const SpielerTyp& player);

@@ -1,8 +1,10 @@
 // The rules of the change-player wizard (see ChangePlayerWizard.h).
 #include "players/ChangePlayerWizard.h"
 
+#include "platform/Ansi.h"
 #include "platform/NameCheck.h"
 #include "platform/Paths.h"
+#include "platform/WendrakError.h"
 
 #include <initializer_list>
 
@@ -144,14 +146,19 @@ QString ExistsMessage() {
     return QStringLiteral("Dieser Spieler exisitiert bereits !");
 }
 
-QString CheckNewName(const QString& ordner, const QString& name) {
-    if (!platform::IsUsableFileName(name))
-        return platform::UnusableNameMessage();
+QString AcceptNewName(const QString& typed) {
+    const QString name = typed.trimmed();
+    platform::CheckAnsiField(QStringLiteral("Neuer Spielername"), name);
+    platform::CheckFileName(name);
     if (name.size() > kMaxNameLength)
-        return QStringLiteral("Der Name darf höchstens %1 Zeichen lang sein.").arg(kMaxNameLength);
-    if (platform::fileExists(platform::withTrailingSlash(ordner) + name + QStringLiteral(".PLY")))
-        return ExistsMessage();
-    return QString();
+        throw WendrakError(
+            QStringLiteral("Der Name darf höchstens %1 Zeichen lang sein.").arg(kMaxNameLength));
+    return name;
+}
+
+bool NameTaken(const QString& ordner, const QString& name) {
+    return platform::fileExists(platform::withTrailingSlash(ordner) + name +
+                                QStringLiteral(".PLY"));
 }
 
 void RenamePlayer(SpielerTyp& player, const QString& name) {
@@ -161,6 +168,12 @@ void RenamePlayer(SpielerTyp& player, const QString& name) {
 
 QString CopyPath(const QString& ordner, const QString& name) {
     return platform::withTrailingSlash(ordner) + name + QStringLiteral(".Ply");
+}
+
+QString SaveChangedPlayer(const QString& ordner, const QString& name, const SpielerTyp& copy) {
+    const QString path = CopyPath(ordner, name);
+    writePlayerFile(path, copy);
+    return platform::resolvePath(path);
 }
 
 } // namespace changeplayer

@@ -36,9 +36,12 @@ std::array<FrageTyp, kFragen> BuildQuestions(const QString& name);
 // next state (a question, kFertig or kWiderspruch).
 int ApplyAnswer(SpielerTyp& player, int state, int answer, int v);
 
-// Why the new name cannot be used in ordner, or "" when it can. A name is taken when
-// ordner holds name + ".PLY" in any letter case.
-QString CheckNewName(const QString& ordner, const QString& name);
+// The new name as the copy gets it: the typed text without leading and trailing blanks.
+// Throws WendrakError with the German reason when it is no player name: one Windows-1252
+// cannot hold, one that cannot name a file, or one too long.
+QString AcceptNewName(const QString& typed);
+// True when ordner holds name + ".PLY" in any letter case (so an existing ".Ply" counts).
+bool NameTaken(const QString& ordner, const QString& name);
 // "Dieser Spieler exisitiert bereits !"
 QString ExistsMessage();
 
@@ -46,5 +49,8 @@ QString ExistsMessage();
 void RenamePlayer(SpielerTyp& player, const QString& name);
 // Where the copy named name is saved: ordner + name + ".Ply".
 QString CopyPath(const QString& ordner, const QString& name);
+// Saves the copy named name into ordner, a file created anew; returns the path written.
+// Throws WendrakError naming the file when it cannot be written.
+QString SaveChangedPlayer(const QString& ordner, const QString& name, const SpielerTyp& copy);
 
 } // namespace changeplayer

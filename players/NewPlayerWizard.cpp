@@ -1,6 +1,7 @@
 // The rules of the new-player wizard (see NewPlayerWizard.h).
 #include "players/NewPlayerWizard.h"
 
+#include "platform/Ansi.h"
 #include "platform/NameCheck.h"
 #include "platform/Paths.h"
 
@@ -18,6 +19,20 @@ void setCases(SpielerTyp& player, std::initializer_list<int> entries, int k, int
     }
 }
 
+// The name as the page's text gives it.
+QString playerName(const QString& text) {
+    return text.trimmed().left(kNameLength);
+}
+
+// Each text page's field, as the page asks for it.
+void checkText(int step, const QString& text) {
+    static const char* const fields[] = {"Motto", "Geschlecht", "Alter", "Nationalität"};
+    if (step == 1)
+        platform::CheckAnsiField(QStringLiteral("Spielername"), text);
+    else if (step >= 9 && step <= 12)
+        platform::CheckAnsiField(QString::fromUtf8(fields[step - 9]), text);
+}
+
 QString yesNo(bool yes) {
     return yes ? QStringLiteral("Ja") : QStringLiteral("Nein");
 }
@@ -32,12 +47,13 @@ NewPlayerWizard::NewPlayerWizard() : m_player(zeroedPlayer()) {
 int NewPlayerWizard::Answer(int step, int modalResult, const QString& text, int slider) {
     if (modalResult == NsAbbruch)
         return kAbgebrochen;
+    checkText(step, text);
     const bool ja = modalResult == NsJa;
     const int s = std::clamp(slider, 1, 10);
     SpielerTyp& p = m_player;
     switch (step) {
     case 1:
-        m_name = text.left(kNameLength);
+        m_name = playerName(text);
         p.Name.set(m_name);
         return 2;
     case 2: // peace
@@ -111,7 +127,7 @@ void SetNewPlayerAnswerFields(SpielerTyp& player) {
 }
 
 NewPlayerName CheckNewPlayerName(const QString& store, const QString& text) {
-    const QString name = text.left(kNameLength);
+    const QString name = playerName(text);
     if (!platform::IsUsableFileName(name))
         return NewPlayerName::Unusable;
     return platform::fileExists(NewPlayerPath(store, name)) ? NewPlayerName::Exists

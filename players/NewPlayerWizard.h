@@ -27,6 +27,8 @@ public:
 
     // Applies the answer to the page of step (1 to 12): the page's modal result, its text
     // and its slider position (1 to 10). Returns the next page, kFertig or kAbgebrochen.
+    // The name loses its leading and trailing blanks. Throws WendrakError naming the field,
+    // and changes nothing, when a text holds characters Windows-1252 cannot.
     int Answer(int step, int modalResult, const QString& text, int slider);
 
     // The record to write: the answers so far, the file name and the answer fields.
@@ -49,6 +51,7 @@ enum class NewPlayerName {
     Unusable, // it cannot name a file
     Exists    // a player file of that name is in the store (in any letter case)
 };
+// text is the name as typed, blanks around it are not part of it.
 NewPlayerName CheckNewPlayerName(const QString& store, const QString& text);
 
 // The player's file in store: the name (cut to 50 characters) + ".ply".

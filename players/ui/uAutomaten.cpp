@@ -10,7 +10,6 @@
 #include "players/AutomatonPlayer.h"
 #include "ui_uAutomaten.h"
 
-#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QShowEvent>
@@ -167,10 +166,8 @@ void TfrmAutomaten::fill(const AutomatonInput& in) {
 }
 
 void TfrmAutomaten::btnOkClick() {
-    // The player goes into the current folder, which the settings object makes the root.
     platform::guarded(this, [this] {
-        const SpielerTyp player = BuildAutomatonPlayer(input());
-        writePlayerFile(QDir::current().filePath(player.Dateiname.get()), player);
+        const SpielerTyp player = SaveAutomatonPlayer(ZielOrdner, input());
         QString table = AutomatonTableText(player);
         table.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
         platform::showMessage(this, table);

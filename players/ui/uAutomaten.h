@@ -1,10 +1,11 @@
 // The automaton editor: a grid of the thirteen situations with up to three moves each
 // (K, D or Z), the player's personal data, answers and type number; "&Ok" writes the
-// automaton player into the current folder and shows its table. "Automat laden" fills the
+// automaton player into ZielOrdner and shows its table. "Automat laden" fills the
 // editor from a stored automaton player. One instance lives for the whole run.
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class QFileDialog;
 struct AutomatonInput;
@@ -17,6 +18,9 @@ class TfrmAutomaten : public QDialog {
 public:
     explicit TfrmAutomaten(QWidget* parent = nullptr);
     ~TfrmAutomaten() override;
+
+    // The folder the automaton player is written into, set by the caller before exec().
+    QString ZielOrdner;
 
     // The selected cell in the grid's own counting: column 1..4, row 1..13 (0 = the
     // captions).

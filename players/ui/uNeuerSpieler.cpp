@@ -207,9 +207,14 @@ void RunNewPlayerWizard(QWidget* owner, TfrmNeuerSpieler* page, const TGroup& gr
             NeuerSpielerSchritt = step;
             const int result = page->exec();
             const QString text = page->txtText()->text();
+            int next = step;
+            if (!platform::guarded(owner, [&] {
+                    next = wizard.Answer(step, result, text, page->trkWert()->value());
+                }))
+                continue; // a refused text: the same page again
             if (step == 1 && result != NsAbbruch && !nameAccepted(owner, store, text))
                 continue; // the name page again
-            step = wizard.Answer(step, result, text, page->trkWert()->value());
+            step = next;
         }
     });
     // A player that could not be written leaves the store and its index as they were.

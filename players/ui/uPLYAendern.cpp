@@ -113,10 +113,10 @@ void TfrmPLYAendern::txtSpielerNeuChange() {
 }
 
 void TfrmPLYAendern::btnNameClick() {
-    const QString name = ui->txtSpielerNeu->text();
-    const QString refused = CheckNewName(Ordner, name);
-    if (!refused.isEmpty()) {
-        ui->lblFehler->setText(refused);
+    QString name;
+    if (!platform::guarded(this, [&] { name = AcceptNewName(ui->txtSpielerNeu->text()); }))
+        return;
+    if (NameTaken(Ordner, name)) {
         ui->lblFehler->show();
         return;
     }
@@ -180,13 +180,15 @@ void TfrmPLYAendern::stopAsking(const QString& text, int colour) {
     ui->btnNochmal->show();
     ui->lblFrage->setText(text);
     SetTextColour(ui->lblFrage, colour);
+    // Return must not leave without saving: the focus goes to what the user wants next.
+    (ui->btnOK->isEnabled() ? ui->btnOK : ui->btnNochmal)->setFocus();
 }
 
 void TfrmPLYAendern::tmeMainTimer() {
     SetTextColour(ui->lblFrage, colours::clWhite);
     if (Zustand > kFragen) {
-        stopAsking(QStringLiteral("Spielerdaten vollständig."), colours::clWhite);
         ui->btnOK->setEnabled(true);
+        stopAsking(QStringLiteral("Spielerdaten vollständig."), colours::clWhite);
         return;
     }
     if (!Beantwortet) {
@@ -216,8 +218,7 @@ void TfrmPLYAendern::btnOKClick() {
     if (m_neuerName.isEmpty())
         return;
     // A failed write keeps the window open with the answers, and the old file (if any) whole.
-    if (platform::guarded(this,
-                          [&] { writePlayerFile(CopyPath(Ordner, m_neuerName), SpielerNeu); }))
+    if (platform::guarded(this, [&] { SaveChangedPlayer(Ordner, m_neuerName, SpielerNeu); }))
         done(1);
 }
 

@@ -43,6 +43,7 @@
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -55,6 +56,15 @@ bool glbNeuBerechnen = false;
 namespace {
 
 using namespace colours;
+
+// The automaton editor writes into the root folder, the program folder's parent.
+TfrmAutomaten* automatonEditor() {
+    auto* editor = startupForm<TfrmAutomaten>();
+    if (editor != nullptr)
+        editor->ZielOrdner = platform::withTrailingSlash(
+            QDir::cleanPath(platform::programFolder() + QStringLiteral("..")));
+    return editor;
+}
 
 // Restores the main menu on every way out of the challenge.
 class MenuHidden {
@@ -280,13 +290,13 @@ void TfrmMain::imgBackMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, i
         }
     }
     if (X > primaryScreenSize().width() / 2 && Y < 10) {
-        if (auto* editor = startupForm<TfrmAutomaten>(); editor != nullptr && editor->exec() == 1)
+        if (auto* editor = automatonEditor(); editor != nullptr && editor->exec() == 1)
             editor->hide();
     }
 }
 
 void TfrmMain::Label1DblClick() {
-    if (auto* editor = startupForm<TfrmAutomaten>())
+    if (auto* editor = automatonEditor())
         editor->exec();
 }
 

@@ -1,16 +1,35 @@
-// Automaton players: the file name field is the name with ".PLY", cut to 50 characters.
+// Automaton players: the file the player is saved to.
 #include "players/AutomatonPlayer.h"
+
+#include "TempRoot.h"
+#include "platform/WendrakError.h"
 
 #include <gtest/gtest.h>
 
-TEST(AutomatonPlayerTest, FileNameIsTheNameWithPlyCutToFiftyCharacters) {
-    for (const auto& [length, fileName] : {std::pair{46, QString(46, 'a') + ".PLY"},
-                                           {48, QString(48, 'a') + ".P"},
-                                           {50, QString(50, 'a')},
-                                           {60, QString(50, 'a')}}) {
+#include <QDir>
+
+// The name without its blanks, with ".PLY" and cut to 50 characters, names record and file
+// in the folder the caller gives; without a folder nothing is written.
+TEST(AutomatonPlayerTest, SavedUnderTheNameWithPlyCutToFiftyCharactersInTheGivenFolder) {
+    TempRoot root;
+    const QString r = root.root(), a46(46, 'a'), a48(48, 'a'), a50(50, 'a');
+    for (const auto& [folder, name, result] :
+         {std::tuple{r, QString(" Robo "), QString("Robo.PLY")},
+          {r, a46, a46 + ".PLY"},
+          {r, a48, a48 + ".P"},
+          {r, a50 + "bbb", a50},
+          {QString(), QString("Robo"),
+           QString("Für den Automaten ist kein Zielordner angegeben.")}}) {
         AutomatonInput input;
-        input.Name = QString(length, 'a');
+        input.Name = name;
         input.Spielertyp = "0";
-        EXPECT_EQ(BuildAutomatonPlayer(input).Dateiname.get(), fileName) << length;
+        QString got;
+        try {
+            got = SaveAutomatonPlayer(folder, input).Dateiname.get();
+            EXPECT_TRUE(QDir(r).entryList().contains(got)) << got.toStdString();
+        } catch (const WendrakError& e) {
+            got = e.message();
+        }
+        EXPECT_EQ(got, result);
     }
 }

@@ -5,6 +5,10 @@
 #include "players/NewPlayerWizard.h"
 
 #include "TempRoot.h"
+#include "platform/WendrakError.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -34,8 +38,8 @@ std::string answerFields(const SpielerTyp& p) {
 
 // Runs the wizard: text pages get name, motto, gender, age and nationality; the other pages
 // take the next token of script ("J", "N", or a slider position). Returns the pages shown.
-std::string runNewPlayer(NewPlayerWizard& wizard, const QString& script) {
-    const QStringList texts = {"Anna", "Motto", "w", "17", "Deutsch"};
+std::string runNewPlayer(NewPlayerWizard& wizard, const QString& name, const QString& script) {
+    const QStringList texts = {name, "Motto", "w", "17", "Deutsch"};
     QStringList tokens = script.split(' ', Qt::SkipEmptyParts);
     QStringList shown;
     int step = 1;
@@ -53,33 +57,71 @@ std::string runNewPlayer(NewPlayerWizard& wizard, const QString& script) {
     return shown.join(' ').toStdString();
 }
 
-TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAndAnswerFields) {
+const QString kAnsi = "Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden können. "
+                      "Erlaubt sind nur Zeichen des Windows-Zeichensatzes (Windows-1252).";
+
+// The name names file (".ply") and record (".PLY", cut to 50 characters).
+TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAnswerFieldsAndFile) {
+    TempRoot root;
+    const QString store = root.programFolder() + "SpielerStamm/", c47(47, 'c'), d50(50, 'd');
     struct Row {
+        QString name, saved; // file on disk|Dateiname
         const char* script;
         const char* pages;
         const char* table; // "1. Tag" MDD MDK MKD MKK NDD NDK NKD NKK PDD PDK PKD PKK
         const char* fields;
     } rows[] = {
         // Peaceful, defending resolutely.
-        {"J J", "1 2 7 9 10 11 12",
+        {"Anna", "Anna.ply|Anna.PLY", "J J", "1 2 7 9 10 11 12",
          "10/0 0/10 0/10 10/0 0/10 10/0 0/10 10/0 10/0 10/0 10/0 10/0 10/0", "JJNNNJ"},
         // Peaceful, conceding with the slider left at 1.
-        {"J N 1", "1 2 7 8 9 10 11 12",
+        {c47, c47 + ".ply|" + c47 + ".PL", "J N 1", "1 2 7 8 9 10 11 12",
          "10/0 1/9 1/9 10/0 1/9 10/0 1/9 10/0 10/0 10/0 10/0 10/0 10/0", "JJNNNN"},
         // No unprovoked attack, attacking in 10 of 10 cases when it is possible.
-        {"N N 10 N J", "1 2 3 4 5 7 9 10 11 12",
+        {d50 + "xyz", d50 + ".ply|" + d50, "N N 10 N J", "1 2 3 4 5 7 9 10 11 12",
          "10/0 0/10 0/10 0/10 0/10 0/10 0/10 10/0 10/0 10/0 0/10 10/0 10/0", "NJJNJJ"},
         // No unprovoked attack at 1, tricking again at 3, conceding at 10.
-        {"N N 1 J 3 N 10", "1 2 3 4 5 6 7 8 9 10 11 12",
+        {"Bea", "Bea.ply|Bea.PLY", "N N 1 J 3 N 10", "1 2 3 4 5 6 7 8 9 10 11 12",
          "10/0 10/0 10/0 9/1 10/0 9/1 10/0 7/3 10/0 7/3 9/1 7/3 7/3", "NJJJJN"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.script);
         NewPlayerWizard wizard;
-        EXPECT_EQ(runNewPlayer(wizard, row.script), row.pages);
+        EXPECT_EQ(runNewPlayer(wizard, row.name, row.script), row.pages);
         const SpielerTyp p = wizard.Record();
         EXPECT_EQ(cases(p), row.table);
         EXPECT_EQ(answerFields(p), row.fields);
+        const QString file = QFileInfo(SaveNewPlayer(store, wizard)).fileName();
+        EXPECT_TRUE(QDir(store).entryList().contains(file));
+        EXPECT_EQ(file + "|" + readPlayerFile(store + file).Dateiname.get(), row.saved);
+    }
+    // The personal texts Windows-1252 cannot hold are refused by field (the name and the
+    // motto through the window).
+    for (const int step : {10, 11, 12})
+        try {
+            NewPlayerWizard().Answer(step, NsOk, "Ł", 1);
+            ADD_FAILURE() << step;
+        } catch (const WendrakError& e) {
+            EXPECT_EQ(e.message(),
+                      kAnsi.arg(QStringList{"Geschlecht", "Alter", "Nationalität"}[step - 10]));
+        }
+}
+
+// Each entry alone with one D, then one K: which answer fields it turns.
+TEST(NewPlayerWizard, EachAnswerFieldReadsExactlyItsEntries) {
+    const char* const withD[SituationCount] = {"NJJNNJ", "JJNNNJ", "JJNNNJ", "NJJNJJ", "JJNNNJ",
+                                               "NJJNNJ", "JJNNNJ", "JJNJNJ", "JNJNNJ", "JJNJNJ",
+                                               "NJJNNJ", "JJNJNJ", "JJNJNJ"};
+    const QString verteidigtSicherWithK = "JNNJNJNJJJJJJ";
+    for (int s = 0; s < SituationCount; ++s) {
+        SpielerTyp p = zeroedPlayer();
+        p.Situationen[s].AnzahlD = 1;
+        SetNewPlayerAnswerFields(p);
+        EXPECT_EQ(answerFields(p), withD[s]) << s;
+        p = zeroedPlayer();
+        p.Situationen[s].AnzahlK = 1;
+        SetNewPlayerAnswerFields(p);
+        EXPECT_EQ(answerFields(p), ("JJNNN" + verteidigtSicherWithK.mid(s, 1)).toStdString()) << s;
     }
 }
 
@@ -131,28 +173,36 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
         }
         SpielerTyp copy = chosen;
         EXPECT_EQ(ApplyAnswer(copy, row.state, row.answer, row.v), row.next);
-        EXPECT_EQ(cases(copy), cases(expected));
         EXPECT_EQ(std::memcmp(&copy, &expected, sizeof copy), 0);
     }
 }
 
-TEST(ChangePlayerWizard, NewNameIsRefusedWhenTakenInAnyCaseTooLongOrUnusable) {
+TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUnfit) {
     using namespace changeplayer;
     TempRoot root;
     const QString ordner = root.programFolder() + "SpielerStamm/";
     root.write("Wendrak/SpielerStamm/anna.Ply", QByteArray(2400, 0));
-    const QString tooLong = "Der Name darf höchstens 46 Zeichen lang sein.";
     const struct {
-        QString name, message;
+        QString name, result; // the accepted name (+ " taken"), or the message
     } rows[] = {
-        {"ANNA", ExistsMessage()},
-        {"Anna.ply", ""},
-        {QString(46, 'a'), ""},
-        {QString(47, 'a'), tooLong},
+        {" ANNA ", "ANNA taken"},
+        {"Anna.ply", "Anna.ply"},
+        {QString(46, 'a'), QString(46, 'a')},
+        {QString(47, 'a'), "Der Name darf höchstens 46 Zeichen lang sein."},
         {"a\\b", "Dieser Name kann nicht als Dateiname verwendet werden."},
+        {"Łukasz", kAnsi.arg("Neuer Spielername")},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(CheckNewName(ordner, row.name), row.message) << row.name.toStdString();
+    for (const auto& row : rows) {
+        QString result;
+        try {
+            result = AcceptNewName(row.name);
+            if (NameTaken(ordner, result))
+                result += " taken";
+        } catch (const WendrakError& e) {
+            result = e.message();
+        }
+        EXPECT_EQ(result, row.result) << row.name.toStdString();
+    }
 }
 
 } // namespace

@@ -122,11 +122,12 @@ private slots:
                  QStringList({"Freigabe durch Administrator.", "Gesperrt durch Administrator."}));
         QVERIFY(types->isHidden());
 
-        int opened = 0;
-        whenModalOf<TfrmAutomaten>([&opened](TfrmAutomaten* e) { ++opened, e->reject(); });
+        QStringList opened; // each time into the root folder
+        whenModalOf<TfrmAutomaten>(
+            [&opened](TfrmAutomaten* e) { opened << e->ZielOrdner, e->reject(); });
         main->imgBackMouseDown(Qt::LeftButton, Qt::NoModifier, primaryScreenSize().width() / 2 + 1,
                                9);
-        QCOMPARE(opened, 1);
+        QCOMPARE(opened, QStringList{program.root.root()});
     }
 };
 

@@ -37,8 +37,7 @@ auto click(const char* button) {
 }
 auto text(const QString& answer) {
     return [answer](TfrmNeuerSpieler* page) {
-        page->txtText()->clear();
-        QTest::keyClicks(page->txtText(), answer);
+        page->txtText()->setText(answer);
         child<QToolButton>(page, "btnOK")->click();
     };
 }
@@ -91,9 +90,7 @@ private:
         program->main()->button("btnGruppen")->click();
     }
     static void name(TfrmPLYAendern* w, const QString& text) {
-        auto* edit = child<QLineEdit>(w, "txtSpielerNeu");
-        edit->clear();
-        QTest::keyClicks(edit, text);
+        child<QLineEdit>(w, "txtSpielerNeu")->setText(text);
         child<QToolButton>(w, "btnName")->click();
     }
     // Waits for the question that starts with start, then answers it with button.
@@ -126,28 +123,33 @@ private slots:
         platform::MessageBoxes::reset();
     }
 
-    // A refused name and a declined replacement both keep the name page.
+    // An empty name, a refused text and a declined replacement all keep their page; the
+    // name loses its blanks.
     void newPlayerWizardLeadsThroughItsPagesAndWritesTheRecord() {
         writePlayerFile(store() + "anna.ply", chosenPlayer()); // replaced after asking
         platform::MessageBoxes::answerNext(false);             // first not,
         platform::MessageBoxes::answerNext(true);              // then yes
         QStringList heads, sliderLabels;
-        answerPages({text("a/b"), text("Anna"), text("Anna"), click("btnNein"), click("btnNein"),
-                     slider(7, sliderLabels), click("btnJa"), click("btnOK"), click("btnNein"),
-                     slider(3, sliderLabels), text("Friede"), text("w"), text("17"),
-                     text("Schweiz")},
+        answerPages({text(""), text("a/b"), text("Łukasz"), text(" Anna"), text("Anna "),
+                     click("btnNein"), click("btnNein"), slider(7, sliderLabels), click("btnJa"),
+                     click("btnOK"), click("btnNein"), slider(3, sliderLabels), text("Łódź"),
+                     text("Friede"), text("w"), text("17"), text("Schweiz")},
                     heads);
         program->main()->button("btnNeuerSpieler")->click();
 
         const QString exists = "Ein Spieler mit diesem Namen existiert bereits.\n"
                                "Möchten Sie ihn ersetzen ?";
+        const QString ansi = "Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden "
+                             "können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
+                             "(Windows-1252).";
         QCOMPARE(platform::MessageBoxes::shown(),
-                 QStringList(
-                     {"Dieser Name kann nicht als Dateiname verwendet werden.", exists, exists}));
-        QCOMPARE(heads, QString("Spielername|Spielername|Spielername|Einstellung zum Frieden|"
-                                "Zum Angreifen|Zum Angreifen|Zum Angreifen|Zum Angreifen|"
-                                "Zum Verteidigen|Zum Verteidigen|Allgemeine Daten|"
-                                "Allgemeine Daten|Allgemeine Daten|Allgemeine Daten")
+                 QStringList({"Dieser Name kann nicht als Dateiname verwendet werden.",
+                              ansi.arg("Spielername"), exists, exists, ansi.arg("Motto")}));
+        QCOMPARE(heads, QString("Spielername|Spielername|Spielername|Spielername|Spielername|"
+                                "Einstellung zum Frieden|Zum Angreifen|Zum Angreifen|"
+                                "Zum Angreifen|Zum Angreifen|Zum Verteidigen|Zum Verteidigen|"
+                                "Allgemeine Daten|Allgemeine Daten|Allgemeine Daten|"
+                                "Allgemeine Daten|Allgemeine Daten")
                             .split('|'));
         QCOMPARE(sliderLabels, QStringList({"In 1 von 10 Fällen", "In 7 von 10 Fällen",
                                             "In 1 von 10 Fällen", "In 3 von 10 Fällen"}));
@@ -179,10 +181,10 @@ private slots:
         QString refused;
         changeAnna([&](TfrmPLYAendern* w) {
             auto* speichern = child<QPushButton>(w, "btnOK");
-            name(w, "ANNA");
+            name(w, " ANNA");
             refused = child<QLabel>(w, "lblFehler")->text();
 
-            name(w, "Neu");
+            name(w, "Neu ");
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
             answer(w, "Soll Neu sich bei Angriffen", "btnNein");
             slide(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", 6);
@@ -191,6 +193,7 @@ private slots:
             answer(w, "Soll Neu sich konsensorientiert", "BitBtn1");
             answer(w, "Soll Neu nie angreifen", "BitBtn1");
             QVERIFY(waitForEnd(w, "Spielerdaten vollständig.") && speichern->isEnabled());
+            QCOMPARE(w->focusWidget(), speichern); // Return never leaves unsaved
 
             // Answers that contradict themselves cannot be saved.
             child<QPushButton>(w, "btnNochmal")->click();
@@ -200,6 +203,7 @@ private slots:
             answer(w, "Soll Neu sich konsensorientiert", "btnNein");
             answer(w, "Soll Neu sich friedlich verhalten", "btnNein");
             QVERIFY(waitForEnd(w, "Ihre Angaben widersprechen sich.") && !speichern->isEnabled());
+            QCOMPARE(w->focusWidget(), child<QWidget>(w, "btnNochmal"));
 
             // Accepting the name again starts a pass that must finish before saving.
             name(w, "Neu");
