@@ -63,14 +63,32 @@ bool isReplyFailure(CURLcode code) {
     }
 }
 
-bool hasControlCharacter(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    return false;
+QString nameNotAllowedText() {
+    return QStringLiteral("Der Name enthält Steuerzeichen und kann nicht übertragen werden.");
+}
+
+// Refuses a name libcurl would refuse as an address, before it becomes one, so the
+// connection stays.
+void checkSendable(const QString& step, const QString& name) {
+    if (!IsSendableName(name))
+        throw WendrakError(step + QStringLiteral(": ") + nameNotAllowedText());
 }
 
 } // namespace
+
+bool IsSendableName(const QString& name) {
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
+}
+
+QString PrintableName(QString name) {
+    for (QChar& c : name)
+        if (!IsSendableName(QString(c)))
+            c = QLatin1Char('?');
+    return name;
+}
 
 FtpTimeLimits ftpTimeLimits() {
     return g_limits;
@@ -140,26 +158,38 @@ struct FtpClient::Impl {
         reply.clear();
     }
 
-    // Runs the prepared request; a failure throws with step and reply, and a failure the
-    // server did not answer ends the connection.
-    void perform(const QString& step) {
+    // Runs the prepared request; a failure throws with the step and a German sentence for its
+    // kind (the server's reply line where the server answered), and a failure the server did
+    // not answer ends the connection. tooBig names what exceeded the size cap.
+    void perform(const QString& step, const QString& tooBig = QStringLiteral("Die Datei")) {
         const CURLcode code = run();
         if (code == CURLE_OK)
             return;
         QString why;
-        const bool answered = isReplyFailure(code) || code == CURLE_LOGIN_DENIED;
-        if (code == CURLE_WRITE_ERROR)
-            why = QStringLiteral("Die Datei ist zu groß.");
-        else if (code == CURLE_OPERATION_TIMEDOUT)
+        switch (code) {
+        case CURLE_WRITE_ERROR:
+            why = tooBig + QStringLiteral(" ist zu groß.");
+            break;
+        case CURLE_OPERATION_TIMEDOUT:
             why = QStringLiteral("Der Server antwortet nicht (Zeitüberschreitung).");
-        else if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST)
+            break;
+        case CURLE_COULDNT_CONNECT:
+        case CURLE_COULDNT_RESOLVE_HOST:
             why = QStringLiteral("Der Server ist nicht erreichbar.");
-        else if (answered && !reply.isEmpty())
-            why = platform::fromAnsi(reply);
-        else
-            why = QStringLiteral("Die Verbindung zum Server ist unterbrochen (%1).")
-                      .arg(QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code)));
-        if (!isReplyFailure(code))
+            break;
+        case CURLE_PARTIAL_FILE:
+            why = QStringLiteral("Die Übertragung ist vor ihrem Ende abgebrochen.");
+            break;
+        case CURLE_URL_MALFORMAT:
+            why = nameNotAllowedText();
+            break;
+        default:
+            why = (isReplyFailure(code) || code == CURLE_LOGIN_DENIED) && !reply.isEmpty()
+                      ? platform::fromAnsi(reply)
+                      : QStringLiteral("Die Verbindung zum Server ist unterbrochen.");
+        }
+        // A refused address never reached the server: the connection is still there.
+        if (!isReplyFailure(code) && code != CURLE_URL_MALFORMAT)
             close();
         throw WendrakError(step + QStringLiteral(": ") + why);
     }
@@ -232,7 +262,8 @@ QStringList FtpClient::List() {
     d->prepare(*this, d->url(d->folder, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &listing);
-    d->perform(QStringLiteral("Auflisten von „/%1“").arg(d->folder.join(QLatin1Char('/'))));
+    d->perform(QStringLiteral("Auflisten von „/%1“").arg(d->folder.join(QLatin1Char('/'))),
+               QStringLiteral("Die Liste"));
     QStringList lines;
     for (QByteArray line : listing.split('\n')) {
         if (line.endsWith('\r'))
@@ -245,9 +276,8 @@ QStringList FtpClient::List() {
 
 void FtpClient::MakeDir(const QString& name) {
     d->requireConnection();
-    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(name);
-    if (hasControlCharacter(name))
-        throw WendrakError(step + QStringLiteral(": ungültiger Name."));
+    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(PrintableName(name));
+    checkSendable(step, name);
     d->prepare(*this, d->url(d->folder, true, *this));
     // Sent before curl changes folders, so the folder is named from the login folder.
     QByteArray path = d->entryPath.endsWith('/') ? d->entryPath : d->entryPath + '/';
@@ -273,20 +303,24 @@ void FtpClient::ChangeDir(const QString& name) {
             d->folder.removeLast();
         return;
     }
+    const QString step = QStringLiteral("Wechseln in den Ordner „%1“").arg(PrintableName(name));
+    checkSendable(step, name);
     const QStringList target = d->below(name);
     d->prepare(*this, d->url(target, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
-    d->perform(QStringLiteral("Wechseln in den Ordner „%1“").arg(name));
+    d->perform(step);
     d->folder = target;
 }
 
 QByteArray FtpClient::GetBytes(const QString& remoteName) {
     d->requireConnection();
+    const QString step = QStringLiteral("Laden von „%1“").arg(PrintableName(remoteName));
+    checkSendable(step, remoteName);
     QByteArray bytes;
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &bytes);
-    d->perform(QStringLiteral("Laden von „%1“").arg(remoteName));
+    d->perform(step);
     return bytes;
 }
 
@@ -296,6 +330,8 @@ void FtpClient::Get(const QString& remoteName, const QString& localPath) {
 
 void FtpClient::Put(const QString& localPath, const QString& remoteName) {
     d->requireConnection();
+    const QString step = QStringLiteral("Senden von „%1“").arg(PrintableName(remoteName));
+    checkSendable(step, remoteName);
     Upload upload{platform::readFileBytes(localPath), 0};
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_UPLOAD, 1L);
@@ -303,7 +339,7 @@ void FtpClient::Put(const QString& localPath, const QString& remoteName) {
     curl_easy_setopt(d->curl, CURLOPT_READDATA, &upload);
     curl_easy_setopt(d->curl, CURLOPT_INFILESIZE_LARGE,
                      static_cast<curl_off_t>(upload.bytes.size()));
-    d->perform(QStringLiteral("Senden von „%1“").arg(remoteName));
+    d->perform(step);
 }
 
 void FtpClient::Disconnect() {
