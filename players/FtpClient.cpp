@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 
+#include <QElapsedTimer>
 #include <curl/curl.h>
 
 #include <cstring>
@@ -100,13 +101,17 @@ void setFtpTimeLimits(const FtpTimeLimits& limits) {
 
 struct FtpClient::Impl {
     CURL* curl = nullptr;
-    CURLM* multi = nullptr; // holds the connection between requests
-    QStringList folder;     // the current remote folder below the login folder
-    QByteArray reply;       // the server's last reply line
-    QByteArray entryPath;   // the login folder as the server names it
+    CURLM* multi = nullptr;     // holds the connection between requests
+    QStringList folder;         // the current remote folder below the login folder
+    QByteArray reply;           // the server's last reply line
+    QByteArray entryPath;       // the login folder as the server names it
+    QElapsedTimer lastActivity; // since the last byte of the running request
     char errorText[CURL_ERROR_SIZE] = {};
 
     static int trace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
+        // Every byte either way shows the server alive.
+        if (type != CURLINFO_TEXT)
+            static_cast<Impl*>(self)->lastActivity.start();
         // Only what the server says is kept: the client's own lines hold the password.
         if (type == CURLINFO_HEADER_IN) {
             QByteArray line(data, static_cast<qsizetype>(size));
@@ -147,8 +152,6 @@ struct FtpClient::Impl {
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, g_limits.connectMs);
-        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, g_limits.stallSeconds);
         curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, g_limits.stallSeconds);
         curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
         curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
@@ -196,12 +199,19 @@ struct FtpClient::Impl {
 
     // The request on the multi interface with short waits: curl's own blocking loop may
     // sleep a whole second while a data connection is being opened.
+    // A request that has not sent or received a byte for the stall limit is given up then
+    // (curl's own low-speed check averages over seconds and would wait longer).
     CURLcode run() {
         curl_multi_add_handle(multi, curl);
+        lastActivity.start();
         int running = 1;
         while (running > 0) {
             if (curl_multi_perform(multi, &running) != CURLM_OK)
                 break;
+            if (running > 0 && lastActivity.hasExpired(g_limits.stallSeconds * 1000)) {
+                curl_multi_remove_handle(multi, curl);
+                return CURLE_OPERATION_TIMEDOUT;
+            }
             if (running > 0)
                 curl_multi_poll(multi, nullptr, 0, 10, nullptr);
         }

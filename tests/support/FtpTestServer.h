@@ -58,9 +58,13 @@ public:
         setListingBytes(lines.isEmpty() ? QByteArray() : bytes);
     }
     void setListingBytes(const QByteArray& bytes) const { setControl("listing", bytes); }
-    // Hostile mode: fetching the file named name sends its first count bytes, then stalls.
-    void setStall(const QString& name, int count) const {
-        setControl("stall", platform::toAnsi(name) + ' ' + QByteArray::number(count));
+    // Hostile mode: fetching the file named name sends its first count bytes, sends nothing
+    // for the given seconds, then ends the transfer as if complete; an empty name ends the
+    // stalling.
+    void setStall(const QString& name, int count = 0, int seconds = 0) const {
+        const QByteArray stall = platform::toAnsi(name) + ' ' + QByteArray::number(count) + ' ' +
+                                 QByteArray::number(seconds);
+        setControl("stall", name.isEmpty() ? QByteArray() : stall);
     }
 
     // A file below the login folder (folders created); names are UTF-8 on disk.

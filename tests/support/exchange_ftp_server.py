@@ -9,8 +9,8 @@
 # Hostile mode, for the cases a real server can bring about: a test writes files into the
 # folder given with --control (outside the login folder), read afresh at every command:
 #   listing  its bytes are the login folder's listing, sent as they stand (any form);
-#   stall    "NAME N": fetching a file named NAME (letter case ignored) sends its first N
-#            bytes and then nothing, holding the connection open for a minute.
+#   stall    "NAME N S": fetching a file named NAME (letter case ignored) sends its first N
+#            bytes, then nothing for S seconds, then ends the transfer as if complete.
 # Each connection runs in a thread of its own, so a stalled one holds up no other.
 import argparse
 import asynchat
@@ -47,13 +47,13 @@ def control(name):
 
 
 class StallingFile:
-    def __init__(self, f, count):
-        self.file, self.left = f, count
+    def __init__(self, f, count, seconds):
+        self.file, self.left, self.seconds = f, count, seconds
         self.name = f.name
 
     def read(self, size=-1):
         if self.left <= 0:
-            time.sleep(60)
+            time.sleep(self.seconds)
             return b""
         chunk = self.file.read(min(self.left, size if size > 0 else self.left))
         self.left -= len(chunk)
@@ -72,9 +72,9 @@ class DosFS(AbstractedFS):
         f = super().open(filename, mode)
         stall = control("stall")
         if stall and "r" in mode:
-            name, count = stall.decode("cp1252").rsplit(" ", 1)
+            name, count, seconds = stall.decode("cp1252").rsplit(" ", 2)
             if os.path.basename(filename).lower() == name.strip().lower():
-                return StallingFile(f, int(count))
+                return StallingFile(f, int(count), float(seconds))
         return f
 
     def ftpnorm(self, ftppath):
