@@ -440,13 +440,6 @@ TEST_F(ExchangeTest, ServersOfAnotherKindAndHostileEntriesAreReportedAndNeverEnd
     std::signal(SIGXFSZ, SIG_IGN);
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
-        QElapsedTimer tt;
-        tt.start();
-        struct P {
-            QElapsedTimer& t;
-            const char* w;
-            ~P() { fprintf(stderr, "%lld %s\n", (long long)t.elapsed(), w); }
-        } pp{tt, row.what};
         server.setListing({});
         server.setStall(QString());
         observer.failures.clear();
