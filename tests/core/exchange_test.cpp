@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -466,6 +467,52 @@ TEST_F(ExchangeTest, ServersOfAnotherKindAndHostileEntriesAreReportedAndNeverEnd
             EXPECT_EQ(root.read("Wendrak/SpielerStammImport/Anna von W.ply"), earlier);
     }
     std::signal(SIGXFSZ, SIG_DFL);
+}
+
+// One round through the headless driver's exchange command, as a script makes it: the
+// server comes from the root's Kemra.ini, names are the descriptions' names.
+TEST_F(ExchangeTest, TheHeadlessExchangeCommandPublishesListsShowsAndImports) {
+    root.write("Kemra.ini",
+               "[Exchange]\r\nHost=127.0.0.1\r\nPort=" + QByteArray::number(server.port()) +
+                   "\r\nUser=" + FtpTestServer::kUser + "\r\nPassword=geheim\r\n");
+    QString output, errors;
+    const auto headless = [&](QStringList args) {
+        args.insert(0, "exchange");
+        args.insert(2, "--root");
+        args.insert(3, root.root());
+        QProcess process;
+        process.start(qEnvironmentVariable("WENDRAK_BINARY_DIR") + "/wendrak-headless", args);
+        process.waitForFinished(60000);
+        output = QString::fromUtf8(process.readAllStandardOutput());
+        errors = QString::fromUtf8(process.readAllStandardError());
+        return process.exitCode();
+    };
+    ASSERT_EQ(headless({"publish", "Mit Blank", "a\\nb", storePlayer("Anna"), storePlayer("Bert")}),
+              0)
+        << errors.toStdString();
+    EXPECT_EQ(output, "Ihre Gruppe wurde exportiert.\n");
+    const QString created = platform::IniFile(server.root() + "Mit Blank/DESCRIPTION.INI")
+                                .readString("Group", "Created", "");
+
+    EXPECT_EQ(headless({"list"}), 0);
+    EXPECT_EQ(output, "Mit Blank\t2\t" + created + "\n");
+    EXPECT_EQ(headless({"details", "Mit Blank"}), 0);
+    EXPECT_EQ(output,
+              "Name=Mit Blank\nCreated=" + created +
+                  "\nCount=2\nDescription=a$$XDE$$b\nPlayer=Anna.ply$$XDE$$Bert.ply$$XDE$$\n");
+
+    EXPECT_EQ(headless({"import", "Mit Blank", "Fehlt"}), 1);
+    EXPECT_EQ(errors, "Fehler: Die Gruppe „Fehlt“ ist auf dem Server nicht zu finden.\n");
+    EXPECT_FALSE(QFileInfo::exists(data() + "ImportierteGruppen/Mit Blank"));
+    EXPECT_EQ(headless({"import", "Mit Blank"}), 0);
+    EXPECT_EQ(output, "Die gewählte(n) Gruppe(n) wurden importiert.\n");
+    EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/Mit Blank/group.sgp"),
+              "Anna von Mit Blank.ply\r\nBert von Mit Blank.ply\r\n");
+
+    server.setListing({"drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Mit Blank"});
+    EXPECT_EQ(headless({"list"}), 1);
+    EXPECT_EQ(errors, "Fehler: " + UnreadableListingText() + "\n");
+    EXPECT_EQ(headless({"details"}), 64);
 }
 
 // A server that takes the connection but never answers gives up after the connect limit.
