@@ -344,6 +344,8 @@ public:
     std::optional<QStringList> find(const QStringList& groups) {
         bool listed = false;
         const QStringList files = list(&listed);
+        if (!listed)
+            return std::nullopt;
         QStringList found, missing = groups;
         for (const QString& file : files)
             if (missing.removeAll(ReadGroupDescription(file).Name) > 0)
@@ -351,7 +353,7 @@ public:
         for (const QString& group : missing)
             report(
                 QStringLiteral("Die Gruppe „%1“ ist auf dem Server nicht zu finden.").arg(group));
-        if (!listed || !missing.isEmpty())
+        if (!missing.isEmpty())
             return std::nullopt;
         return found;
     }
