@@ -183,16 +183,12 @@ struct FtpClient::Impl {
         case CURLE_PARTIAL_FILE:
             why = QStringLiteral("Die Übertragung ist vor ihrem Ende abgebrochen.");
             break;
-        case CURLE_URL_MALFORMAT:
-            why = nameNotAllowedText();
-            break;
         default:
             why = (isReplyFailure(code) || code == CURLE_LOGIN_DENIED) && !reply.isEmpty()
                       ? platform::fromAnsi(reply)
                       : QStringLiteral("Die Verbindung zum Server ist unterbrochen.");
         }
-        // A refused address never reached the server: the connection is still there.
-        if (!isReplyFailure(code) && code != CURLE_URL_MALFORMAT)
+        if (!isReplyFailure(code))
             close();
         throw WendrakError(step + QStringLiteral(": ") + why);
     }

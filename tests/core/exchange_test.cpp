@@ -7,6 +7,7 @@
 #include "platform/Ansi.h"
 #include "platform/IniFile.h"
 #include "platform/NameCheck.h"
+#include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
 #include <QDir>
@@ -106,7 +107,7 @@ TEST_F(ExchangeTest, PublishingLeavesUpperCasedPlayersTheDescriptionAndThePageOn
     for (const char* part : {"<h1>Test</h1>", "Erstellt am 06.12.2026 14:30:05", "<p>a<BR>b</p>",
                              "<p>Anna<BR>Bert<BR></p>"})
         EXPECT_TRUE(page.contains(part)) << page.constData();
-    EXPECT_EQ(observer.statuses.first(), "|ANNA.PLY wird kopiert.");
+    EXPECT_EQ(observer.statuses.value(0), "|ANNA.PLY wird kopiert.");
 }
 
 // A step the server refuses ends the publish with the step and the server's reply.
@@ -115,6 +116,17 @@ TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
     server.write("Neu", "a file where the folder should go");
     EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Neu"),
               TransferFailedText() + "Anlegen des Ordners „Neu“: 550 File exists.");
+    // A name with a control character is refused before it becomes an address; the
+    // connection stays.
+    ftp.Connect();
+    try {
+        ftp.GetBytes("G/B\x01se");
+        ADD_FAILURE() << "not refused";
+    } catch (const WendrakError& e) {
+        EXPECT_EQ(e.message(), "Laden von „G/B?se“: Der Name enthält Steuerzeichen und kann nicht "
+                               "übertragen werden.");
+    }
+    EXPECT_TRUE(ftp.Connected());
 }
 
 // Names go to the server percent-encoded and in Windows-1252, so blanks, umlauts and URL
