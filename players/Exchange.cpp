@@ -12,6 +12,8 @@
 #include "players/uTGroup.h"
 
 #include <QDir>
+#include <QRegularExpression>
+#include <QSet>
 #include <cstring>
 
 namespace {
@@ -84,6 +86,12 @@ void SetExchangeClock(std::function<QDateTime()> clock) {
     g_clock = std::move(clock);
 }
 
+QString ExportedText() {
+    return QStringLiteral("Ihre Gruppe wurde exportiert.");
+}
+QString ImportedText() {
+    return QStringLiteral("Die gewählte(n) Gruppe(n) wurden importiert.");
+}
 QString CancelledText() {
     return QStringLiteral("Die Datenübertragung wurde abgebrochen.");
 }
@@ -96,6 +104,14 @@ QString GroupExistsText() {
 }
 QString TransferFailedText() {
     return QStringLiteral("Fehler beim Übertragen: ");
+}
+QString GroupNotCreatedText() {
+    return QStringLiteral("Gruppe konnte nicht erstellt wereden.");
+}
+QString UnreadableListingText() {
+    return QStringLiteral("Die Liste der Ordner auf dem Server kann nicht gelesen werden.\r\n"
+                          "Die Spielerbörse braucht einen Server, der Ordner mit „<DIR>“ "
+                          "auflistet.");
 }
 
 GroupDescription ReadGroupDescription(const QString& descriptionFile) {
@@ -118,6 +134,15 @@ void EmptyExchangeTemp(const QString& programFolder) {
 QString ParseListingName(const QString& line) {
     const qsizetype at = line.lastIndexOf(kDirMark);
     return (at < 0 ? line : line.mid(at + kDirMark.size())).trimmed();
+}
+
+bool IsDosListingLine(const QString& line) {
+    // "12-06-26  02:30PM       <DIR>          Name" or "...  2400 NAME.PLY"; a four-digit
+    // year and a 24-hour time are the same form.
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\d\d-\d\d-\d\d(\d\d)? +\d\d?:\d\d *([AP]M)? +(<DIR>|\d+) +\S)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return form.match(line).hasMatch();
 }
 
 ExchangeWork::ExchangeWork(FtpClient& ftp, ExchangeObserver& observer, const QString& programFolder,
@@ -154,7 +179,9 @@ void ExchangeWork::Run() {
             break;
         }
     } catch (const WendrakError& e) {
-        Ergebnistext = TransferFailedText() + e.message();
+        // A listing of another form is no broken transfer: its message stands alone.
+        Ergebnistext = e.message() == UnreadableListingText() ? e.message()
+                                                              : TransferFailedText() + e.message();
     } catch (const std::exception& e) {
         Ergebnistext = TransferFailedText() + QString::fromLocal8Bit(e.what());
     }
@@ -188,14 +215,25 @@ void ExchangeWork::publish() {
 
 void ExchangeWork::ListRemote(const QString& filter) {
     Verzeichnisliste.clear();
-    for (const QString& line : m_ftp.List())
+    for (const QString& line : m_ftp.List()) {
+        if (line.trimmed().isEmpty())
+            continue;
+        // Read in another form, a listing would hide its folders: no group found, and a
+        // folder just made not seen.
+        if (!IsDosListingLine(line))
+            throw WendrakError(UnreadableListingText());
         if (line.contains(filter))
             Verzeichnisliste << line;
+    }
 }
 
+// The substring test runs over the folder names, not over the dates and sizes around them.
 bool ExchangeWork::RemoteFolderExists(const QString& name) {
     ListRemote(kDirMark);
-    return (Verzeichnisliste.join(kCrLf) + kCrLf).contains(name);
+    QStringList names;
+    for (const QString& line : Verzeichnisliste)
+        names << ParseListingName(line);
+    return names.join(kCrLf).contains(name);
 }
 
 void ExchangeWork::WriteDescriptionIni() {
@@ -222,7 +260,7 @@ void ExchangeWork::WriteDescriptionIni() {
 void ExchangeWork::UploadGroup() {
     m_ftp.MakeDir(Gruppenname);
     if (!RemoteFolderExists(Gruppenname)) {
-        Ergebnistext = QStringLiteral("Gruppe konnte nicht erstellt wereden.");
+        Ergebnistext = GroupNotCreatedText();
         return;
     }
     m_ftp.ChangeDir(Gruppenname);
@@ -268,8 +306,15 @@ void ExchangeWork::PublishGroupPage() {
 void ExchangeWork::DownloadGroupDescriptions() {
     platform::forceFolders(tempFolder());
     deleteMatching(tempFolder(), QStringLiteral("*.ini"));
+    QStringList leftOut;
     for (int i = 0; i < Verzeichnisliste.size(); ++i) {
         const QString name = ParseListingName(Verzeichnisliste[i]);
+        // A name that cannot become an address is left out before it is sent; the other
+        // groups are listed.
+        if (!IsSendableName(name)) {
+            leftOut << QStringLiteral("„%1“").arg(PrintableName(name));
+            continue;
+        }
         m_observer.ShowStatus(QString(), QStringLiteral("Gruppeninformationen werden geladen."));
         const QString local =
             platform::pathForCreate(tempFolder() + QStringLiteral("DESCRIPTION%1.ini").arg(i));
@@ -283,34 +328,57 @@ void ExchangeWork::DownloadGroupDescriptions() {
                 throw;
         }
     }
+    if (!leftOut.isEmpty())
+        LeftOutText = QStringLiteral("Diese Gruppen auf dem Server haben Steuerzeichen im Namen "
+                                     "und fehlen in der Liste:") +
+                      kCrLf + leftOut.join(kCrLf);
 }
 
 void ExchangeWork::ImportGroups() {
     const TGroup groups;
     const QString store = m_wendrakPath + QStringLiteral("SpielerStammImport/");
     QStringList leftOut;
+    // Folders and files this import wrote, as the case-insensitive lookup finds them: a
+    // second name that maps to one of them would overwrite what the first brought.
+    QSet<QString> usedFolders, usedFiles;
+    const auto refuseGroup = [&](const QString& group, const QString& why) {
+        m_observer.ShowFailure(
+            QStringLiteral("Die Gruppe „%1“ wird nicht importiert: %2").arg(group, why));
+        leftOut << QStringLiteral("Gruppe „%1“").arg(group);
+    };
     for (const QString& description : Dateien) {
         const GroupDescription read = ReadGroupDescription(description);
         const QString& group = read.Name;
         // The name becomes a folder below "ImportierteGruppen" and part of every player's
         // file name; a name that would reach elsewhere (or the folder itself) is refused.
         if (!platform::IsUsableFileName(group)) {
-            m_observer.ShowFailure(QStringLiteral("Die Gruppe „%1“ wird nicht importiert: %2")
-                                       .arg(group, platform::UnusableNameMessage()));
-            leftOut << QStringLiteral("Gruppe „%1“").arg(group);
+            refuseGroup(group, platform::UnusableNameMessage());
             continue;
         }
         const QString folder = platform::withTrailingSlash(
             platform::pathForCreate(m_wendrakPath + QStringLiteral("ImportierteGruppen/") + group));
-        if (platform::folderExists(folder))
-            deleteMatching(folder, QStringLiteral("*.*"));
-        else
-            platform::forceFolders(folder);
+        if (usedFolders.contains(folder)) {
+            refuseGroup(group, QStringLiteral("Eine andere Gruppe dieses Imports hat denselben "
+                                              "Ordner „%1“.")
+                                   .arg(platform::extractFileName(folder.chopped(1))));
+            continue;
+        }
+        if (!platform::forceFolders(folder)) {
+            refuseGroup(group, QStringLiteral("Ihr Ordner kann nicht angelegt werden."));
+            continue;
+        }
+        usedFolders << folder;
 
         QStringList players = ExpandLineBreaks(read.Player).split(kCrLf);
         if (!players.isEmpty() && players.last().isEmpty())
             players.removeLast();
 
+        // The earlier import's files stay until a player of this one is on disk.
+        bool emptied = false;
+        const auto emptyOnce = [&] {
+            if (!std::exchange(emptied, true))
+                deleteMatching(folder, QStringLiteral("*.*"));
+        };
         QStringList members;
         for (int j = 0; j < players.size(); ++j) {
             if (m_observer.CancelRequested()) {
@@ -321,9 +389,14 @@ void ExchangeWork::ImportGroups() {
             const QString localName = platform::changeFileExt(player, QString()) +
                                       QStringLiteral(" von ") + group + QStringLiteral(".ply");
             try {
+                const QString which = QStringLiteral("„%1“ der Gruppe „%2“: ").arg(player, group);
                 if (!platform::IsUsableFileName(player))
-                    throw WendrakError(QStringLiteral("„%1“ der Gruppe „%2“: %3")
-                                           .arg(player, group, platform::UnusableNameMessage()));
+                    throw WendrakError(which + platform::UnusableNameMessage());
+                const QString target = platform::pathForCreate(store + localName);
+                if (usedFiles.contains(target))
+                    throw WendrakError(which + QStringLiteral("Ein anderer Spieler dieses Imports "
+                                                              "steht schon in „%1“.")
+                                                   .arg(platform::extractFileName(target)));
                 const QByteArray bytes = m_ftp.GetBytes(group + QLatin1Char('/') + player);
                 if (bytes.size() != static_cast<qsizetype>(sizeof(SpielerTyp)))
                     throw WendrakError(
@@ -334,7 +407,9 @@ void ExchangeWork::ImportGroups() {
                 record.Dateiname.set(localName);
                 record.Name.set(platform::changeFileExt(localName, QString()));
                 platform::forceFolders(store);
-                writePlayerFile(platform::pathForCreate(store + localName), record);
+                writePlayerFile(target, record);
+                usedFiles << target;
+                emptyOnce();
                 members << localName;
                 m_observer.ShowStatus(
                     QStringLiteral("Spieler %1 von %2 wird kopiert").arg(j + 1).arg(players.size()),
@@ -346,7 +421,16 @@ void ExchangeWork::ImportGroups() {
                 leftOut << QStringLiteral("Spieler „%1“ der Gruppe „%2“").arg(player, group);
             }
         }
-        groups.SaveGroupFile(folder + QStringLiteral("group.sgp"), members);
+        // A group whose every player failed keeps its earlier group file (or gets none); an
+        // empty "Player" value makes an empty one.
+        if (!players.isEmpty() && members.isEmpty())
+            continue;
+        try {
+            emptyOnce();
+            groups.SaveGroupFile(folder + QStringLiteral("group.sgp"), members);
+        } catch (const WendrakError& e) {
+            refuseGroup(group, e.message());
+        }
     }
     if (!leftOut.isEmpty())
         Ergebnistext = QStringLiteral("Nicht importiert wurden:") + kCrLf + leftOut.join(kCrLf);

@@ -41,10 +41,15 @@ QString ExchangeTimestamp();
 void SetExchangeClock(std::function<QDateTime()> clock);
 
 // Texts the exchange gives back.
-QString CancelledText();      // "Die Datenübertragung wurde abgebrochen."
-QString ConnectFailedText();  // "Fehler beim Verbinden."
-QString GroupExistsText();    // the name is taken on the server
-QString TransferFailedText(); // "Fehler beim Übertragen: " (the failure follows)
+QString ExportedText();        // "Ihre Gruppe wurde exportiert."
+QString ImportedText();        // "Die gewählte(n) Gruppe(n) wurden importiert."
+QString CancelledText();       // "Die Datenübertragung wurde abgebrochen."
+QString ConnectFailedText();   // "Fehler beim Verbinden."
+QString GroupExistsText();     // the name is taken on the server
+QString TransferFailedText();  // "Fehler beim Übertragen: " (the failure follows)
+QString GroupNotCreatedText(); // the folder is not listed after it was made
+// The server's listing is not of the form the exchange needs (see IsDosListingLine).
+QString UnreadableListingText();
 
 // What a running exchange tells its window.
 class ExchangeObserver {
@@ -72,6 +77,10 @@ void EmptyExchangeTemp(const QString& programFolder);
 
 // The folder name of a detailed listing line: the text after its last "<DIR>", trimmed.
 QString ParseListingName(const QString& line);
+// Whether a line of a detailed listing has the DOS form the exchange reads: date, time, then
+// "<DIR>" for a folder or the size for a file, then the name. A listing is understood when
+// every non-empty line has this form.
+bool IsDosListingLine(const QString& line);
 
 // One transfer: set the inputs, call Run, read Ergebnistext (empty only on success) and, after
 // a listing, Dateien.
@@ -91,6 +100,9 @@ public:
     QStringList Dateien;
     QStringList Verzeichnisliste;
     QString Ergebnistext;
+    // Listing: the groups left out because their names cannot be sent, in one message to
+    // show after the list is filled; empty when none was. Ergebnistext stays empty for them.
+    QString LeftOutText;
 
     // Connects, does the work of Modus and disconnects, also after a failure.
     void Run();

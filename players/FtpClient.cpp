@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 
+#include <QElapsedTimer>
 #include <curl/curl.h>
 
 #include <cstring>
@@ -63,14 +64,32 @@ bool isReplyFailure(CURLcode code) {
     }
 }
 
-bool hasControlCharacter(const QString& text) {
-    for (const QChar c : text)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    return false;
+QString nameNotAllowedText() {
+    return QStringLiteral("Der Name enthält Steuerzeichen und kann nicht übertragen werden.");
+}
+
+// Refuses a name libcurl would refuse as an address, before it becomes one, so the
+// connection stays.
+void checkSendable(const QString& step, const QString& name) {
+    if (!IsSendableName(name))
+        throw WendrakError(step + QStringLiteral(": ") + nameNotAllowedText());
 }
 
 } // namespace
+
+bool IsSendableName(const QString& name) {
+    for (const QChar c : name)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return false;
+    return true;
+}
+
+QString PrintableName(QString name) {
+    for (QChar& c : name)
+        if (!IsSendableName(QString(c)))
+            c = QLatin1Char('?');
+    return name;
+}
 
 FtpTimeLimits ftpTimeLimits() {
     return g_limits;
@@ -82,13 +101,17 @@ void setFtpTimeLimits(const FtpTimeLimits& limits) {
 
 struct FtpClient::Impl {
     CURL* curl = nullptr;
-    CURLM* multi = nullptr; // holds the connection between requests
-    QStringList folder;     // the current remote folder below the login folder
-    QByteArray reply;       // the server's last reply line
-    QByteArray entryPath;   // the login folder as the server names it
+    CURLM* multi = nullptr;     // holds the connection between requests
+    QStringList folder;         // the current remote folder below the login folder
+    QByteArray reply;           // the server's last reply line
+    QByteArray entryPath;       // the login folder as the server names it
+    QElapsedTimer lastActivity; // since the last byte of the running request
     char errorText[CURL_ERROR_SIZE] = {};
 
     static int trace(CURL*, curl_infotype type, char* data, size_t size, void* self) {
+        // Every byte either way shows the server alive.
+        if (type != CURLINFO_TEXT)
+            static_cast<Impl*>(self)->lastActivity.start();
         // Only what the server says is kept: the client's own lines hold the password.
         if (type == CURLINFO_HEADER_IN) {
             QByteArray line(data, static_cast<qsizetype>(size));
@@ -129,8 +152,6 @@ struct FtpClient::Impl {
         curl_easy_setopt(curl, CURLOPT_PASSWORD, password.constData());
         curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT_MS, g_limits.connectMs);
-        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-        curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, g_limits.stallSeconds);
         curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, g_limits.stallSeconds);
         curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorText);
         curl_easy_setopt(curl, CURLOPT_VERBOSE, 1L);
@@ -140,25 +161,33 @@ struct FtpClient::Impl {
         reply.clear();
     }
 
-    // Runs the prepared request; a failure throws with step and reply, and a failure the
-    // server did not answer ends the connection.
-    void perform(const QString& step) {
+    // Runs the prepared request; a failure throws with the step and a German sentence for its
+    // kind (the server's reply line where the server answered), and a failure the server did
+    // not answer ends the connection. tooBig names what exceeded the size cap.
+    void perform(const QString& step, const QString& tooBig = QStringLiteral("Die Datei")) {
         const CURLcode code = run();
         if (code == CURLE_OK)
             return;
         QString why;
-        const bool answered = isReplyFailure(code) || code == CURLE_LOGIN_DENIED;
-        if (code == CURLE_WRITE_ERROR)
-            why = QStringLiteral("Die Datei ist zu groß.");
-        else if (code == CURLE_OPERATION_TIMEDOUT)
+        switch (code) {
+        case CURLE_WRITE_ERROR:
+            why = tooBig + QStringLiteral(" ist zu groß.");
+            break;
+        case CURLE_OPERATION_TIMEDOUT:
             why = QStringLiteral("Der Server antwortet nicht (Zeitüberschreitung).");
-        else if (code == CURLE_COULDNT_CONNECT || code == CURLE_COULDNT_RESOLVE_HOST)
+            break;
+        case CURLE_COULDNT_CONNECT:
+        case CURLE_COULDNT_RESOLVE_HOST:
             why = QStringLiteral("Der Server ist nicht erreichbar.");
-        else if (answered && !reply.isEmpty())
-            why = platform::fromAnsi(reply);
-        else
-            why = QStringLiteral("Die Verbindung zum Server ist unterbrochen (%1).")
-                      .arg(QString::fromUtf8(errorText[0] ? errorText : curl_easy_strerror(code)));
+            break;
+        case CURLE_PARTIAL_FILE:
+            why = QStringLiteral("Die Übertragung ist vor ihrem Ende abgebrochen.");
+            break;
+        default:
+            why = (isReplyFailure(code) || code == CURLE_LOGIN_DENIED) && !reply.isEmpty()
+                      ? platform::fromAnsi(reply)
+                      : QStringLiteral("Die Verbindung zum Server ist unterbrochen.");
+        }
         if (!isReplyFailure(code))
             close();
         throw WendrakError(step + QStringLiteral(": ") + why);
@@ -166,12 +195,19 @@ struct FtpClient::Impl {
 
     // The request on the multi interface with short waits: curl's own blocking loop may
     // sleep a whole second while a data connection is being opened.
+    // A request that has not sent or received a byte for the stall limit is given up then
+    // (curl's own low-speed check averages over seconds and would wait longer).
     CURLcode run() {
         curl_multi_add_handle(multi, curl);
+        lastActivity.start();
         int running = 1;
         while (running > 0) {
             if (curl_multi_perform(multi, &running) != CURLM_OK)
                 break;
+            if (running > 0 && lastActivity.hasExpired(g_limits.stallSeconds * 1000)) {
+                curl_multi_remove_handle(multi, curl);
+                return CURLE_OPERATION_TIMEDOUT;
+            }
             if (running > 0)
                 curl_multi_poll(multi, nullptr, 0, 10, nullptr);
         }
@@ -232,7 +268,8 @@ QStringList FtpClient::List() {
     d->prepare(*this, d->url(d->folder, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &listing);
-    d->perform(QStringLiteral("Auflisten von „/%1“").arg(d->folder.join(QLatin1Char('/'))));
+    d->perform(QStringLiteral("Auflisten von „/%1“").arg(d->folder.join(QLatin1Char('/'))),
+               QStringLiteral("Die Liste"));
     QStringList lines;
     for (QByteArray line : listing.split('\n')) {
         if (line.endsWith('\r'))
@@ -245,9 +282,8 @@ QStringList FtpClient::List() {
 
 void FtpClient::MakeDir(const QString& name) {
     d->requireConnection();
-    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(name);
-    if (hasControlCharacter(name))
-        throw WendrakError(step + QStringLiteral(": ungültiger Name."));
+    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(PrintableName(name));
+    checkSendable(step, name);
     d->prepare(*this, d->url(d->folder, true, *this));
     // Sent before curl changes folders, so the folder is named from the login folder.
     QByteArray path = d->entryPath.endsWith('/') ? d->entryPath : d->entryPath + '/';
@@ -273,20 +309,24 @@ void FtpClient::ChangeDir(const QString& name) {
             d->folder.removeLast();
         return;
     }
+    const QString step = QStringLiteral("Wechseln in den Ordner „%1“").arg(PrintableName(name));
+    checkSendable(step, name);
     const QStringList target = d->below(name);
     d->prepare(*this, d->url(target, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
-    d->perform(QStringLiteral("Wechseln in den Ordner „%1“").arg(name));
+    d->perform(step);
     d->folder = target;
 }
 
 QByteArray FtpClient::GetBytes(const QString& remoteName) {
     d->requireConnection();
+    const QString step = QStringLiteral("Laden von „%1“").arg(PrintableName(remoteName));
+    checkSendable(step, remoteName);
     QByteArray bytes;
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
     curl_easy_setopt(d->curl, CURLOPT_WRITEDATA, &bytes);
-    d->perform(QStringLiteral("Laden von „%1“").arg(remoteName));
+    d->perform(step);
     return bytes;
 }
 
@@ -296,6 +336,8 @@ void FtpClient::Get(const QString& remoteName, const QString& localPath) {
 
 void FtpClient::Put(const QString& localPath, const QString& remoteName) {
     d->requireConnection();
+    const QString step = QStringLiteral("Senden von „%1“").arg(PrintableName(remoteName));
+    checkSendable(step, remoteName);
     Upload upload{platform::readFileBytes(localPath), 0};
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_UPLOAD, 1L);
@@ -303,7 +345,7 @@ void FtpClient::Put(const QString& localPath, const QString& remoteName) {
     curl_easy_setopt(d->curl, CURLOPT_READDATA, &upload);
     curl_easy_setopt(d->curl, CURLOPT_INFILESIZE_LARGE,
                      static_cast<curl_off_t>(upload.bytes.size()));
-    d->perform(QStringLiteral("Senden von „%1“").arg(remoteName));
+    d->perform(step);
 }
 
 void FtpClient::Disconnect() {

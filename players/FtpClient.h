@@ -11,6 +11,13 @@
 #include <QStringList>
 #include <memory>
 
+// Whether a remote name can go into an address: it holds no control character (NUL, CR, LF
+// and the others below blank, and DEL). Names that cannot are refused before anything is
+// sent, and the connection stays.
+bool IsSendableName(const QString& name);
+// The name as a message shows it: each control character as "?".
+QString PrintableName(QString name);
+
 // How long a dead server may keep a window waiting: connecting and logging in, and a
 // transfer or a command reply without a single byte. Process-wide; tests shorten them.
 struct FtpTimeLimits {

@@ -1,14 +1,19 @@
 // The program's engine without windows: runs a tournament on an installation folder and
 // prints what the result window would show, plays single games, runs the test runs on a
-// player file and derives its traits. Tests use it, and anyone can script it.
+// player file and derives its traits, and does the player exchange's steps against the
+// server named in the installation's Kemra.ini. Tests use it, and anyone can script it.
 //
 //   wendrak-headless run --root DIR [--out DIR] [--seed N] [--debug] [--decimal C]
 //                        [--cancel-at PAIRING:GAME]
 //   wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]
 //   wendrak-headless test FILE
 //   wendrak-headless traits FILE
-// Exit codes: 0 done, 1 an error (German message on stderr), 64 a wrong call, 74 the output
-// could not be written.
+//   wendrak-headless exchange publish --root DIR GROUP DESCRIPTION PLAYERFILE...
+//   wendrak-headless exchange list --root DIR
+//   wendrak-headless exchange details --root DIR GROUP
+//   wendrak-headless exchange import --root DIR GROUP...
+// Exit codes: 0 done, 1 an error or (exchange) entries left out (German message on stderr),
+// 64 a wrong call, 74 the output could not be written.
 #include "engine/PlayerTestRuns.h"
 #include "engine/ResultDisplay.h"
 #include "engine/StyledLine.h"
@@ -19,6 +24,7 @@
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
+#include "players/Exchange.h"
 #include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 
@@ -52,7 +58,11 @@ int usage() {
         "                       [--cancel-at PAARUNG:SPIEL]\n"
         "  wendrak-headless play --root DIR A B [--rounds N] [--seed N] [--debug]\n"
         "  wendrak-headless test DATEI\n"
-        "  wendrak-headless traits DATEI"));
+        "  wendrak-headless traits DATEI\n"
+        "  wendrak-headless exchange publish --root DIR GRUPPE BESCHREIBUNG SPIELERDATEI...\n"
+        "  wendrak-headless exchange list --root DIR\n"
+        "  wendrak-headless exchange details --root DIR GRUPPE\n"
+        "  wendrak-headless exchange import --root DIR GRUPPE..."));
     return 64;
 }
 
@@ -285,6 +295,136 @@ int traitsCommand(const Args& a) {
     return 0;
 }
 
+// ---- exchange -----------------------------------------------------------------------------
+// Each step is one transfer of the exchange's domain work, as the exchange dialog makes it;
+// details and import list first, as the dialog does. What the dialog would show goes to
+// stdout, failures and left-out entries to stderr after "Fehler: ".
+
+class ExchangeCommandObserver : public ExchangeObserver {
+public:
+    void ShowStatus(const QString&, const QString&) override {}
+    bool CancelRequested() override { return false; }
+    void ShowFailure(const QString& message) override {
+        err(QStringLiteral("Fehler: %1").arg(message));
+    }
+};
+
+class ExchangeCall {
+public:
+    explicit ExchangeCall(const QString& root) {
+        const TApplicationEnviroment settings = settingsOf(root);
+        m_wendrakPath = folderSetting(settings.WendrakPath());
+        ApplyExchangeServer(ReadExchangeServer(settings.IniFileName()), m_ftp);
+    }
+
+    // Runs one transfer; its failure text goes to stderr and makes the call fail.
+    ExchangeWork run(int modus, const std::function<void(ExchangeWork&)>& inputs = {}) {
+        ExchangeWork work(m_ftp, m_observer, platform::programFolder(), m_wendrakPath);
+        work.Modus = modus;
+        if (inputs)
+            inputs(work);
+        work.Run();
+        report(work.Ergebnistext);
+        return work;
+    }
+
+    // The groups' description files, in listing order (none after a failed listing); groups
+    // left out are reported.
+    QStringList list(bool* listed = nullptr) {
+        EmptyExchangeTemp(platform::programFolder());
+        const ExchangeWork work = run(ExchangeWork::ListGroups);
+        report(work.LeftOutText);
+        if (listed != nullptr)
+            *listed = work.Ergebnistext.isEmpty();
+        return work.Dateien;
+    }
+
+    // The description file of each named group, in listing order; nothing when the listing
+    // failed or does not hold one of the names (reported).
+    std::optional<QStringList> find(const QStringList& groups) {
+        bool listed = false;
+        const QStringList files = list(&listed);
+        if (!listed)
+            return std::nullopt;
+        QStringList found, missing = groups;
+        for (const QString& file : files)
+            if (missing.removeAll(ReadGroupDescription(file).Name) > 0)
+                found << file;
+        for (const QString& group : missing)
+            report(
+                QStringLiteral("Die Gruppe „%1“ ist auf dem Server nicht zu finden.").arg(group));
+        if (!missing.isEmpty())
+            return std::nullopt;
+        return found;
+    }
+
+    bool failed() const { return m_failed; }
+
+private:
+    void report(const QString& text) {
+        if (text.isEmpty())
+            return;
+        err(QStringLiteral("Fehler: %1").arg(text));
+        m_failed = true;
+    }
+
+    QString m_wendrakPath;
+    FtpClient m_ftp;
+    ExchangeCommandObserver m_observer;
+    bool m_failed = false;
+};
+
+int exchangeCommand(const Args& a) {
+    const QStringList& p = a.positional;
+    const QString step = p.value(0);
+    const bool wellFormed = (step == QLatin1String("publish") && p.size() >= 4) ||
+                            (step == QLatin1String("list") && p.size() == 1) ||
+                            (step == QLatin1String("details") && p.size() == 2) ||
+                            (step == QLatin1String("import") && p.size() >= 2);
+    if (a.root.isEmpty() || !wellFormed)
+        return usage();
+    // Player files are named from the current directory, before the settings move it.
+    QStringList files;
+    for (const QString& file : p.mid(3))
+        files << QFileInfo(file).absoluteFilePath();
+    ExchangeCall call(a.root);
+
+    if (step == QLatin1String("publish")) {
+        call.run(ExchangeWork::Publish, [&](ExchangeWork& work) {
+            work.Gruppenname = p[1];
+            work.Beschreibung =
+                QString(p[2]).replace(QStringLiteral("\\n"), QStringLiteral("\r\n"));
+            work.Dateien = files;
+        });
+        if (!call.failed())
+            out(ExportedText());
+    } else if (step == QLatin1String("list")) {
+        for (const QString& file : call.list()) {
+            const GroupDescription group = ReadGroupDescription(file);
+            out(group.Name + u'\t' + group.Count + u'\t' + group.Created);
+        }
+    } else if (step == QLatin1String("details")) {
+        for (const QString& file : call.find({p[1]}).value_or(QStringList())) {
+            const GroupDescription group = ReadGroupDescription(file);
+            out(QStringLiteral("Name=") + group.Name);
+            out(QStringLiteral("Created=") + group.Created);
+            out(QStringLiteral("Count=") + group.Count);
+            out(QStringLiteral("Description=") + group.Description);
+            out(QStringLiteral("Player=") + group.Player);
+        }
+    } else {
+        if (const auto chosen = call.find(p.mid(1))) {
+            const ExchangeWork work =
+                call.run(ExchangeWork::Import, [&](ExchangeWork& work) { work.Dateien = *chosen; });
+            if (work.Ergebnistext.isEmpty())
+                out(ImportedText());
+        }
+    }
+    return call.failed() ? 1 : 0;
+}
+
+// ---- command dispatch ---------------------------------------------------------------------
+
 int runArgs(int argc, char** argv) {
     if (argc < 2)
         return usage();
@@ -301,6 +441,8 @@ int runArgs(int argc, char** argv) {
             return testCommand(*args);
         if (command == QLatin1String("traits"))
             return traitsCommand(*args);
+        if (command == QLatin1String("exchange"))
+            return exchangeCommand(*args);
     } catch (const WendrakError& e) {
         err(QStringLiteral("Fehler: %1").arg(e.message()));
         return 1;

@@ -20,8 +20,6 @@
 
 namespace {
 
-const char* const kExported = "Ihre Gruppe wurde exportiert.";
-const char* const kImported = "Die gewählte(n) Gruppe(n) wurden importiert.";
 const char* const kDescriptionOf = "Die Gruppe von ";
 const char* const kPlayerFilter = "Spieler (*.ply)";
 
@@ -175,7 +173,7 @@ void TfrmExportPlayer::SpeedButtonExportClick() {
     worker.Umgebung = &Umgebung;
     worker.exec();
     platform::showMessage(this,
-                          worker.Ergebnistext.isEmpty() ? text(kExported) : worker.Ergebnistext);
+                          worker.Ergebnistext.isEmpty() ? ExportedText() : worker.Ergebnistext);
 }
 
 void TfrmExportPlayer::btnRefreshClick() {
@@ -184,10 +182,13 @@ void TfrmExportPlayer::btnRefreshClick() {
     worker.Modus = ExchangeWork::ListGroups;
     worker.Umgebung = &Umgebung;
     worker.exec();
-    if (!worker.Ergebnistext.isEmpty())
+    if (!worker.Ergebnistext.isEmpty()) {
         platform::showMessage(this, worker.Ergebnistext);
-    else
-        FillImportList(worker.Dateien);
+        return;
+    }
+    FillImportList(worker.Dateien);
+    if (!worker.LeftOutText.isEmpty())
+        platform::showMessage(this, worker.LeftOutText);
 }
 
 void TfrmExportPlayer::FillImportList(const QStringList& files) {
@@ -252,7 +253,7 @@ void TfrmExportPlayer::btnImportClick() {
     worker.Umgebung = &Umgebung;
     worker.exec();
     if (worker.Ergebnistext.isEmpty()) {
-        platform::showMessage(this, text(kImported));
+        platform::showMessage(this, ImportedText());
         done(1);
     } else {
         platform::showMessage(this, worker.Ergebnistext);

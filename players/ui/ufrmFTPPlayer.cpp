@@ -104,6 +104,7 @@ void TfrmFTPPlayer::TimerDummyTimer() {
     work.Dateien = Dateien;
     work.Run();
     Ergebnistext = work.Ergebnistext;
+    LeftOutText = work.LeftOutText;
     Dateien = work.Dateien;
     Verzeichnisliste = work.Verzeichnisliste;
     Beschreibung = work.Beschreibung;

@@ -27,6 +27,7 @@ public:
     QStringList Verzeichnisliste;
     bool Abbruch = false;
     QString Ergebnistext;
+    QString LeftOutText; // after a listing: the groups left out (see ExchangeWork)
     int Modus = 0;
     QString Gruppenname;
     QString Beschreibung; // lines separated by CR LF

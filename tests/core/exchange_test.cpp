@@ -7,11 +7,17 @@
 #include "platform/Ansi.h"
 #include "platform/IniFile.h"
 #include "platform/NameCheck.h"
+#include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <optional>
+#include <sys/resource.h>
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -70,6 +76,7 @@ protected:
         work.Beschreibung = description;
         work.Run();
         listed = work.Dateien;
+        leftOut = work.LeftOutText;
         return work.Ergebnistext;
     }
     QString storePlayer(const QString& name) {
@@ -84,6 +91,7 @@ protected:
     FtpClient ftp;
     RecordingObserver observer;
     QStringList listed;
+    QString leftOut;
 };
 
 TEST_F(ExchangeTest, PublishingLeavesUpperCasedPlayersTheDescriptionAndThePageOnTheServer) {
@@ -99,17 +107,7 @@ TEST_F(ExchangeTest, PublishingLeavesUpperCasedPlayersTheDescriptionAndThePageOn
     for (const char* part : {"<h1>Test</h1>", "Erstellt am 06.12.2026 14:30:05", "<p>a<BR>b</p>",
                              "<p>Anna<BR>Bert<BR></p>"})
         EXPECT_TRUE(page.contains(part)) << page.constData();
-    EXPECT_EQ(observer.statuses.first(), "|ANNA.PLY wird kopiert.");
-}
-
-// The check is a substring test over the listing: "Test" is taken while "Test2" exists.
-TEST_F(ExchangeTest, PublishingIsRefusedWhenTheNameOccursInTheListing) {
-    server.write("Test2/DESCRIPTION.INI", "[Group]\r\nName=Test2\r\n");
-    EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Test"), GroupExistsText());
-    EXPECT_FALSE(server.exists("Test"));
-    EXPECT_FALSE(server.exists("Test.html"));
-    EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "../x"),
-              platform::UnusableNameMessage());
+    EXPECT_EQ(observer.statuses.value(0), "|ANNA.PLY wird kopiert.");
 }
 
 // A step the server refuses ends the publish with the step and the server's reply.
@@ -118,6 +116,17 @@ TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
     server.write("Neu", "a file where the folder should go");
     EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Neu"),
               TransferFailedText() + "Anlegen des Ordners „Neu“: 550 File exists.");
+    // A name with a control character is refused before it becomes an address; the
+    // connection stays.
+    ftp.Connect();
+    try {
+        ftp.GetBytes("G/B\x01se");
+        ADD_FAILURE() << "not refused";
+    } catch (const WendrakError& e) {
+        EXPECT_EQ(e.message(), "Laden von „G/B?se“: Der Name enthält Steuerzeichen und kann nicht "
+                               "übertragen werden.");
+    }
+    EXPECT_TRUE(ftp.Connected());
 }
 
 // Names go to the server percent-encoded and in Windows-1252, so blanks, umlauts and URL
@@ -212,6 +221,310 @@ TEST_F(ExchangeTest, HostileNamesAndBrokenPlayersFromTheServerAreRefusedAndNamed
     EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/Eigen/group.sgp"), "x.ply\r\n");
     EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/G/group.sgp"), "Anna von G.ply\r\n");
     EXPECT_FALSE(QFile::exists(root.root() + "x von G.ply"));
+}
+
+// One bad entry never ends a step, and nothing fails silently: servers of another kind and
+// hostile ones. Each row arranges the server and the disk, runs one step and checks its
+// texts and the files. "ftp:" names a file on the server; a null content means "absent".
+TEST_F(ExchangeTest, ServersOfAnotherKindAndHostileEntriesAreReportedAndNeverEndAWholeStep) {
+    const QString dos = "12-06-26  02:30PM       <DIR>          ";
+    const QString unix = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe";
+    const QString longName(300, 'x');
+    const auto description = [this](const QString& file, const QString& name,
+                                    const QString& players) {
+        return root.write("Wendrak/Temp/" + file + ".ini",
+                          "[Group]\r\nName=" + platform::toAnsi(name) +
+                              "\r\nPlayer=" + platform::toAnsi(players) + "\r\n");
+    };
+    const QByteArray none;
+    const int fsizeLimit = 2000; // below one player record
+    QByteArray earlier;          // the player of an earlier import, where a row makes one
+    struct Row {
+        const char* what;
+        std::function<QStringList()> arrange; // returns Dateien
+        int modus;
+        QString group; // publish
+        QString result, leftOut;
+        std::optional<QStringList> failures;
+        QList<std::pair<QString, QByteArray>> files;
+        bool limitFileSize = false;
+    };
+    const QList<Row> rows = {
+        {"a Unix listing is not taken for an empty one",
+         [&] {
+             server.setListing({unix});
+             return QStringList();
+         },
+         ExchangeWork::ListGroups,
+         "",
+         UnreadableListingText(),
+         "",
+         QStringList(),
+         {}},
+        {"nor does publishing go on after it",
+         [&] {
+             server.setListing({unix});
+             return QStringList{storePlayer("Anna")};
+         },
+         ExchangeWork::Publish,
+         "Probe",
+         UnreadableListingText(),
+         "",
+         QStringList(),
+         {{"ftp:Probe/ANNA.PLY", none}}},
+        {"a listing of DOS file lines only holds no group",
+         [&] {
+             server.setListing({"12-06-2026  14:30                 2400 X.PLY", ""});
+             return QStringList();
+         },
+         ExchangeWork::ListGroups,
+         "",
+         "",
+         "",
+         QStringList(),
+         {}},
+        {"a folder the listing does not show after MKD gets no players and no page",
+         [&] {
+             server.setListing({"12-06-26  02:30PM                 2400 X.PLY"});
+             return QStringList{storePlayer("Anna")};
+         },
+         ExchangeWork::Publish,
+         "Neu",
+         GroupNotCreatedText(),
+         "",
+         QStringList(),
+         {{"ftp:Neu.html", none}, {"ftp:Neu/ANNA.PLY", none}}},
+        {"the name test runs over folder names, not over whole lines",
+         [&] {
+             server.write("Test2/DESCRIPTION.INI", "[Group]\r\nName=Test2\r\n");
+             return QStringList{storePlayer("Anna")};
+         },
+         ExchangeWork::Publish,
+         "PM",
+         "",
+         "",
+         QStringList(),
+         {{"ftp:PM/ANNA.PLY", playerBytes("Anna")}}},
+        {"a name inside another group's name is taken",
+         [&] { return QStringList{storePlayer("Anna")}; },
+         ExchangeWork::Publish,
+         "Test",
+         GroupExistsText(),
+         "",
+         QStringList(),
+         {{"ftp:Test", none}, {"ftp:Test.html", none}}},
+        {"a name that cannot be a file is not sent",
+         [&] { return QStringList{storePlayer("Anna")}; },
+         ExchangeWork::Publish,
+         "../x",
+         platform::UnusableNameMessage(),
+         "",
+         QStringList(),
+         {}},
+        {"folder names with control characters are left out and named, the others listed",
+         [&] {
+             server.writeGroup("Gut", "Gut", {"Anna.ply"}, playerBytes("Anna"));
+             server.setListing(
+                 {dos + "B\x01se", dos + "Gut", dos + QString("Nu") + QChar(0) + "ll"});
+             return QStringList();
+         },
+         ExchangeWork::ListGroups,
+         "",
+         "",
+         "Diese Gruppen auf dem Server haben Steuerzeichen im Namen und fehlen in der Liste:\r\n"
+         "„B?se“\r\n„Nu?ll“",
+         QStringList(),
+         {{"Wendrak/Temp/DESCRIPTION1.ini", "[Group]\r\nName=Gut\r\nCount=1\r\n"
+                                            "Player=Anna.ply$$XDE$$\r\n"}}},
+        {"a group whose folder cannot be made is named, the next one imported",
+         [&] {
+             server.writeGroup("L", "L", {"Anna.ply"}, playerBytes("Anna"));
+             return QStringList{description("0", longName, "Anna.ply"),
+                                description("1", "L", "Anna.ply")};
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nGruppe „" + longName + "“",
+         "",
+         QStringList{"Die Gruppe „" + longName +
+                     "“ wird nicht importiert: Ihr Ordner kann nicht angelegt werden."},
+         {{"Wendrak/ImportierteGruppen/L/group.sgp", "Anna von L.ply\r\n"}}},
+        {"players whose files differ only in case: the second is named, not imported",
+         [&] {
+             server.writeGroup("C", "C", {"Anna.ply"}, playerBytes("Anna"));
+             return QStringList{description("0", "C", "Anna.ply$$XDE$$anna.PLY$$XDE$$Anna.txt")};
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nSpieler „anna.PLY“ der Gruppe „C“\r\n"
+         "Spieler „Anna.txt“ der Gruppe „C“",
+         "",
+         QStringList{"„anna.PLY“ der Gruppe „C“: Ein anderer Spieler dieses Imports steht schon "
+                     "in „Anna von C.ply“.",
+                     "„Anna.txt“ der Gruppe „C“: Ein anderer Spieler dieses Imports steht schon "
+                     "in „Anna von C.ply“."},
+         {{"Wendrak/ImportierteGruppen/C/group.sgp", "Anna von C.ply\r\n"}}},
+        {"groups whose folders differ only in case: the second is named, not imported",
+         [&] {
+             server.writeGroup("same", "same", {"Anna.ply"}, playerBytes("Anna"));
+             return QStringList{description("0", "same", "Anna.ply"),
+                                description("1", "Same", "Anna.ply")};
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nGruppe „Same“",
+         "",
+         QStringList{"Die Gruppe „Same“ wird nicht importiert: Eine andere Gruppe dieses Imports "
+                     "hat denselben Ordner „same“."},
+         {{"Wendrak/ImportierteGruppen/same/group.sgp", "Anna von same.ply\r\n"}}},
+        {"a re-import whose players all fail keeps the earlier group file; a new one gets none",
+         [&] {
+             root.write("Wendrak/ImportierteGruppen/R/group.sgp", "Anna von R.ply\r\n");
+             return QStringList{description("0", "R", "Fehlt.ply"),
+                                description("1", "N", "Fehlt.ply")};
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nSpieler „Fehlt.ply“ der Gruppe „R“\r\n"
+         "Spieler „Fehlt.ply“ der Gruppe „N“",
+         "",
+         std::nullopt,
+         {{"Wendrak/ImportierteGruppen/R/group.sgp", "Anna von R.ply\r\n"},
+          {"Wendrak/ImportierteGruppen/N/group.sgp", none}}},
+        {"a player that cannot be written whole leaves the earlier one byte for byte",
+         [&] {
+             server.writeGroup("W", "W", {"Anna.ply"}, playerBytes("Anna"));
+             const QStringList files{description("0", "W", "Anna.ply")};
+             EXPECT_EQ(run(ExchangeWork::Import, files), "");
+             earlier = root.read("Wendrak/SpielerStammImport/Anna von W.ply");
+             server.write("W/ANNA.PLY", playerBytes("Bert"));
+             return files;
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nSpieler „Anna.ply“ der Gruppe „W“",
+         "",
+         std::nullopt,
+         {{"Wendrak/ImportierteGruppen/W/group.sgp", "Anna von W.ply\r\n"}},
+         true},
+        {"a file over the size cap is refused, the group goes on",
+         [&] {
+             server.writeGroup("Z", "Z", {"Anna.ply"}, playerBytes("Anna"));
+             server.write("Z/GROSS.PLY", QByteArray(16 * 1024 * 1024 + 1, 'x'));
+             return QStringList{description("0", "Z", "Gross.ply$$XDE$$Anna.ply")};
+         },
+         ExchangeWork::Import,
+         "",
+         "Nicht importiert wurden:\r\nSpieler „Gross.ply“ der Gruppe „Z“",
+         "",
+         QStringList{"Laden von „Z/Gross.ply“: Die Datei ist zu groß."},
+         {{"Wendrak/ImportierteGruppen/Z/group.sgp", "Anna von Z.ply\r\n"}}},
+        {"a listing over the size cap says so",
+         [&] {
+             server.setListingBytes(QByteArray(16 * 1024 * 1024 + 1, ' '));
+             return QStringList();
+         },
+         ExchangeWork::ListGroups,
+         "",
+         TransferFailedText() + "Auflisten von „/“: Die Liste ist zu groß.",
+         "",
+         QStringList(),
+         {}},
+        // The server ends the stall after four seconds: a client that waits for that, not
+        // for its one-second limit, sees a short file instead of the time limit.
+        {"a player that stalls past the limit is given up at the limit",
+         [&] {
+             server.writeGroup("S", "S", {"Anna.ply"}, playerBytes("Anna"));
+             server.setStall("ANNA.PLY", 1000, 4);
+             setFtpTimeLimits({15000, 1});
+             return QStringList{description("0", "S", "Anna.ply")};
+         },
+         ExchangeWork::Import,
+         "",
+         TransferFailedText() + "Laden von „S/Anna.ply“: Der Server antwortet nicht "
+                                "(Zeitüberschreitung).",
+         "",
+         QStringList(),
+         {{"Wendrak/SpielerStammImport/Anna von S.ply", none}}},
+    };
+    const FtpTimeLimits limits = ftpTimeLimits();
+    rlimit fsize{};
+    ::getrlimit(RLIMIT_FSIZE, &fsize);
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        server.setListing({});
+        server.setStall(QString());
+        observer.failures.clear();
+        const QStringList files = row.arrange();
+        if (row.limitFileSize) {
+            rlimit lowered = fsize;
+            lowered.rlim_cur = fsizeLimit;
+            ::setrlimit(RLIMIT_FSIZE, &lowered);
+        }
+        EXPECT_EQ(run(row.modus, files, row.group), row.result);
+        ::setrlimit(RLIMIT_FSIZE, &fsize);
+        setFtpTimeLimits(limits);
+        EXPECT_EQ(leftOut, row.leftOut);
+        if (row.failures)
+            EXPECT_EQ(observer.failures, *row.failures);
+        for (const auto& [path, bytes] : row.files) {
+            const QString full =
+                path.startsWith("ftp:") ? server.root() + path.mid(4) : root.root() + path;
+            EXPECT_EQ(QFileInfo::exists(full), !bytes.isNull()) << path.toStdString();
+            if (!bytes.isNull())
+                EXPECT_EQ(TempRoot::readFile(full), bytes) << path.toStdString();
+        }
+        if (row.limitFileSize)
+            EXPECT_EQ(root.read("Wendrak/SpielerStammImport/Anna von W.ply"), earlier);
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
+}
+
+// One round through the headless driver's exchange command, as a script makes it: the
+// server comes from the root's Kemra.ini, names are the descriptions' names.
+TEST_F(ExchangeTest, TheHeadlessExchangeCommandPublishesListsShowsAndImports) {
+    root.write("Kemra.ini",
+               "[Exchange]\r\nHost=127.0.0.1\r\nPort=" + QByteArray::number(server.port()) +
+                   "\r\nUser=" + FtpTestServer::kUser + "\r\nPassword=geheim\r\n");
+    QString output, errors;
+    const auto headless = [&](QStringList args) {
+        args.insert(0, "exchange");
+        args.insert(2, "--root");
+        args.insert(3, root.root());
+        QProcess process;
+        process.start(qEnvironmentVariable("WENDRAK_BINARY_DIR") + "/wendrak-headless", args);
+        process.waitForFinished(60000);
+        output = QString::fromUtf8(process.readAllStandardOutput());
+        errors = QString::fromUtf8(process.readAllStandardError());
+        return process.exitCode();
+    };
+    ASSERT_EQ(headless({"publish", "Mit Blank", "a\\nb", storePlayer("Anna"), storePlayer("Bert")}),
+              0)
+        << errors.toStdString();
+    EXPECT_EQ(output, "Ihre Gruppe wurde exportiert.\n");
+    const QString created = platform::IniFile(server.root() + "Mit Blank/DESCRIPTION.INI")
+                                .readString("Group", "Created", "");
+
+    EXPECT_EQ(headless({"list"}), 0);
+    EXPECT_EQ(output, "Mit Blank\t2\t" + created + "\n");
+    EXPECT_EQ(headless({"details", "Mit Blank"}), 0);
+    EXPECT_EQ(output,
+              "Name=Mit Blank\nCreated=" + created +
+                  "\nCount=2\nDescription=a$$XDE$$b\nPlayer=Anna.ply$$XDE$$Bert.ply$$XDE$$\n");
+
+    EXPECT_EQ(headless({"import", "Mit Blank", "Fehlt"}), 1);
+    EXPECT_EQ(errors, "Fehler: Die Gruppe „Fehlt“ ist auf dem Server nicht zu finden.\n");
+    EXPECT_FALSE(QFileInfo::exists(data() + "ImportierteGruppen/Mit Blank"));
+    EXPECT_EQ(headless({"import", "Mit Blank"}), 0);
+    EXPECT_EQ(output, "Die gewählte(n) Gruppe(n) wurden importiert.\n");
+    EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/Mit Blank/group.sgp"),
+              "Anna von Mit Blank.ply\r\nBert von Mit Blank.ply\r\n");
+
+    server.setListing({"drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Mit Blank"});
+    EXPECT_EQ(headless({"list"}), 1);
+    EXPECT_EQ(errors, "Fehler: " + UnreadableListingText() + "\n");
+    EXPECT_EQ(headless({"details"}), 64);
 }
 
 // A server that takes the connection but never answers gives up after the connect limit.

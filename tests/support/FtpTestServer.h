@@ -1,6 +1,7 @@
 // A real FTP server for the exchange tests (exchange_ftp_server.py beside this file): started
 // on 127.0.0.1 and a free port with its own temporary folder, stopped when the object goes.
-// The server ends by itself when this process dies or after five minutes.
+// The server ends by itself when this process dies or after five minutes. Its hostile mode
+// (listing, stall) lets a test play a server of another kind.
 #pragma once
 
 #include "TempRoot.h"
@@ -23,7 +24,7 @@ public:
                         {script, QStringLiteral("--root"), root(), QStringLiteral("--user"),
                          QString::fromLatin1(kUser), QStringLiteral("--password"),
                          QString::fromLatin1(kPassword), QStringLiteral("--lifetime"),
-                         QStringLiteral("300")});
+                         QStringLiteral("300"), QStringLiteral("--control"), control()});
         if (!m_process.waitForStarted(10000))
             return;
         while (m_port == 0 && m_process.waitForReadyRead(10000)) {
@@ -48,6 +49,24 @@ public:
         }
     }
 
+    // Hostile mode: the login folder's listing sent as these lines (CR LF after each), in
+    // Windows-1252; an empty list restores the server's own.
+    void setListing(const QStringList& lines) const {
+        QByteArray bytes;
+        for (const QString& line : lines)
+            bytes += platform::toAnsi(line) + "\r\n";
+        setListingBytes(lines.isEmpty() ? QByteArray() : bytes);
+    }
+    void setListingBytes(const QByteArray& bytes) const { setControl("listing", bytes); }
+    // Hostile mode: fetching the file named name sends its first count bytes, sends nothing
+    // for the given seconds, then ends the transfer as if complete; an empty name ends the
+    // stalling.
+    void setStall(const QString& name, int count = 0, int seconds = 0) const {
+        const QByteArray stall = platform::toAnsi(name) + ' ' + QByteArray::number(count) + ' ' +
+                                 QByteArray::number(seconds);
+        setControl("stall", name.isEmpty() ? QByteArray() : stall);
+    }
+
     // A file below the login folder (folders created); names are UTF-8 on disk.
     void write(const QString& relative, const QByteArray& bytes) const {
         TempRoot::writeFile(root() + relative, bytes);
@@ -67,6 +86,15 @@ public:
     }
 
 private:
+    QString control() const { return m_dir.path() + QStringLiteral("/control/"); }
+    void setControl(const char* name, const QByteArray& bytes) const {
+        const QString path = control() + QString::fromLatin1(name);
+        if (bytes.isEmpty())
+            QFile::remove(path);
+        else
+            TempRoot::writeFile(path, bytes);
+    }
+
     QTemporaryDir m_dir;
     QProcess m_process;
     int m_port = 0;

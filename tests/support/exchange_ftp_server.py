@@ -5,6 +5,13 @@
 # file name, names on the wire in Windows-1252, and a page template "Default.html" in the
 # login folder. It listens on 127.0.0.1 only, prints "PORT <n>" once it listens, and stops
 # when its standard input closes (its test ended or died) or after --lifetime seconds.
+#
+# Hostile mode, for the cases a real server can bring about: a test writes files into the
+# folder given with --control (outside the login folder), read afresh at every command:
+#   listing  its bytes are the login folder's listing, sent as they stand (any form);
+#   stall    "NAME N S": fetching a file named NAME (letter case ignored) sends its first N
+#            bytes, then nothing for S seconds, then ends the transfer as if complete.
+# Each connection runs in a thread of its own, so a stalled one holds up no other.
 import argparse
 import asynchat
 import logging
@@ -16,7 +23,7 @@ import time
 from pyftpdlib.authorizers import DummyAuthorizer
 from pyftpdlib.filesystems import AbstractedFS
 from pyftpdlib.handlers import FTPHandler
-from pyftpdlib.servers import FTPServer
+from pyftpdlib.servers import ThreadedFTPServer
 
 TEMPLATE = (
     "<html><head><title>%GROUPNAME%</title></head><body>\r\n"
@@ -28,7 +35,48 @@ TEMPLATE = (
 )
 
 
+CONTROL = None
+
+
+def control(name):
+    path = os.path.join(CONTROL, name) if CONTROL else None
+    if path and os.path.exists(path):
+        with open(path, "rb") as f:
+            return f.read()
+    return None
+
+
+class StallingFile:
+    def __init__(self, f, count, seconds):
+        self.file, self.left, self.seconds = f, count, seconds
+        self.name = f.name
+
+    def read(self, size=-1):
+        if self.left <= 0:
+            time.sleep(self.seconds)
+            return b""
+        chunk = self.file.read(min(self.left, size if size > 0 else self.left))
+        self.left -= len(chunk)
+        return chunk
+
+    def close(self):
+        self.file.close()
+
+    @property
+    def closed(self):
+        return self.file.closed
+
+
 class DosFS(AbstractedFS):
+    def open(self, filename, mode):
+        f = super().open(filename, mode)
+        stall = control("stall")
+        if stall and "r" in mode:
+            name, count, seconds = stall.decode("cp1252").rsplit(" ", 2)
+            if os.path.basename(filename).lower() == name.strip().lower():
+                return StallingFile(f, int(count), float(seconds))
+        return f
+
     def ftpnorm(self, ftppath):
         return super().ftpnorm(ftppath.replace("\\", "/"))
 
@@ -48,6 +96,10 @@ class DosFS(AbstractedFS):
         return os.path.normpath(path)
 
     def format_list(self, basedir, listing, ignore_err=True):
+        given = control("listing")
+        if given is not None and os.path.normpath(basedir) == os.path.normpath(self.root):
+            yield given
+            return
         for name in listing:
             try:
                 st = os.lstat(os.path.join(basedir, name))
@@ -81,7 +133,10 @@ def main():
     parser.add_argument("--user", required=True)
     parser.add_argument("--password", required=True)
     parser.add_argument("--lifetime", type=float, default=300.0)
+    parser.add_argument("--control")
     args = parser.parse_args()
+    global CONTROL
+    CONTROL = args.control
 
     os.makedirs(args.root, exist_ok=True)
     template = os.path.join(args.root, "Default.html")
@@ -95,7 +150,8 @@ def main():
     handler = DosHandler
     handler.authorizer = authorizer
     handler.auth_failed_timeout = 0.1
-    server = FTPServer(("127.0.0.1", 0), handler)
+    handler.use_sendfile = False  # a stalled file is read through its own read()
+    server = ThreadedFTPServer(("127.0.0.1", 0), handler)
     print("PORT %d" % server.address[1], flush=True)
 
     def stop_when_orphaned():

@@ -130,6 +130,16 @@ private slots:
                  QString("Die gewählte(n) Gruppe(n) wurden importiert."));
         QCOMPARE(root->read("Wendrak/ImportierteGruppen/Test/group.sgp"),
                  QByteArray("Anna von Test.ply\r\nBert von Test.ply\r\n"));
+
+        // Groups left out of a listing are named after the others fill the list.
+        open();
+        const QString dir = "12-06-26  02:30PM       <DIR>          ";
+        server.setListing({dir + "B\tse", dir + "Test"});
+        click("btnRefresh");
+        QCOMPARE(list("LstPlayerImport")->topLevelItemCount(), 1);
+        QCOMPARE(MessageBoxes::shown().last(),
+                 QString("Diese Gruppen auf dem Server haben Steuerzeichen im Namen und fehlen in "
+                         "der Liste:\r\n„B?se“"));
     }
 
     void theMenuCommandShowsTheExchangeInPlaceOfTheMenuAndRebuildsThePlayerList() {
