@@ -14,6 +14,7 @@
 #include "platform/Paths.h"
 #include "platform/Random.h"
 #include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
 
 #include <QDir>
 #include <cmath>
@@ -71,7 +72,7 @@ void LoadGamePlayers(TournamentState& state) {
                                                  "nicht gefunden oder ist kein Ordner."));
     // Hidden entries count too: the game folder is the program's own, whatever is there plays.
     const QStringList names =
-        platform::listFolder(folder, QStringLiteral("*.ply"), platform::ListKind::Files, true);
+        platform::listFolder(folder, QLatin1String(ext::PlyMask), platform::ListKind::Files, true);
     for (const QString& name : names) {
         const SpielerTyp record = readPlayerFile(folder + name);
         state.SpielerDateien.push_back(name);

@@ -63,7 +63,7 @@ SpielerTyp BuildAutomatonPlayer(const AutomatonInput& input) {
         for (int m = 1; m <= 3; ++m)
             p.Automat[i].setZug(m, input.Zuege[static_cast<size_t>(i)][static_cast<size_t>(m - 1)]);
     }
-    p.Dateiname.set(p.Name.get() + QStringLiteral(".PLY"));
+    p.Dateiname.set(p.Name.get() + QLatin1String(ext::PlyUpper));
     p.IstAutomat = 1;
 
     p.IstKonsensorientiert.set(input.IstKonsensorientiert);

@@ -158,16 +158,16 @@ QString AcceptNewName(const QString& typed) {
 
 bool NameTaken(const QString& ordner, const QString& name) {
     return platform::fileExists(platform::withTrailingSlash(ordner) + name +
-                                QStringLiteral(".PLY"));
+                                QLatin1String(ext::PlyUpper));
 }
 
 void RenamePlayer(SpielerTyp& player, const QString& name) {
-    player.Dateiname.set((name + QStringLiteral(".Ply")).left(50));
+    player.Dateiname.set((name + QLatin1String(ext::PlyMixed)).left(50));
     player.Name.set(name.left(50));
 }
 
 QString CopyPath(const QString& ordner, const QString& name) {
-    return platform::withTrailingSlash(ordner) + name + QStringLiteral(".Ply");
+    return platform::withTrailingSlash(ordner) + name + QLatin1String(ext::PlyMixed);
 }
 
 QString SaveChangedPlayer(const QString& ordner, const QString& name, const SpielerTyp& copy) {

@@ -4,6 +4,7 @@
 #include "platform/NameCheck.h"
 #include "platform/Paths.h"
 #include "platform/WendrakError.h"
+#include "players/PlayerFile.h"
 #include "players/uTGroup.h"
 
 QStringList FilterPlayerList(const QStringList& playerList, const QString& category,
@@ -67,7 +68,7 @@ QStringList GamePlayerFiles(const QString& gameFolder) {
     const QString folder = platform::withTrailingSlash(gameFolder);
     if (!platform::folderExists(folder))
         return {};
-    return platform::listFolder(platform::resolvePath(folder), QStringLiteral("*.ply"),
+    return platform::listFolder(platform::resolvePath(folder), QLatin1String(ext::PlyMask),
                                 platform::ListKind::Files, true);
 }
 

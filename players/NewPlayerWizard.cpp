@@ -110,7 +110,7 @@ SpielerTyp NewPlayerWizard::Record() const {
     SpielerTyp p = m_player;
     SetNewPlayerAnswerFields(p);
     p.IstAutomat = 0;
-    p.Dateiname.set((m_name + QStringLiteral(".PLY")).left(kNameLength));
+    p.Dateiname.set((m_name + QLatin1String(ext::PlyUpper)).left(kNameLength));
     return p;
 }
 
@@ -135,7 +135,7 @@ NewPlayerName CheckNewPlayerName(const QString& store, const QString& text) {
 }
 
 QString NewPlayerPath(const QString& store, const QString& name) {
-    return platform::withTrailingSlash(store) + name.left(kNameLength) + QStringLiteral(".ply");
+    return platform::withTrailingSlash(store) + name.left(kNameLength) + QLatin1String(ext::Ply);
 }
 
 QString SaveNewPlayer(const QString& store, const NewPlayerWizard& wizard) {

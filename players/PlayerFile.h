@@ -17,6 +17,7 @@
 namespace ext {
 // A new player's store file, a copy in the current game, the masks "*.ply", group members.
 inline constexpr char Ply[] = ".ply";
+inline constexpr char PlyMask[] = "*.ply";
 // `Dateiname` of new and automaton players; taken-over sibling and text players' files.
 inline constexpr char PlyUpper[] = ".PLY";
 // The change wizard's copy and its `Dateiname`.

@@ -28,7 +28,7 @@ QString mapMemberName(QString line, const QStringList& stores) {
                           line.contains(QLatin1String("_2")) ||
                           line.contains(QLatin1String("_3")) || line.contains(QLatin1String("_4"));
     if (numbered && line.toLower().contains(QLatin1String("typ")))
-        line = line.left(line.indexOf(QLatin1Char('_'))) + QStringLiteral(".ply");
+        line = line.left(line.indexOf(QLatin1Char('_'))) + QLatin1String(ext::Ply);
     line.remove(QLatin1Char('_'));
     if (platform::ansiUpper(line).contains(QLatin1String("YOKA")))
         line = QStringLiteral("TYP5YOKA.PLY");
@@ -112,7 +112,7 @@ QStringList TGroup::ListOwnGroups(const QString& dataFolder) const {
 
 void TGroup::RenewGroupFiles(const QString& folder) const {
     // The rebuild writes the folder's own group file afresh.
-    RebuildGroupFiles(platform::withTrailingSlash(folder) + QStringLiteral("*.ply"));
+    RebuildGroupFiles(platform::withTrailingSlash(folder) + QLatin1String(ext::PlyMask));
 }
 
 void TGroup::RebuildGroupFiles(const QString& mask) const {
@@ -192,7 +192,7 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
         code = QStringLiteral("0");
     if (nameHolds(corner))
         code = QStringLiteral("4");
-    if (containsIgnoringCase(player.Dateiname.get(), QStringLiteral(".plx")))
+    if (containsIgnoringCase(player.Dateiname.get(), QLatin1String(ext::Plx)))
         code = QStringLiteral("9");
     if (code.isEmpty())
         code = QStringLiteral("3");
@@ -203,7 +203,7 @@ QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress&
     const platform::FolderListingCache cache;
     const QString dir = platform::withTrailingSlash(folder);
     QStringList entries;
-    ListFilesRecursive(dir + QStringLiteral("*.ply"), entries);
+    ListFilesRecursive(dir + QLatin1String(ext::PlyMask), entries);
 
     QStringList result;
     const auto save = [&] {
@@ -247,7 +247,7 @@ QList<MemberNotLoaded> TGroup::LoadGroupPlayers(const QString& store, const QStr
     if (platform::folderExists(targetDir)) {
         const QString resolved = platform::withTrailingSlash(platform::resolvePath(targetDir));
         platform::removeInterruptedReplaces(resolved);
-        const QStringList old = platform::listFolder(resolved, QStringLiteral("*.ply"),
+        const QStringList old = platform::listFolder(resolved, QLatin1String(ext::PlyMask),
                                                      platform::ListKind::Files, true);
         for (const QString& name : old)
             DeletePlayerFile(resolved + name);
@@ -279,7 +279,7 @@ QString TGroup::CopyToFreeName(const QString& source, const QString& targetFolde
         const QString stem = platform::changeFileExt(fileName, QString());
         for (int n = 1;; ++n) {
             destination =
-                dir + stem + QLatin1Char('_') + QString::number(n) + QStringLiteral(".ply");
+                dir + stem + QLatin1Char('_') + QString::number(n) + QLatin1String(ext::Ply);
             if (!platform::entryExists(destination))
                 break;
         }

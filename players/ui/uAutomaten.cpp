@@ -2,6 +2,7 @@
 #include "players/ui/uAutomaten.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/GradientWidget.h"
@@ -173,7 +174,7 @@ void TfrmAutomaten::btnOkClick() {
         platform::showMessage(this, table);
     });
     // Also after a failure, the editor closes.
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmAutomaten::Button2Click() {

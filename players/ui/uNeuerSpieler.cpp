@@ -11,6 +11,7 @@
 #include "players/uTGroup.h"
 #include "players/ui/ufrmInit.h"
 
+#include "platform/HelpContexts.h"
 #include "platform/NameCheck.h"
 
 #include <QShowEvent>
@@ -202,7 +203,7 @@ void RunNewPlayerWizard(QWidget* owner, TfrmNeuerSpieler* page, const TGroup& gr
     NewPlayerWizard wizard;
     int step = 1;
     platform::guarded(owner, [&] {
-        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, page, 20300);
+        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, page, help::NewPlayer);
         while (step > 0) {
             NeuerSpielerSchritt = step;
             const int result = page->exec();

@@ -4,6 +4,8 @@
 #include "ui_uPLYAendern.h"
 
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
@@ -219,11 +221,11 @@ void TfrmPLYAendern::btnOKClick() {
         return;
     // A failed write keeps the window open with the answers, and the old file (if any) whole.
     if (platform::guarded(this, [&] { SaveChangedPlayer(Ordner, m_neuerName, SpielerNeu); }))
-        done(1);
+        done(modal::Ok);
 }
 
 void TfrmPLYAendern::reject() {
-    done(2);
+    done(modal::Cancel);
 }
 
 void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAendern* wizard,
@@ -231,18 +233,18 @@ void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAen
     if (chooser == nullptr || wizard == nullptr)
         return;
     if (!platform::guarded(owner, [&] {
-            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, chooser, 50100);
+            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, chooser, help::PlayerChooser);
         }))
         return;
     chooser->ClearDetails();
     chooser->SpielerListe = spielerListe;
-    if (chooser->exec() != 1)
+    if (chooser->exec() != modal::Ok)
         return;
     const QString path = platform::withTrailingSlash(store) + chooser->SpielerDatei;
     // The chooser read the player when it was chosen; one unreadable since is reported by the
     // wizard, which then closes.
     if (!platform::guarded(owner, [&] {
-            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, wizard, 20000);
+            ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, wizard, help::ChangePlayer);
         }))
         return;
     wizard->lblSpielerFile()->setText(platform::resolvePath(path));

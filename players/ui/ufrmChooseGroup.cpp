@@ -2,6 +2,7 @@
 #include "players/ui/ufrmChooseGroup.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "players/uTGroup.h"
@@ -39,7 +40,7 @@ TfrmChooseGroup::TfrmChooseGroup(QWidget* parent) : QDialog(parent), ui(new Ui::
             trvMainClick();
     });
     connect(ui->btnRefresh, &QPushButton::clicked, this, &TfrmChooseGroup::FillGroupTree);
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(modal::Ok); });
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmChooseGroup::reject);
 }
 
@@ -100,5 +101,5 @@ void TfrmChooseGroup::trvMainClick() {
 }
 
 void TfrmChooseGroup::reject() {
-    done(2);
+    done(modal::Cancel);
 }

@@ -2,6 +2,7 @@
 #include "players/ui/ufrmCreateGame.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
@@ -71,7 +72,7 @@ void TfrmCreateGame::FormCreate() {
     connect(ui->lstPlayer, &QTreeWidget::itemDoubleClicked, this,
             [this] { btnAddOneClick(ui->lstPlayer->property("Tag").toInt()); });
     connect(ui->trvFilter, &QTreeWidget::itemClicked, this, [this] { trvFilterClick(); });
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(modal::Ok); });
     connect(ui->btnCancel, &QPushButton::clicked, this, &TfrmCreateGame::reject);
 }
 
@@ -126,7 +127,7 @@ void TfrmCreateGame::btnAlleSpielerClick(QObject* sender) {
         if (QWindow* handle = dialog->windowHandle())
             handle->setTransientParent(window()->windowHandle());
     }
-    if (dialog->exec() != 1)
+    if (dialog->exec() != modal::Ok)
         return;
     Quellordner = platform::extractFilePath(dialog->GruppenDatei);
     FillGroupPlayerList(Quellordner);
@@ -200,5 +201,5 @@ void TfrmCreateGame::RefreshGameList() {
 }
 
 void TfrmCreateGame::reject() {
-    done(2);
+    done(modal::Cancel);
 }

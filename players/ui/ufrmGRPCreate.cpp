@@ -2,6 +2,7 @@
 #include "players/ui/ufrmGRPCreate.h"
 
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/NameCheck.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
@@ -105,7 +106,7 @@ void TfrmGRPCreate::SaveGroup() {
 }
 
 void TfrmGRPCreate::btnOkClick() {
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmGRPCreate::lstSpielerSelectItem() {

@@ -5,6 +5,7 @@
 
 #include "ui_uDirectory.h"
 
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 
@@ -33,7 +34,7 @@ TfrmDirectory::TfrmDirectory(QWidget* parent) : QDialog(parent), ui(new Ui::Tfrm
 
     connect(ui->cboDrive, &QComboBox::currentIndexChanged, this, &TfrmDirectory::cboDriveChange);
     connect(ui->dir, &QListWidget::itemActivated, this, &TfrmDirectory::dirActivated);
-    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(1); });
+    connect(ui->btnOk, &QPushButton::clicked, this, [this] { done(modal::Ok); });
 }
 
 TfrmDirectory::~TfrmDirectory() {

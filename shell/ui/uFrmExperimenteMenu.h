@@ -4,6 +4,7 @@
 // loaded (lblCurrentPath then holds the group's folder) and with 2 on "&Zurück".
 #pragma once
 
+#include "platform/ModalResults.h"
 #include "players/uTGroup.h"
 #include "shell/StandardExperiments.h"
 
@@ -30,8 +31,8 @@ class TfrmExperimenteMenu : public QDialog {
     Q_OBJECT
 public:
     // Modal results.
-    static constexpr int ResultGroup = 5;
-    static constexpr int ResultBack = 2;
+    static constexpr int ResultGroup = modal::RunGroup;
+    static constexpr int ResultBack = modal::Cancel;
 
     // Node pictures, by their index in imgMain.
     enum NodeImage {
