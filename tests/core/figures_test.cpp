@@ -30,13 +30,6 @@ protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
 };
 
-// The giving pair's figures show in the overview, the mixed pair's in the economy test.
-TEST_F(Figures, PairThatAlwaysHoldsOutBlocksEveryRound) {
-    const OverallFigures f = ComputeOverallFigures(pairState(500, 500, 0, 0));
-    EXPECT_EQ((std::array{f.n, f.AvgK, f.G, f.M, f.H, f.Kn, f.Bl, f.AvgN, f.D, f.P, f.B}),
-              (std::array<std::int64_t, 11>{2, 0, 1000, 500, 0, 0, 500, 0, 0, 0, 0}));
-}
-
 TEST_F(Figures, OverviewPlaceholdersOfAPeacefulPair) {
     ShowMoveOverview(pairState(1500, 1500, 1000, 500), display);
     EXPECT_EQ(std::pair(display.anzDurchlaeufe, display.anzTeilnehmerHigh), std::pair(9, 1));

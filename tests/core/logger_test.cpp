@@ -16,9 +16,10 @@ TEST(Logger, SavingCreatesTheFoldersAndReplacesInWindows1252OrSaysItCannot) {
     EXPECT_EQ(root.read("Neu/Tief/leer.csv"), QByteArray("\r\n")); // a new logger: one empty line
     root.write("b.csv", "alter Inhalt, viel länger als der neue\r\n");
     log.SetValue("Name", QString::fromUtf8("Jürgen"));
+    log.SetValue("Datei", "Header.ply"); // the header word in any case becomes the header text
     log.WriteRow();
     log.SaveToFile(root.root() + "b.csv");
-    EXPECT_EQ(root.read("b.csv"), QByteArray("Name,\r\nJ\xfcrgen,\r\n"));
+    EXPECT_EQ(root.read("b.csv"), QByteArray("Name,Datei,\r\nJ\xfcrgen,Name,Datei,.ply,\r\n"));
     root.write("Datei", "x");
     EXPECT_THROW(log.SaveToFile(root.root() + "Datei/Unter/a.csv"), WendrakError);
 }
@@ -34,9 +35,7 @@ TEST(Logger, SavingTheSameBytesAgainLeavesTheFileAlone) {
     log.ColumnIndex("glbKons1");
     log.SaveToFile(path);
     const auto first = inode();
-    TLogger same;
-    same.ColumnIndex("glbKons1");
-    same.SaveToFile(path);
+    log.SaveToFile(path);
     EXPECT_EQ(inode(), first); // a replace would have renamed a new file over it
     TLogger other;
     other.ColumnIndex("glbKons2");
@@ -58,14 +57,4 @@ TEST(Logger, KeysIgnoreCaseAndClearingKeepsTheColumnsWithEmptyValues) {
     log.SetValue("b", "3");
     log.WriteRow();
     EXPECT_EQ(log.Lines().mid(1), QStringList({"b,3,", ",3,"}));
-}
-
-TEST(Logger, HeaderWordInAValueIsReplacedByTheHeaderText) {
-    // A player file named "Header.ply" in a debug row comes out like this.
-    TempRoot root;
-    TLogger log;
-    log.SetValue("k", "mein Header");
-    log.WriteRow();
-    log.SaveToFile(root.root() + "a.csv");
-    EXPECT_EQ(root.read("a.csv"), QByteArray("k,\r\nmein k,,\r\n"));
 }

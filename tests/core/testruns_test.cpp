@@ -77,16 +77,6 @@ TEST(TestRuns, AutomatonGoesOnFromItsStoredPositionsAndKeepsItsTrait) {
     EXPECT_EQ(a.GeschaeftsmaessigAusbeutbar.get(), "Nein");
 }
 
-TEST(TestRuns, MissingOrShortFileIsReportedAndNothingIsWritten) {
-    TempRoot root;
-    const QString shortFile = root.write("Wendrak/SpielerStamm/Kurz.ply", QByteArray(2399, 'x'));
-    for (const QString& file : {root.root() + "fehlt.ply", shortFile})
-        EXPECT_TRUE(
-            errorOf([&] { TestAgainstDefector(file, true); }).contains(QFileInfo(file).fileName()));
-    EXPECT_FALSE(QFileInfo::exists(root.root() + "fehlt.ply"));
-    EXPECT_EQ(root.read("Wendrak/SpielerStamm/Kurz.ply"), QByteArray(2399, 'x'));
-}
-
 TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
     struct Row {
         int a, d, k8, d8, score;

@@ -59,12 +59,6 @@ protected:
         return playTournament(state, root, observer, &display, debug, seed);
     }
     QByteArray out(const QString& name) const { return root.read("Wendrak/" + name); }
-    // The run must stop before play with a message naming `named`.
-    void expectStopNaming(const char* named) {
-        EXPECT_THAT([this] { run(); },
-                    testing::ThrowsMessage<WendrakError>(testing::HasSubstr(named)));
-        EXPECT_EQ(observer.games, 0);
-    }
     // "Spiel_Gesamt.csv" up to its rows, then its rows for games 1..games of two always
     // giving players after earlier totals.
     static QByteArray gesamt(bool totals, const char* files, int games, int nkk, int k) {
@@ -164,32 +158,23 @@ TEST_F(TournamentRun, GroupsThatCannotBePlayedStopBeforeAnyResultFileIsTouched) 
                                      "Im aktuellen Spiel sind weniger als zwei Spieler. Für eine "
                                      "Berechnung werden mindestens zwei Spieler benötigt.")});
     root.write("Wendrak/Aktuelles Spiel/B.ply", QByteArray(100, 'x'));
-    expectStopNaming("B.ply");
+    EXPECT_THAT([this] { run(); },
+                testing::ThrowsMessage<WendrakError>(testing::HasSubstr("B.ply")));
     EXPECT_EQ(out("Export.Txt"), "previous results");
     EXPECT_FALSE(QFile::exists(root.programFolder() + "Gruppenergebnisse.Txt"));
     EXPECT_EQ(observer.shown, 0);
 }
 
-TEST_F(TournamentRun, FilesThatCannotBeMadeStopBeforePlayAndCloseWhatWasOpened) {
-    addPlayers({AllK, AllK});
-    // A file where the debug folder belongs; a result file that cannot be replaced.
-    for (const QString blocked : {"Debug", "Wendrak/Gruppenergebnisse.Txt"}) {
-        QFile::setPermissions(root.write(blocked, "kept"), QFile::ReadOwner);
-        expectStopNaming(blocked.section('/', -1).toUtf8().constData());
-        EXPECT_EQ(root.read(blocked), "kept");
-        EXPECT_FALSE(state.Export.isOpen());
-        EXPECT_EQ(observer.hidden, observer.shown); // no progress window left open
-        QFile::remove(root.root() + blocked);
-    }
-}
-
-// Every target is checked before the first file is emptied: a refused run changes nothing.
+// Every target is checked before the first file is emptied: a refused run changes nothing
+// and closes what it opened.
 TEST_F(TournamentRun, ARunThatCannotWriteEveryTargetIsRefusedBeforeAnyFileChanges) {
     const QStringList results = {"Export.Txt", "Gruppenergebnisse.Txt", "Zusammensetzung.Txt"};
     const struct {
         const char* blocked; // made read-only; "*" : the root handed to the run is a file
         const char* named;
-    } rows[] = {{"Debug/Runde_3.csv", "Runde_3.csv"},
+    } rows[] = {{"Debug", "Debug"}, // a file where the debug folder belongs
+                {"Wendrak/Gruppenergebnisse.Txt", "Gruppenergebnisse.Txt"},
+                {"Debug/Runde_3.csv", "Runde_3.csv"},
                 {"Wendrak/Zusammensetzung.Txt", "Zusammensetzung.Txt"},
                 {"Wendrak/Aktuelles Spiel/B.ply", "B.ply"},
                 {"*", "Datei"}};
@@ -210,6 +195,9 @@ TEST_F(TournamentRun, ARunThatCannotWriteEveryTargetIsRefusedBeforeAnyFileChange
         for (const QString& name : results)
             EXPECT_EQ(out(name), "previous") << row.blocked << " " << name.toStdString();
         EXPECT_EQ(out("Aktuelles Spiel/A.ply"), player) << row.blocked;
+        EXPECT_EQ(root.read(*row.blocked == '*' ? "Datei" : row.blocked), "previous");
+        EXPECT_FALSE(state.Export.isOpen()) << row.blocked;
+        EXPECT_EQ(observer.hidden, observer.shown); // no progress window left open
         QFile::remove(root.root() + row.blocked);
         QFile::remove(root.root() + "Datei");
     }

@@ -10,7 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <gtest/gtest.h>
+#include <gmock/gmock.h>
 
 #include <cstring>
 #include <string>
@@ -98,13 +98,10 @@ TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAnswerFieldsAndFil
     // The personal texts Windows-1252 cannot hold are refused by field (the name and the
     // motto through the window).
     for (const int step : {10, 11, 12})
-        try {
-            NewPlayerWizard().Answer(step, NsOk, "Ł", 1);
-            ADD_FAILURE() << step;
-        } catch (const WendrakError& e) {
-            EXPECT_EQ(e.message(),
-                      kAnsi.arg(QStringList{"Geschlecht", "Alter", "Nationalität"}[step - 10]));
-        }
+        EXPECT_THAT([&] { NewPlayerWizard().Answer(step, NsOk, "Ł", 1); },
+                    testing::ThrowsMessage<WendrakError>(testing::StrEq(
+                        kAnsi.arg(QStringList{"Geschlecht", "Alter", "Nationalität"}[step - 10])
+                            .toStdString())));
 }
 
 // Each entry alone with one D, then one K: which answer fields it turns.

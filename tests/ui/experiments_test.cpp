@@ -120,26 +120,6 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(findNode(tree, "Neu") != nullptr, 3000);
     }
 
-    // Coming back from the desktop's viewer keeps the tree as the user left it; a dialog of
-    // the program closing over the menu builds it anew.
-    void treeIsRebuiltWhenADialogClosesOverTheMenuNotWhenTheDesktopReturnsTheFocus() {
-        buildExperiments();
-        TfrmExperimenteMenu menu;
-        QTreeWidget* tree = menu.trvMain();
-        menu.show();
-        QTRY_COMPARE_WITH_TIMEOUT(tree->topLevelItemCount(), 1, 3000);
-        findNode(tree, "Versuch")->setExpanded(true);
-        QEvent fromDesktop(QEvent::WindowActivate);
-        QApplication::sendEvent(&menu, &fromDesktop);
-        QApplication::processEvents();
-        QVERIFY(!menu.TimerDummy()->isActive());
-
-        QDialog dialog(&menu);
-        QTimer::singleShot(0, &dialog, &QDialog::accept);
-        dialog.exec();
-        QTRY_VERIFY_WITH_TIMEOUT(!findNode(tree, "Versuch")->isExpanded(), 3000);
-    }
-
     void shippedExperimentsEachOfferAGroupOfStoredPlayers() {
         copySource(*m_root, "Wendrak/Standardexperimente/");
         TfrmExperimenteMenu menu;

@@ -9,18 +9,11 @@ class PlatformUiTest : public QObject {
     Q_OBJECT
 private slots:
     void guardedShowsTheGermanMessageAndReportsFailure() {
-        QString shown;
-        QTimer::singleShot(0, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            QVERIFY(box);
-            shown = box->text();
-            box->accept();
-        });
-        const bool ok = platform::guarded(nullptr, [] {
+        const auto shown = shelltest::acceptNextMessage();
+        QVERIFY(!platform::guarded(nullptr, [] {
             throw WendrakError(QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
-        });
-        QVERIFY(!ok);
-        QCOMPARE(shown, QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
+        }));
+        QCOMPARE(*shown, QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
         QVERIFY(platform::guarded(nullptr, [] {}));
     }
 

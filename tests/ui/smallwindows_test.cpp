@@ -1,12 +1,9 @@
 // The background-material menu and the small windows: which page each menu button shows
-// and how, and how the intro, start picture, author page and folder chooser close.
-#include "shell/ui/uAutor.h"
+// and how, and how the intro closes.
+#include "shell/ui/ufrmDravolHintergundmaterial.h"
 
 #include "ShellTestSupport.h"
-#include "shell/ui/uDirectory.h"
 #include "shell/ui/uIntroMain.h"
-#include "shell/ui/uStart.h"
-#include "shell/ui/ufrmDravolHintergundmaterial.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
 #include <functional>
@@ -101,18 +98,6 @@ private slots:
         const QWidget* panel = head->parentWidget();
         QVERIFY(panel->rect().contains(head->geometry()));
         QVERIFY(head->heightForWidth(head->width()) <= head->height());
-    }
-
-    // No command shows these three; start-up makes them, so only their closing is kept.
-    void startPictureAuthorPageAndFolderChooser_closeWith1() {
-        TempRoot root;
-        TfrmStart start;
-        QCOMPARE(execDoing(start, [&] { QTest::keyClick(&start, Qt::Key_A); }), 1);
-        TfrmAutor autor;
-        QCOMPARE(execDoing(autor, [&] { autor.btnWeiter()->click(); }), 1);
-        TfrmDirectory chooser;
-        QCOMPARE(chooser.Directory(), root.programFolder());
-        QCOMPARE(execDoing(chooser, [&] { chooser.btnOk()->click(); }), 1);
     }
 };
 
