@@ -49,23 +49,12 @@ public:
         }
     }
 
-    // Hostile mode: the login folder's listing sent as these lines (CR LF after each), in
-    // Windows-1252; an empty list restores the server's own.
-    void setListing(const QStringList& lines) const {
-        QByteArray bytes;
-        for (const QString& line : lines)
-            bytes += platform::toAnsi(line) + "\r\n";
-        setListingBytes(lines.isEmpty() ? QByteArray() : bytes);
-    }
-    void setListingBytes(const QByteArray& bytes) const { setControl("listing", bytes); }
-    // Hostile mode: fetching the file named name sends its first count bytes, sends nothing
-    // for the given seconds, then ends the transfer as if complete; an empty name ends the
-    // stalling.
-    void setStall(const QString& name, int count = 0, int seconds = 0) const {
-        const QByteArray stall = platform::toAnsi(name) + ' ' + QByteArray::number(count) + ' ' +
-                                 QByteArray::number(seconds);
-        setControl("stall", name.isEmpty() ? QByteArray() : stall);
-    }
+    // Hostile mode: the login folder's listing sent as these bytes; empty restores the
+    // server's own.
+    void setListing(const QByteArray& bytes) const { setControl("listing", bytes); }
+    // Hostile mode, "NAME N S": fetching the file named NAME sends its first N bytes, sends
+    // nothing for S seconds, then ends the transfer; empty ends the stalling.
+    void setStall(const QByteArray& spec) const { setControl("stall", spec); }
 
     // A file below the login folder (folders created); names are UTF-8 on disk.
     void write(const QString& relative, const QByteArray& bytes) const {

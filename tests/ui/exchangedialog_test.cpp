@@ -133,8 +133,8 @@ private slots:
 
         // Groups left out of a listing are named after the others fill the list.
         open();
-        const QString dir = "12-06-26  02:30PM       <DIR>          ";
-        server.setListing({dir + "B\tse", dir + "Test"});
+        const QByteArray dir = "12-06-26  02:30PM       <DIR>          ";
+        server.setListing(dir + "B\tse\r\n" + dir + "Test\r\n");
         click("btnRefresh");
         QCOMPARE(list("LstPlayerImport")->topLevelItemCount(), 1);
         QCOMPARE(MessageBoxes::shown().last(),
