@@ -5,6 +5,7 @@
 
 #include "TempRoot.h"
 #include "platform/WendrakError.h"
+#include "shell/SiblingImport.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -107,4 +108,83 @@ TEST(Pelkam, UnusableNameIsMadeSafeAndOnlyOwnPlayersAreReplacedOnRequest) {
     EXPECT_EQ(readPlayerFile(target).Name.get(), "Eigene Anna");
     EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), answer(true)), target);
     EXPECT_TRUE(readPlayerFile(target).Herkunft == 1 && asked == 2);
+}
+
+// The take-over: the empty situations NDK, NKK and PKK are asked after the introduction and
+// stored as ten cases; only a completed player leaves the export folder (unless kept) and
+// gets its traits again and three measures (no peacefulness). Stopping, or keeping the
+// store's own player, leaves the ".TP0" file and writes no answer.
+TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExportFolder) {
+    // Holds out everywhere after giving way on the first day, so the measures are exact.
+    PelkamSpielerTyp mara = sibling("Mara");
+    mara.x = 0;
+    for (int m = 0; m < 12; ++m) {
+        const int s = PelkamSituation(m);
+        mara.Paare[m] = s == SitNDK || s == SitNKK || s == SitPKK ? PelkamSpielerTyp::Paar{0, 0}
+                                                                  : PelkamSpielerTyp::Paar{0, 6};
+    }
+    struct Row {
+        std::vector<int> answers; // to the introduction, then NDK, NKK, PKK
+        bool keepSource, ownPlayerKept;
+        QStringList entries; // NDK, NKK, PKK as "cases/K/D"
+        bool completed, sourceStays;
+    };
+    const QStringList gaps = {"0/0/0", "0/0/0", "0/0/0"};
+    const Row rows[] = {
+        {{-1, 0, 0, 5}, false, false, {"10/0/10", "10/0/10", "10/5/5"}, true, false},
+        {{-1, 10, 10, 0}, true, false, {"10/10/0", "10/10/0", "10/0/10"}, true, true},
+        {{-1, 5, 0, -1}, false, false, gaps, false, true},
+        {{}, false, true, {}, false, true},
+    };
+    for (const Row& row : rows) {
+        TempRoot root;
+        const QString exportFolder = root.programFolder() + "PelkamSpieler/";
+        const QByteArray bytes = PelkamRecordBytes(mara);
+        TempRoot::writeFile(exportFolder + "mara.tp0", bytes);
+        const QString store = root.programFolder() + "SpielerStamm/Mara.PLY";
+        if (row.ownPlayerKept)
+            writePlayerFile(store, zeroedPlayer());
+        QStringList pages;
+        std::vector<int> answers = row.answers;
+        const SiblingImportResult taken = ImportSiblingPlayer(
+            {exportFolder, "mara.tp0", root.programFolder(), row.keepSource, true},
+            [&](const QString&) { return !row.ownPlayerKept; },
+            [&](const QString& page) {
+                pages << page;
+                const int answer = answers.front();
+                answers.erase(answers.begin());
+                return answer;
+            });
+        const auto what = QString("answers %1 kept %2").arg(row.answers.size()).arg(row.keepSource);
+        EXPECT_EQ(root.read("Wendrak/PelkamSpieler/mara.tp0"), row.sourceStays ? bytes : "")
+            << what.toStdString();
+        EXPECT_EQ(taken.completed, row.completed) << what.toStdString();
+        if (row.ownPlayerKept) {
+            EXPECT_TRUE(taken.player.isEmpty() && pages.isEmpty());
+            EXPECT_EQ(root.read("Wendrak/SpielerStamm/Mara.PLY"), QByteArray(2400, '\0'));
+            continue;
+        }
+        EXPECT_EQ(taken.player, store);
+        const SpielerTyp p = readPlayerFile(store);
+        QStringList entries;
+        for (int s : {SitNDK, SitNKK, SitPKK})
+            entries << QString("%1/%2/%3")
+                           .arg(p.Situationen[s].Anzahl)
+                           .arg(p.Situationen[s].AnzahlK)
+                           .arg(p.Situationen[s].AnzahlD);
+        EXPECT_EQ(entries, row.entries) << what.toStdString();
+        if (row.completed && !row.keepSource) {
+            EXPECT_EQ(pages,
+                      QStringList({"Vervollst.html", "ASKNDK.rtf", "ASKNKK.rtf", "ASKPKK.rtf"}));
+            // Holding out after mutual giving way: no longer consensus-minded.
+            EXPECT_EQ(
+                (p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get()).toStdString(),
+                "NeinNein");
+            EXPECT_EQ(std::vector({p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
+                                   p.Friedfertigkeit}),
+                      std::vector({999, 1000, 4998, 0}));
+        } else if (!row.completed) {
+            EXPECT_EQ(p.ErgebnisGegenD + p.ErgebnisGegenK, 0);
+        }
+    }
 }
