@@ -87,8 +87,8 @@ TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
 }
 
 // The record keeps the name as it stands, the file gets a usable one. A converted player of
-// that file name is replaced; a player the user made only when the user agrees.
-TEST(Pelkam, UnusableNameIsMadeSafeAndOnlyOwnPlayersAreReplacedOnRequest) {
+// that file name is replaced without a question (a player the user made: below).
+TEST(Pelkam, UnusableNameIsMadeSafeAndConvertedPlayersAreReplaced) {
     TempRoot root;
     const QString source =
         root.write("Wendrak/PelkamSpieler/a.TP0", PelkamRecordBytes(sibling(" Anna/Berta ")));
@@ -96,95 +96,78 @@ TEST(Pelkam, UnusableNameIsMadeSafeAndOnlyOwnPlayersAreReplacedOnRequest) {
     EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
     EXPECT_EQ(readPlayerFile(target).Name.get(), " Anna/Berta ");
     EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
-
-    SpielerTyp own = zeroedPlayer(); // Herkunft 0
-    own.Name.set("Eigene Anna");
-    writePlayerFile(target, own);
-    int asked = 0;
-    const auto answer = [&](bool yes) {
-        return [&asked, yes](const QString&) { return ++asked, yes; };
-    };
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), answer(false)), QString());
-    EXPECT_EQ(readPlayerFile(target).Name.get(), "Eigene Anna");
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), answer(true)), target);
-    EXPECT_TRUE(readPlayerFile(target).Herkunft == 1 && asked == 2);
 }
 
 // The take-over: the empty situations NDK, NKK and PKK are asked after the introduction and
 // stored as ten cases; only a completed player leaves the export folder (unless kept) and
 // gets its traits again and three measures (no peacefulness). Stopping, or keeping the
-// store's own player, leaves the ".TP0" file and writes no answer.
+// user's own player of that name (replaced only when the user agrees), leaves the ".TP0"
+// file and writes no answer.
 TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExportFolder) {
-    // Holds out everywhere after giving way on the first day, so the measures are exact.
-    PelkamSpielerTyp mara = sibling("Mara");
+    PelkamSpielerTyp mara = sibling("Mara"); // holds out after giving way on the first day
     mara.x = 0;
-    for (int m = 0; m < 12; ++m) {
-        const int s = PelkamSituation(m);
-        mara.Paare[m] = s == SitNDK || s == SitNKK || s == SitPKK ? PelkamSpielerTyp::Paar{0, 0}
-                                                                  : PelkamSpielerTyp::Paar{0, 6};
-    }
-    struct Row {
-        std::vector<int> answers; // to the introduction, then NDK, NKK, PKK
-        bool keepSource, ownPlayerKept;
-        QStringList entries; // NDK, NKK, PKK as "cases/K/D"
-        bool completed, sourceStays;
+    for (int m = 0; m < 12; ++m)
+        mara.Paare[m] = {0, QList{SitNDK, SitNKK, SitPKK}.contains(PelkamSituation(m)) ? 0 : 6};
+    // The answers (to the introduction, then NDK, NKK, PKK), whether the source is kept and
+    // whether the store holds the user's own Mara (1 kept, 2 replaced); then pages asked,
+    // completed, source left, NDK NKK PKK, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar +
+    // Name, the measures against D, after giving way, against K, and the peacefulness.
+    const std::tuple<QList<int>, bool, int, QString> rows[] = {
+        {{-1, 0, 0, 5}, false, 2, "4 1 0 10/0/10 10/0/10 10/5/5 NeinNeinMara 999 1000 4998 0"},
+        {{-1, 10, 10, 0}, true, 0, "4 1 1 10/10/0 10/10/0 10/0/10 Jak.A.Mara 998 999 3000 0"},
+        {{-1, 5, 0, -1}, false, 0, "4 0 1 0/0/0 0/0/0 0/0/0 JaMara 0 0 0 0"},
+        {{}, false, 1, "0 0 1 Eigene"},
     };
-    const QStringList gaps = {"0/0/0", "0/0/0", "0/0/0"};
-    const Row rows[] = {
-        {{-1, 0, 0, 5}, false, false, {"10/0/10", "10/0/10", "10/5/5"}, true, false},
-        {{-1, 10, 10, 0}, true, false, {"10/10/0", "10/10/0", "10/0/10"}, true, true},
-        {{-1, 5, 0, -1}, false, false, gaps, false, true},
-        {{}, false, true, {}, false, true},
-    };
-    for (const Row& row : rows) {
+    for (const auto& [answers, keepSource, own, want] : rows) {
         TempRoot root;
-        const QString exportFolder = root.programFolder() + "PelkamSpieler/";
-        const QByteArray bytes = PelkamRecordBytes(mara);
-        TempRoot::writeFile(exportFolder + "mara.tp0", bytes);
+        const QString folder = root.programFolder() + "PelkamSpieler/";
+        TempRoot::writeFile(folder + "mara.tp0", PelkamRecordBytes(mara));
         const QString store = root.programFolder() + "SpielerStamm/Mara.PLY";
-        if (row.ownPlayerKept)
-            writePlayerFile(store, zeroedPlayer());
-        QStringList pages;
-        std::vector<int> answers = row.answers;
+        SpielerTyp eigene = zeroedPlayer();
+        eigene.Name.set("Eigene");
+        if (own != 0)
+            writePlayerFile(store, eigene);
+        QList<int> left = answers;
+        int asked = 0;
         const SiblingImportResult taken = ImportSiblingPlayer(
-            {exportFolder, "mara.tp0", root.programFolder(), row.keepSource, true},
-            [&](const QString&) { return !row.ownPlayerKept; },
-            [&](const QString& page) {
-                pages << page;
-                const int answer = answers.front();
-                answers.erase(answers.begin());
-                return answer;
-            });
-        const auto what = QString("answers %1 kept %2").arg(row.answers.size()).arg(row.keepSource);
-        EXPECT_EQ(root.read("Wendrak/PelkamSpieler/mara.tp0"), row.sourceStays ? bytes : "")
-            << what.toStdString();
-        EXPECT_EQ(taken.completed, row.completed) << what.toStdString();
-        if (row.ownPlayerKept) {
-            EXPECT_TRUE(taken.player.isEmpty() && pages.isEmpty());
-            EXPECT_EQ(root.read("Wendrak/SpielerStamm/Mara.PLY"), QByteArray(2400, '\0'));
-            continue;
-        }
-        EXPECT_EQ(taken.player, store);
+            {folder, "mara.tp0", root.programFolder(), keepSource, true},
+            [&](const QString&) { return ++asked, own == 2; },
+            [&left](const QString&) { return left.takeFirst(); });
+        EXPECT_EQ(taken.player, own == 1 ? "" : store);
+        EXPECT_EQ(asked, own == 0 ? 0 : 1);
         const SpielerTyp p = readPlayerFile(store);
-        QStringList entries;
-        for (int s : {SitNDK, SitNKK, SitPKK})
-            entries << QString("%1/%2/%3")
+        QStringList got = {QString::number(answers.size() - left.size()),
+                           QString::number(taken.completed),
+                           QString::number(QFile::exists(folder + "mara.tp0"))};
+        if (p.Herkunft == 1)
+            for (int s : {SitNDK, SitNKK, SitPKK})
+                got << QString("%1/%2/%3")
                            .arg(p.Situationen[s].Anzahl)
                            .arg(p.Situationen[s].AnzahlK)
                            .arg(p.Situationen[s].AnzahlD);
-        EXPECT_EQ(entries, row.entries) << what.toStdString();
-        if (row.completed && !row.keepSource) {
-            EXPECT_EQ(pages,
-                      QStringList({"Vervollst.html", "ASKNDK.rtf", "ASKNKK.rtf", "ASKPKK.rtf"}));
-            // Holding out after mutual giving way: no longer consensus-minded.
-            EXPECT_EQ(
-                (p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get()).toStdString(),
-                "NeinNein");
-            EXPECT_EQ(std::vector({p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
-                                   p.Friedfertigkeit}),
-                      std::vector({999, 1000, 4998, 0}));
-        } else if (!row.completed) {
-            EXPECT_EQ(p.ErgebnisGegenD + p.ErgebnisGegenK, 0);
-        }
+        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
+        if (p.Herkunft == 1)
+            got << QString("%1 %2 %3 %4")
+                       .arg(p.ErgebnisGegenD)
+                       .arg(p.ErgebnisNachEntgegenkommen)
+                       .arg(p.ErgebnisGegenK)
+                       .arg(p.Friedfertigkeit);
+        EXPECT_EQ(got.join(' ').toStdString(), want.toStdString());
     }
+}
+
+// An entry with cases but no K or D case is asked; one with a K case is not, whatever its
+// number of cases.
+TEST(Pelkam, CompletionAsksEveryEntryWithoutKOrDCases) {
+    TempRoot root;
+    SpielerTyp p = zeroedPlayer();
+    for (SituationTyp& e : p.Situationen)
+        e = {1, 1, 0};
+    p.Situationen[SitMDK] = {5, 0, 0};
+    p.Situationen[SitMKD] = {0, 3, 0};
+    const QString path = root.programFolder() + "SpielerStamm/Halb.ply";
+    writePlayerFile(path, p);
+    QStringList pages;
+    EXPECT_EQ(CompletePlayer(path, [&](const QString& page) { return pages << page, 5; }), 1);
+    EXPECT_EQ(pages, QStringList({"Vervollst.html", "ASKMDK.rtf"}));
 }

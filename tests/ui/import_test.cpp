@@ -1,15 +1,16 @@
 // Taking over players of the sibling program from the main menu: the chooser, the questions
-// for empty situations, and what reaches the store and the export folder on every way
-// through.
+// for empty situations, the replace question and the card.
 #include "players/ui/uPLYSpielerauswahl.h"
 #include "players/ui/uQXRProba.h"
 #include "players/ui/uSpielerAnzeige.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 #include "players/uPelkam2Wendrak.h"
 
 using namespace shelltest;
+using platform::MessageBoxes;
 
 namespace {
 
@@ -94,6 +95,7 @@ private slots:
             root.write("Wendrak/PelkamSpieler/mara.tp0", tp0("Mara", {SitMDD, SitNDK, SitPKK}));
             root.write("Wendrak/PelkamSpieler/Lea.TP0", tp0("Lea", {SitMDK, SitMKD}));
             copySource(root, "Wendrak/SpielerStamm/", {"leer.bmp"}); // the store's placeholder
+            writePlayerFile(root.programFolder() + "SpielerStamm/Lea.PLY", zeroedPlayer());
         });
         program.showMenu();
         TfrmMain* w = program.main();
@@ -114,15 +116,16 @@ private slots:
         QVERIFY(mara.Alter == "15" && mara.MasseGueltig == 1);
         QCOMPARE(filesIn(program.data() + "PelkamSpieler"), QStringList({"Lea.TP0"}));
         QVERIFY(w->SpielerListe.join(' ').contains("Mara.PLY"));
+        MessageBoxes::answerNext(true); // the user's own Lea is replaced
         {
             Driver driver("Lea.TP0", {"btnCancel", "btnJF", "btnCancel"});
             w->button("btnImport")->click();
             QVERIFY(driver.pages.size() == 3 && driver.card.isEmpty());
         }
-        const SpielerTyp lea = readPlayerFile(store + "Lea.PLY");
-        QCOMPARE(QStringList({entry(lea, SitMDK), entry(lea, SitMKD)}),
-                 QStringList({"0/0/0", "0/0/0"}));
-        QCOMPARE(filesIn(program.data() + "PelkamSpieler"), QStringList({"Lea.TP0"}));
+        QCOMPARE(MessageBoxes::shown(), QStringList({"Ein Spieler mit diesem Namen existiert "
+                                                     "bereits.\nMöchten Sie ihn ersetzen ?"}));
+        MessageBoxes::reset();
+        QCOMPARE(readPlayerFile(store + "Lea.PLY").Name.get(), QString("Lea"));
     }
 };
 

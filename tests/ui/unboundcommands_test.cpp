@@ -1,6 +1,5 @@
-// The main window's commands that no control invokes: the text player import (shown on
-// the card, saved from it, a faulty text reported), the corner switch of the card's
-// "&Typen" button and the automaton editor it opens.
+// The main window's commands that no control invokes: the text player import on the card,
+// the corner switch of the card's "&Typen" button and the automaton editor it opens.
 #include "shell/ui/uMain.h"
 
 #include "ShellTestSupport.h"
@@ -14,19 +13,6 @@
 using namespace shelltest;
 using platform::MessageBoxes;
 
-namespace {
-
-// A text player: 40 pairs of "label" and value; values given by pair number (from 1),
-// "5" elsewhere.
-QByteArray textPlayer(const QMap<int, QByteArray>& values, int pairs = 40) {
-    QByteArray text;
-    for (int pair = 1; pair <= pairs; ++pair)
-        text += "Frage " + QByteArray::number(pair) + "\r\n" + values.value(pair, "5") + "\r\n";
-    return text;
-}
-
-} // namespace
-
 class UnboundCommandsTest : public QObject {
     Q_OBJECT
 
@@ -34,43 +20,38 @@ private slots:
     void cleanup() { MessageBoxes::reset(); }
 
     // What the text says and what faulty texts say is the domain's (textplayer_test); here
-    // the card shows the written player and its five personal edits reach the file.
+    // the card shows the written player, its five personal edits reach the file, and a
+    // faulty text is reported without writing.
     void textPlayerIsShownOnTheCardAndItsPersonalEditsSaved() {
         Program program;
-        const QString input =
-            program.root.write("Import/Spieler.txt", textPlayer({{1, "Anton"}, {3, "<"}}));
-        const QString output = program.root.root() + "Import/Spieler.PLY";
-        auto* card = startupForm<TfrmSpielerAnzeige>();
-        card->findChild<QPushButton*>("BtnSave")->hide(); // as a read-only player left it
+        QByteArray text = "Name\r\nAnton\r\nGeschlecht\r\nm\r\nAlter\r\n<\r\n";
+        for (int pair = 4; pair <= 40; ++pair)
+            text += "Frage\r\n5\r\n";
+        const QString input = program.root.write("Import/Spieler.txt", text);
+        startupForm<TfrmSpielerAnzeige>()->findChild<QPushButton*>("BtnSave")->hide();
 
         QStringList seen;
         whenModalOf<TfrmSpielerAnzeige>([&seen](TfrmSpielerAnzeige* c) {
-            seen << c->findChild<QLineEdit*>("Edit1")->text()
-                 << c->findChild<QLineEdit*>("Edit2")->text()
-                 << c->findChild<QLineEdit*>("txtBewahrt")->text();
             QPushButton* save = c->findChild<QPushButton*>("BtnSave");
-            seen << (save->isVisible() ? "Speichern" : "-");
-            const QStringList typed = {"Toni", "42", "w", "Schweiz", "Neues Motto", "Lehrer"};
+            seen << c->findChild<QLineEdit*>("Edit1")->text()
+                 << c->findChild<QLineEdit*>("Edit2")->text() << (save->isVisible() ? "an" : "-");
+            const QStringList typed = {"Toni", "42", "w", "Schweiz", "Neues Motto"};
             for (int i = 0; i < typed.size(); ++i)
-                c->findChild<QLineEdit*>(i < 5 ? QString("Edit%1").arg(i + 1) : "Edit14")
-                    ->setText(typed[i]);
+                c->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1))->setText(typed[i]);
             save->click();
         });
         program.main()->LadeSpieler(input);
-        QCOMPARE(seen, QStringList({"Anton", "???", "K.A.", "Speichern"}));
-        const SpielerTyp p = readPlayerFile(output);
+        QCOMPARE(seen, QStringList({"Anton", "???", "an"})); // saveable, whatever came before
+        const SpielerTyp p = readPlayerFile(program.root.root() + "Import/Spieler.PLY");
         QCOMPARE(QStringList({p.Name.get(), p.Alter.get(), p.Geschlecht.get(),
-                              p.Nationalitaet.get(), p.Motto.get(), p.Beruf.get()}),
-                 QStringList({"Toni", "42", "w", "Schweiz", "Neues Motto", ""}));
+                              p.Nationalitaet.get(), p.Motto.get()}),
+                 QStringList({"Toni", "42", "w", "Schweiz", "Neues Motto"}));
 
-        // A faulty text is reported and writes nothing.
-        program.root.write("Import/Spieler.txt", textPlayer({}, 39));
+        program.root.write("Import/Spieler.txt", text.left(text.lastIndexOf("Frage")));
         MessageBoxes::startRecording();
         program.main()->LadeSpieler(input);
-        QCOMPARE(MessageBoxes::shown(),
-                 QStringList({"Die Spielerdatei „Spieler.txt“ ist unvollständig: Sie enthält "
-                              "keine 40 Zeilenpaare. Es wurde kein Spieler gespeichert."}));
-        QCOMPARE(readPlayerFile(output).Name.get(), QString("Toni"));
+        QVERIFY(MessageBoxes::shown().size() == 1 &&
+                readPlayerFile(program.root.root() + "Import/Spieler.PLY").Name == "Toni");
     }
 
     void cornerClicksLockAndFreeTheCardsTypesButtonAndOpenTheAutomatonEditor() {
