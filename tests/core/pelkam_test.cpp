@@ -28,8 +28,10 @@ PelkamSpielerTyp sibling(const QString& name) {
     return p;
 }
 
-std::tuple<int, int, int> entry(const SpielerTyp& p, int s) {
-    return {p.Situationen[s].Anzahl, p.Situationen[s].AnzahlK, p.Situationen[s].AnzahlD};
+// A situation's counts as "cases/K/D".
+QString entry(const SpielerTyp& p, int s) {
+    const SituationTyp& e = p.Situationen[s];
+    return QString("%1/%2/%3").arg(e.Anzahl).arg(e.AnzahlK).arg(e.AnzahlD);
 }
 
 const auto noQuestion = [](const QString& path) {
@@ -54,11 +56,9 @@ TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStore) {
     EXPECT_EQ(s.Dateiname.get(), // in the form the program has always stored
               (root.programFolder() + "\\SpielerStamm\\" + QString(60, 'n')).left(50));
     // x = 1 on the first day; (2, 5) at NDK; (0, 0) at PKD; pairs 0, 3 and 11 placed.
-    const std::vector<std::tuple<int, int, int>> want = {{4, 3, 1}, {7, 2, 5},  {0, 0, 0},
-                                                         {2, 1, 1}, {11, 4, 7}, {35, 12, 23}};
-    EXPECT_EQ(std::vector({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
+    EXPECT_EQ(QStringList({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
                            entry(s, SitMKK), entry(s, SitMDD), entry(s, SitPDD)}),
-              want);
+              QStringList({"4/3/1", "7/2/5", "0/0/0", "2/1/1", "11/4/7", "35/12/23"}));
     EXPECT_TRUE(s.Spielertyp != 0 && s.MasseGueltig == 0); // traits derived, not measured
 }
 
@@ -141,17 +141,12 @@ TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExpor
                            QString::number(QFile::exists(folder + "mara.tp0"))};
         if (p.Herkunft == 1)
             for (int s : {SitNDK, SitNKK, SitPKK})
-                got << QString("%1/%2/%3")
-                           .arg(p.Situationen[s].Anzahl)
-                           .arg(p.Situationen[s].AnzahlK)
-                           .arg(p.Situationen[s].AnzahlD);
+                got << entry(p, s);
         got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
         if (p.Herkunft == 1)
-            got << QString("%1 %2 %3 %4")
-                       .arg(p.ErgebnisGegenD)
-                       .arg(p.ErgebnisNachEntgegenkommen)
-                       .arg(p.ErgebnisGegenK)
-                       .arg(p.Friedfertigkeit);
+            for (int n : {p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
+                          p.Friedfertigkeit})
+                got << QString::number(n);
         EXPECT_EQ(got.join(' ').toStdString(), want.toStdString());
     }
 }
