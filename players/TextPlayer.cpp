@@ -96,3 +96,18 @@ SpielerTyp ReadTextPlayer(const QString& path) {
     p.Bilddatei.set(QStringLiteral("?"));
     return p;
 }
+
+SpielerTyp ImportTextPlayer(const QString& path) {
+    const SpielerTyp player = ReadTextPlayer(path);
+    writePlayerFile(TextPlayerOutputPath(path), player);
+    return player;
+}
+
+void SaveTextPlayer(const QString& outputPath, SpielerTyp record, const PersonalFields& fields) {
+    record.Name.set(fields.Name);
+    record.Alter.set(fields.Alter);
+    record.Geschlecht.set(fields.Geschlecht);
+    record.Nationalitaet.set(fields.Nationalitaet);
+    record.Motto.set(fields.Motto);
+    writePlayerFile(outputPath, record);
+}

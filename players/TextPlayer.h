@@ -3,6 +3,7 @@
 // value beginning with "<" means "no value" where a field allows it.
 #pragma once
 
+#include "players/PersonalFields.h"
 #include "players/PlayerFile.h"
 
 #include <QString>
@@ -19,3 +20,12 @@ QString TextPlayerOutputPath(const QString& path);
 // be read, holds fewer than 40 pairs, or a count is not a whole number from 0 (with no
 // more cases with K than cases), and for a file that is its own output path.
 SpielerTyp ReadTextPlayer(const QString& path);
+
+// Reads the text file and writes its record as the player file at TextPlayerOutputPath,
+// replacing any file of that name. Returns the record written. Throws WendrakError as the
+// reader and the writer do; nothing is written when the text cannot be read.
+SpielerTyp ImportTextPlayer(const QString& path);
+// Takes name, age, gender, nationality and motto from fields into the record (Beruf is not
+// taken) and writes it whole to outputPath. Throws WendrakError naming the file when it
+// cannot be written.
+void SaveTextPlayer(const QString& outputPath, SpielerTyp record, const PersonalFields& fields);

@@ -10,11 +10,13 @@
 TfrmPLYAuswahl::TfrmPLYAuswahl(QWidget* parent) : QDialog(parent), ui(new Ui::TfrmPLYAuswahl) {
     ui->setupUi(this);
     LayOutCentredPanel(this, ui->pnlSpieler, ui->pnlRahmen);
-    connect(ui->lstSpieler, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
-            ui->btnOk->setEnabled(true);
-    });
+    // Ok waits for a chosen file: a click, or a selection made with the keys. The list's
+    // current row alone (set when the list takes the focus) chooses nothing.
     connect(ui->lstSpieler, &QListWidget::itemClicked, this, &TfrmPLYAuswahl::lstSpielerClick);
+    connect(ui->lstSpieler, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!ui->lstSpieler->selectedItems().isEmpty())
+            lstSpielerClick();
+    });
     // A double-click on a file takes it; one beside the files takes nothing, so that no
     // file is taken over that the user has not chosen.
     connect(ui->lstSpieler, &QListWidget::itemDoubleClicked, this,
@@ -40,7 +42,6 @@ void TfrmPLYAuswahl::Initialisieren(const QString& folder) {
                                                   QStringLiteral("*.TP0"),
                                                   platform::ListKind::Files, true));
     ui->lstSpieler->setCurrentRow(-1);
-    ui->btnOk->setEnabled(false);
 }
 
 void TfrmPLYAuswahl::btnOKClick() {

@@ -51,6 +51,9 @@ void TfrmQXRProba::showEvent(QShowEvent* event) {
 
 void TfrmQXRProba::FormActivate() {
     ShowPage();
+    // No answer holds the focus when a page opens (a button clicked on the page before
+    // would), so no key decides for the user.
+    ui->brwHTML->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmQXRProba::ShowPage() {

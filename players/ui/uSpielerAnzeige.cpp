@@ -201,3 +201,17 @@ void TfrmSpielerAnzeige::SpeedButton2Click() {
 void TfrmSpielerAnzeige::reject() {
     SpeedButton2Click();
 }
+
+PersonalFields TfrmSpielerAnzeige::PersonalEdits() const {
+    return {ui->Edit1->text(), ui->Edit2->text(), ui->Edit3->text(),
+            ui->Edit4->text(), ui->Edit5->text(), ui->Edit14->text()};
+}
+
+bool TfrmSpielerAnzeige::TypesButtonOn() const {
+    // The card is closed when this is asked: the button's own state, not its showing.
+    return !ui->Button4->isHidden();
+}
+
+void TfrmSpielerAnzeige::SetTypesButtonOn(bool on) {
+    ui->Button4->setVisible(on);
+}

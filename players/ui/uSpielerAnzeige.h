@@ -15,6 +15,7 @@
 // The hidden "&Typen" button shows the player's situations in Uebersicht (set at start-up).
 #pragma once
 
+#include "players/PersonalFields.h"
 #include "players/PlayerFile.h"
 
 #include <QDialog>
@@ -55,6 +56,12 @@ public:
 
     // Modal results: 1 Speichern, 2 Abbruch (also on Escape or closing the window).
     void reject() override;
+
+    // What other windows need of the card: the six personal edits as they stand, and
+    // whether the hidden "&Typen" button is switched on (it shows whenever the card does).
+    PersonalFields PersonalEdits() const;
+    bool TypesButtonOn() const;
+    void SetTypesButtonOn(bool on);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,14 +1,12 @@
 // The main menu's "Spieler übernehmen": a player of the sibling program is chosen from its
-// export folder, converted into the player store, completed where it has no answers,
-// measured, shown on the player card for its personal data, and taken out of the export
-// folder. A player stopped during the questions stays in the store with its gaps, and its
-// ".TP0" file stays to be taken over again.
+// export folder, taken over into the store (ImportSiblingPlayer, with the completion's
+// questions asked in the question dialog), and a completed player is shown on the player
+// card for its personal data.
 //
 // The card shows a player just taken over without a picture (it has none yet, and the
 // store's placeholder would look like one) and without a path for the situation overview.
 #include "shell/ui/uMain.h"
 
-#include "engine/PlayerTestRuns.h"
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Colours.h"
 #include "platform/Paths.h"
@@ -16,12 +14,11 @@
 #include "platform/ui/MessageBoxes.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerFile.h"
-#include "players/uPelkam2Wendrak.h"
-#include "players/uSpielerVervollstaendigen.h"
 #include "players/ui/uPLYSpielerauswahl.h"
 #include "players/ui/uQXRProba.h"
 #include "players/ui/uSpielerAnzeige.h"
 #include "players/ui/ufrmInit.h"
+#include "shell/SiblingImport.h"
 #include "shell/ui/Startup.h"
 #include "ui_uMain.h"
 
@@ -59,36 +56,21 @@ void TfrmMain::btnImportClick() {
         chooser->PelkamExportPath = exportFolder;
         if (chooser->exec() != 1)
             return;
-        const QString fileName = chooser->lblBack()->text();
 
         const TApplicationEnviroment settings;
-        const QString player =
-            ConvertPelkamPlayer(exportFolder + fileName, settings.WendrakPath(), [this](auto&) {
+        const QString texts = settings.WendrakTextPath();
+        ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
+        const SiblingImportResult taken = ImportSiblingPlayer(
+            {exportFolder, chooser->lblBack()->text(), settings.WendrakPath(), Modus == 2,
+             glbNeuBerechnen},
+            [this](const QString&) {
                 return platform::askYesNo(
-                    this, QStringLiteral("Ein Spieler mit diesem Namen existiert bereits.\r\n"
-                                         "Möchten Sie ihn ersetzen ?")
-                              .replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-            });
-        if (!player.isEmpty()) {
-            ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
-            const QString texts = settings.WendrakTextPath();
-            const int completed = CompletePlayer(
-                player, [&](const QString& page) { return AskQuestion(questions, texts, page); });
-            if (completed == 1) {
-                if (Modus != 2)
-                    platform::deleteFile(exportFolder + fileName); // else offered again
-                // Traits and three measures: the file is read and written once.
-                updatePlayerFile(player, [&](SpielerTyp& record) {
-                    if (!IsReadOnlyPlayerName(player))
-                        DeriveRecordTraits(record);
-                    TestAgainstDefector(record, glbNeuBerechnen);
-                    TestRepeatedExploitation(record, glbNeuBerechnen);
-                    TestAgainstCooperator(record, glbNeuBerechnen);
-                });
-                if (card != nullptr)
-                    ShowOnCard(card, player);
-            }
-        }
+                    this, QStringLiteral("Ein Spieler mit diesem Namen existiert bereits.\n"
+                                         "Möchten Sie ihn ersetzen ?"));
+            },
+            [&](const QString& page) { return AskQuestion(questions, texts, page); });
+        if (taken.completed && card != nullptr)
+            ShowOnCard(card, taken.player);
         SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder());
     });
     if (card != nullptr)

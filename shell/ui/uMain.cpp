@@ -45,7 +45,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -249,8 +248,7 @@ void TfrmMain::LadeSpieler(const QString& FileName) {
     const QString output = TextPlayerOutputPath(FileName);
     // A short or damaged description is reported and nothing is written.
     const bool written = platform::guarded(this, [&] {
-        player = ReadTextPlayer(FileName);
-        writePlayerFile(output, player);
+        player = ImportTextPlayer(FileName);
         if (card != nullptr) {
             ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
             card->ShowPlayer(output);
@@ -258,35 +256,18 @@ void TfrmMain::LadeSpieler(const QString& FileName) {
     });
     if (!written || card == nullptr)
         return;
-    if (card->exec() == 1) {
-        const auto text = [card](const char* name) {
-            const auto* edit = card->findChild<QLineEdit*>(QString::fromLatin1(name));
-            return edit != nullptr ? edit->text() : QString();
-        };
-        player.Name.set(text("Edit1"));
-        player.Alter.set(text("Edit2"));
-        player.Geschlecht.set(text("Edit3"));
-        player.Nationalitaet.set(text("Edit4"));
-        player.Motto.set(text("Edit5"));
-        platform::guarded(this, [&] { writePlayerFile(output, player); });
-    }
+    if (card->exec() == 1)
+        platform::guarded(this, [&] { SaveTextPlayer(output, player, card->PersonalEdits()); });
     card->hide();
 }
 
 void TfrmMain::imgBackMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, int Y) {
     if (X < 10 && Y < 10) {
-        auto* card = startupForm<TfrmSpielerAnzeige>();
-        QPushButton* types =
-            card != nullptr ? card->findChild<QPushButton*>(QStringLiteral("Button4")) : nullptr;
-        if (types != nullptr) {
-            // The card is closed here, so the button's own state decides, not its showing.
-            if (!types->isHidden()) {
-                platform::showMessage(this, QStringLiteral("Gesperrt durch Administrator."));
-                types->hide();
-            } else {
-                platform::showMessage(this, QStringLiteral("Freigabe durch Administrator."));
-                types->show();
-            }
+        if (auto* card = startupForm<TfrmSpielerAnzeige>()) {
+            const bool on = card->TypesButtonOn();
+            platform::showMessage(this, on ? QStringLiteral("Gesperrt durch Administrator.")
+                                           : QStringLiteral("Freigabe durch Administrator."));
+            card->SetTypesButtonOn(!on);
         }
     }
     if (X > primaryScreenSize().width() / 2 && Y < 10) {

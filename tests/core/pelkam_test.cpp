@@ -5,6 +5,7 @@
 
 #include "TempRoot.h"
 #include "platform/WendrakError.h"
+#include "shell/SiblingImport.h"
 
 #include <QDir>
 #include <QtEndian>
@@ -27,8 +28,10 @@ PelkamSpielerTyp sibling(const QString& name) {
     return p;
 }
 
-std::tuple<int, int, int> entry(const SpielerTyp& p, int s) {
-    return {p.Situationen[s].Anzahl, p.Situationen[s].AnzahlK, p.Situationen[s].AnzahlD};
+// A situation's counts as "cases/K/D".
+QString entry(const SpielerTyp& p, int s) {
+    const SituationTyp& e = p.Situationen[s];
+    return QString("%1/%2/%3").arg(e.Anzahl).arg(e.AnzahlK).arg(e.AnzahlD);
 }
 
 const auto noQuestion = [](const QString& path) {
@@ -53,11 +56,9 @@ TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStore) {
     EXPECT_EQ(s.Dateiname.get(), // in the form the program has always stored
               (root.programFolder() + "\\SpielerStamm\\" + QString(60, 'n')).left(50));
     // x = 1 on the first day; (2, 5) at NDK; (0, 0) at PKD; pairs 0, 3 and 11 placed.
-    const std::vector<std::tuple<int, int, int>> want = {{4, 3, 1}, {7, 2, 5},  {0, 0, 0},
-                                                         {2, 1, 1}, {11, 4, 7}, {35, 12, 23}};
-    EXPECT_EQ(std::vector({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
+    EXPECT_EQ(QStringList({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
                            entry(s, SitMKK), entry(s, SitMDD), entry(s, SitPDD)}),
-              want);
+              QStringList({"4/3/1", "7/2/5", "0/0/0", "2/1/1", "11/4/7", "35/12/23"}));
     EXPECT_TRUE(s.Spielertyp != 0 && s.MasseGueltig == 0); // traits derived, not measured
 }
 
@@ -86,8 +87,8 @@ TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
 }
 
 // The record keeps the name as it stands, the file gets a usable one. A converted player of
-// that file name is replaced; a player the user made only when the user agrees.
-TEST(Pelkam, UnusableNameIsMadeSafeAndOnlyOwnPlayersAreReplacedOnRequest) {
+// that file name is replaced without a question (a player the user made: below).
+TEST(Pelkam, UnusableNameIsMadeSafeAndConvertedPlayersAreReplaced) {
     TempRoot root;
     const QString source =
         root.write("Wendrak/PelkamSpieler/a.TP0", PelkamRecordBytes(sibling(" Anna/Berta ")));
@@ -95,16 +96,73 @@ TEST(Pelkam, UnusableNameIsMadeSafeAndOnlyOwnPlayersAreReplacedOnRequest) {
     EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
     EXPECT_EQ(readPlayerFile(target).Name.get(), " Anna/Berta ");
     EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
+}
 
-    SpielerTyp own = zeroedPlayer(); // Herkunft 0
-    own.Name.set("Eigene Anna");
-    writePlayerFile(target, own);
-    int asked = 0;
-    const auto answer = [&](bool yes) {
-        return [&asked, yes](const QString&) { return ++asked, yes; };
+// The take-over: the empty situations NDK, NKK and PKK are asked after the introduction and
+// stored as ten cases; only a completed player leaves the export folder (unless kept) and
+// gets its traits again and three measures (no peacefulness). Stopping, or keeping the
+// user's own player of that name (replaced only when the user agrees), leaves the ".TP0"
+// file and writes no answer.
+TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExportFolder) {
+    PelkamSpielerTyp mara = sibling("Mara"); // holds out after giving way on the first day
+    mara.x = 0;
+    for (int m = 0; m < 12; ++m)
+        mara.Paare[m] = {0, QList{SitNDK, SitNKK, SitPKK}.contains(PelkamSituation(m)) ? 0 : 6};
+    // The answers (to the introduction, then NDK, NKK, PKK), whether the source is kept and
+    // whether the store holds the user's own Mara (1 kept, 2 replaced); then pages asked,
+    // completed, source left, NDK NKK PKK, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar +
+    // Name, the measures against D, after giving way, against K, and the peacefulness.
+    const std::tuple<QList<int>, bool, int, QString> rows[] = {
+        {{-1, 0, 0, 5}, false, 2, "4 1 0 10/0/10 10/0/10 10/5/5 NeinNeinMara 999 1000 4998 0"},
+        {{-1, 10, 10, 0}, true, 0, "4 1 1 10/10/0 10/10/0 10/0/10 Jak.A.Mara 998 999 3000 0"},
+        {{-1, 5, 0, -1}, false, 0, "4 0 1 0/0/0 0/0/0 0/0/0 JaMara 0 0 0 0"},
+        {{}, false, 1, "0 0 1 Eigene"},
     };
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), answer(false)), QString());
-    EXPECT_EQ(readPlayerFile(target).Name.get(), "Eigene Anna");
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), answer(true)), target);
-    EXPECT_TRUE(readPlayerFile(target).Herkunft == 1 && asked == 2);
+    for (const auto& [answers, keepSource, own, want] : rows) {
+        TempRoot root;
+        const QString folder = root.programFolder() + "PelkamSpieler/";
+        TempRoot::writeFile(folder + "mara.tp0", PelkamRecordBytes(mara));
+        const QString store = root.programFolder() + "SpielerStamm/Mara.PLY";
+        SpielerTyp eigene = zeroedPlayer();
+        eigene.Name.set("Eigene");
+        if (own != 0)
+            writePlayerFile(store, eigene);
+        QList<int> left = answers;
+        int asked = 0;
+        const SiblingImportResult taken = ImportSiblingPlayer(
+            {folder, "mara.tp0", root.programFolder(), keepSource, true},
+            [&](const QString&) { return ++asked, own == 2; },
+            [&left](const QString&) { return left.takeFirst(); });
+        EXPECT_EQ(taken.player, own == 1 ? "" : store);
+        EXPECT_EQ(asked, own == 0 ? 0 : 1);
+        const SpielerTyp p = readPlayerFile(store);
+        QStringList got = {QString::number(answers.size() - left.size()),
+                           QString::number(taken.completed),
+                           QString::number(QFile::exists(folder + "mara.tp0"))};
+        if (p.Herkunft == 1)
+            for (int s : {SitNDK, SitNKK, SitPKK})
+                got << entry(p, s);
+        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
+        if (p.Herkunft == 1)
+            for (int n : {p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
+                          p.Friedfertigkeit})
+                got << QString::number(n);
+        EXPECT_EQ(got.join(' ').toStdString(), want.toStdString());
+    }
+}
+
+// An entry with cases but no K or D case is asked; one with a K case is not, whatever its
+// number of cases.
+TEST(Pelkam, CompletionAsksEveryEntryWithoutKOrDCases) {
+    TempRoot root;
+    SpielerTyp p = zeroedPlayer();
+    for (SituationTyp& e : p.Situationen)
+        e = {1, 1, 0};
+    p.Situationen[SitMDK] = {5, 0, 0};
+    p.Situationen[SitMKD] = {0, 3, 0};
+    const QString path = root.programFolder() + "SpielerStamm/Halb.ply";
+    writePlayerFile(path, p);
+    QStringList pages;
+    EXPECT_EQ(CompletePlayer(path, [&](const QString& page) { return pages << page, 5; }), 1);
+    EXPECT_EQ(pages, QStringList({"Vervollst.html", "ASKMDK.rtf"}));
 }
