@@ -93,13 +93,9 @@ struct Parsed {
 };
 
 Parsed parseLine(const QByteArray& text, bool firstLine) {
-    static const QByteArray byteOrderMarks[] = {"\xEF\xBB\xBF", "\xFF\xFE", "\xFE\xFF"};
-    if (text.contains('\0'))
+    // UTF-16 text always holds NUL bytes; a UTF-8 byte-order mark would become part of a name.
+    if (text.contains('\0') || (firstLine && text.startsWith("\xEF\xBB\xBF")))
         return {};
-    if (firstLine)
-        for (const QByteArray& mark : byteOrderMarks)
-            if (text.startsWith(mark))
-                return {};
     const QByteArray t = trimmed(text);
     if (t.isEmpty())
         return {Kind::Blank, {}, -1};
@@ -155,8 +151,7 @@ void applyWrite(QList<Line>& lines, const Write& w, const QByteArray& lineEnd) {
     const QByteArray newLine = w.key + '=' + w.value;
     if (keyAt >= 0) {
         QByteArray& text = lines[keyAt].text;
-        const QByteArray old = text.mid(valueAt);
-        if (old == w.value || trimmed(old) == w.value)
+        if (trimmed(text.mid(valueAt)) == trimmed(w.value)) // what the reader takes
             return;
         qsizetype from = valueAt; // blanks after "=" stay
         while (from < text.size() && (text.at(from) == ' ' || text.at(from) == '\t'))
@@ -277,9 +272,7 @@ void IniFile::updateFile() {
     if (!exists && errno != ENOENT)
         throw unreadable();
     if (exists) {
-        if (!S_ISREG(info.st_mode))
-            throw unreadable();
-        try {
+        try { // a folder or a FIFO is no file to read
             original = readFileBytes(target);
         } catch (const WendrakError&) {
             throw unreadable();

@@ -1,6 +1,7 @@
 // The file side of the platform layer: case-insensitive lookup, listing order, the
 // Windows-1252 codec, whole-file replacement and INI files.
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 #include "platform/Ansi.h"
 #include "platform/IniFile.h"
 #include "platform/NameCheck.h"
@@ -178,6 +179,7 @@ TEST(IniFileTest, KeysIgnoreCaseValuesStayRawAndCommentsSurvive) {
                       {"C:\\Programme\\Wendrak\\", "5;0", QString::fromUtf8("Jürgen"), "Vorgabe"}));
         ini.writeString("Path", "Rootpath", "D:\\Neu\\");
         ini.writeString("Group", "Name", "x");
+        EXPECT_THROW(ini.writeString("Group", "Name", "x\ny"), WendrakError); // no new line
         ini.updateFile();
     }
     QByteArray text = t.read("Kemra.ini");
@@ -238,7 +240,7 @@ TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
 TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
     TempRoot t;
     const QStringList leftovers = {"Anna.PLY.wendrak-abc123", "Runde_7.csv.wendrak-Xy12Z9",
-                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3"};
+                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3", ".wendrak-Ab12Cd"};
     const QStringList kept = {"Anna.ply.backup", "Anna.ply.abc123", "notiz.wendrak-abc1234"};
     for (const QString& name : leftovers + kept)
         t.write("Debug/" + name, "x");
@@ -247,4 +249,20 @@ TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFold
     std::sort(expected.begin(), expected.end(),
               [](const QString& a, const QString& b) { return compareListNames(a, b) < 0; });
     EXPECT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true), expected);
+}
+
+// The temporary file's name does not grow with the target's: every name the file system
+// takes (255 bytes) can be replaced, and a longer one is named as too long.
+TEST(TextFileTest, NamesUpTo255BytesAreReplacedAndLongerOnesAreNamedTooLong) {
+    TempRoot t;
+    const QString fits = QString(246, 'a') + ".ply"; // 250 bytes
+    writeFileBytes(t.root() + fits, "1");
+    writeFileBytes(t.root() + fits, "2");
+    EXPECT_EQ(t.read(fits), "2");
+    const QString tooLong = t.root() + QString(252, 'b') + ".ply";
+    EXPECT_EQ(errorOf([&tooLong] { writeFileBytes(tooLong, "x"); }),
+              QString::fromUtf8("Die Datei \"%1\" kann nicht geschrieben werden: ihr Name ist "
+                                "für das Dateisystem zu lang.")
+                  .arg(tooLong));
+    EXPECT_EQ(listFolder(t.root(), "*", ListKind::Files, true), QStringList{fits});
 }

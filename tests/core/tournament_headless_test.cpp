@@ -13,16 +13,20 @@ protected:
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Kai.ply", uniformPlayer(10));
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Dora.ply", allD());
     }
-    int headless(QStringList args, const QString& outputFile = {}) {
+    // The exit code; -1 when the driver did not end by itself (killed by a signal). A file
+    // size limit (in the shell's blocks) is set for the driver alone.
+    int headless(QStringList args, const QString& outputFile = {}, int fileSizeLimit = 0) {
         QProcess process;
         if (!outputFile.isEmpty())
             process.setStandardOutputFile(outputFile);
-        process.start(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless",
-                      args << "--root" << root.root());
+        args.prepend(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless");
+        const QString limit = fileSizeLimit > 0 ? QString("ulimit -f %1; ").arg(fileSizeLimit) : "";
+        process.start("/bin/sh", QStringList{"-c", limit + "exec \"$0\" \"$@\""} + args
+                                     << "--root" << root.root());
         const bool finished = process.waitForFinished(60000);
         lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         errors = QString::fromUtf8(process.readAllStandardError());
-        return finished ? process.exitCode() : -1;
+        return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     TempRoot root;
     QStringList lines;
@@ -67,6 +71,13 @@ TEST_F(TournamentHeadless, OutputThatCannotBeWrittenFailsTheCall) {
     EXPECT_EQ(headless({"play", "Dora", "Kai", "--rounds", "10"}, "/dev/full"), 74);
     EXPECT_TRUE(errors.contains("Die Ausgabe kann nicht geschrieben werden."))
         << errors.toStdString();
+}
+
+// A write beyond the file-size limit fails as the write error it is, not by a signal.
+TEST_F(TournamentHeadless, AWriteBeyondTheFileSizeLimitFailsTheCallWithItsMessage) {
+    EXPECT_EQ(headless({"run", "--seed", "3", "--debug"}, {}, 1), 1);
+    EXPECT_EQ(errors, "Fehler: Die Datei \"" + root.root() +
+                          "Debug/Runde_1.csv\" kann nicht geschrieben werden.\n");
 }
 
 TEST_F(TournamentHeadless, TestRunsOnAReadOnlyPlayerShowTheMeasuresAndLeaveTheFile) {

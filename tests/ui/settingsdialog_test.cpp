@@ -5,6 +5,7 @@
 
 #include "ShellTestSupport.h"
 #include "platform/IniFile.h"
+#include "platform/ui/MessageBoxes.h"
 
 using namespace shelltest;
 
@@ -53,6 +54,50 @@ private slots:
                                          QString(key).section('/', 1), "");
         QCOMPARE(values, QStringList({"Carla", "S:\\", "W:\\Wendrak\\", dir + "Wendrak/Texte/",
                                       "4;4", "bleibt", "1"}));
+    }
+
+    // A save that fails or is refused keeps the dialog open with what was typed, and Escape
+    // then leaves it without changing the file.
+    void aFailedSaveKeepsTheDialogOpenAndEscapeChangesNothing() {
+        const struct {
+            bool folder; // "Kemra.ini" is a folder: the file cannot be read
+            const char* typed;
+            const char* message;
+        } rows[] = {
+            {true, "Carla",
+             "Die Datei \"%1Kemra.ini\" kann nicht gelesen werden und wird deshalb nicht "
+             "geschrieben."},
+            {false, "Łukasz",
+             "Das Feld „Ihr Name“ enthält Zeichen, die nicht gespeichert werden können. Erlaubt "
+             "sind nur Zeichen des Windows-Zeichensatzes (Windows-1252)."},
+        };
+        for (const auto& row : rows) {
+            Program program([&row](TempRoot& root) {
+                if (row.folder)
+                    QDir().mkpath(root.root() + "Kemra.ini");
+                else
+                    root.write("Kemra.ini", "[Settings]\r\nUsername=Anna\r\n");
+            });
+            program.showMenu();
+            platform::MessageBoxes::startRecording();
+            QStringList afterOk;
+            whenModalOf<TfrmPfade>([&afterOk, &row](TfrmPfade* d) {
+                d->findChild<QLineEdit*>("Name")->setText(QString::fromUtf8(row.typed));
+                d->findChild<QPushButton*>("btnOk")->click();
+                afterOk << QString::number(d->isVisible())
+                        << d->findChild<QLineEdit*>("Name")->text();
+                QTest::keyClick(d, Qt::Key_Escape);
+            });
+            program.main()->button("BitBtn1")->click();
+            const QStringList shown = platform::MessageBoxes::shown();
+            platform::MessageBoxes::reset();
+            QCOMPARE(afterOk, QStringList({"1", QString::fromUtf8(row.typed)}));
+            QCOMPARE(shown, QStringList{
+                                QString::fromUtf8(row.message).replace("%1", program.root.root())});
+            QCOMPARE(startupForm<TfrmPfade>()->result(), int(QDialog::Rejected));
+            QCOMPARE(program.root.read("Kemra.ini"),
+                     row.folder ? "" : "[Settings]\r\nUsername=Anna\r\n");
+        }
     }
 };
 
