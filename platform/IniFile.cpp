@@ -19,6 +19,7 @@ namespace platform {
 
 namespace {
 
+// A key set through writeString, in Windows-1252.
 struct Write {
     QByteArray section, key, value;
 };
@@ -125,9 +126,7 @@ WendrakError notUnderstood(const QString& fileName, qsizetype number, const QByt
         QStringLiteral("Die Datei \"%1\" wird nicht geschrieben, weil Zeile %2 nicht verstanden "
                        "wird: \"%3\". Verstanden werden leere Zeilen, Kommentare mit \";\" oder "
                        "\"#\", Abschnitte \"[Name]\" und Zeilen \"Schlüssel=Wert\".")
-            .arg(shown(fileName))
-            .arg(number)
-            .arg(line));
+            .arg(shown(fileName), QString::number(number), line));
 }
 
 // Sets one key: where it stands, the occurrence the reader takes (the last of its section,
