@@ -1,6 +1,7 @@
 // The settings object and the settings file "Kemra.ini".
 #include "engine/uTApplicationEnviroment.h"
 
+#include "platform/Ansi.h"
 #include "platform/IniFile.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
@@ -67,20 +68,61 @@ void TApplicationEnviroment::ReadSettings() {
     SetMatrixKK(ini.readString(kSettings, QStringLiteral("MatrixKK"), kDefaultKK));
 }
 
+namespace {
+
+// The keys the settings file gets, in the order they are written, with the field that names
+// a refused value: the settings dialog's label where it shows the value, else the key.
+struct SettingKey {
+    const QString& section;
+    const char* key;
+    const QString& (TApplicationEnviroment::*value)() const;
+    const char* field;
+    bool folder;
+};
+
+const SettingKey kWrittenKeys[] = {
+    {kPath, "Rootpath", &TApplicationEnviroment::RootPath, "Installationspfad", true},
+    {kPath, "PelkamPath", &TApplicationEnviroment::PelkamPath, "Wendrak Pelkam", true},
+    {kPath, "IniFileName", &TApplicationEnviroment::IniFileName, "IniFileName", true},
+    {kPath, "WendrakPath", &TApplicationEnviroment::WendrakPath, "Spielerverwaltung", true},
+    {kPath, "PelkamExeName", &TApplicationEnviroment::PelkamExeName, "PelkamExeName", false},
+    {kPath, "WendrakTextPath", &TApplicationEnviroment::WendrakTextPath, "Texte Spielerverw.",
+     true},
+    {kPath, "PelkamExportPath", &TApplicationEnviroment::PelkamExportPath, "Spieler Pelkam", true},
+    {kSettings, "MatrixDD", &TApplicationEnviroment::MatrixDD, "MatrixDD", false},
+    {kSettings, "MatrixDK", &TApplicationEnviroment::MatrixDK, "MatrixDK", false},
+    {kSettings, "MatrixKD", &TApplicationEnviroment::MatrixKD, "MatrixKD", false},
+    {kSettings, "MatrixKK", &TApplicationEnviroment::MatrixKK, "MatrixKK", false},
+    {kSettings, "Username", &TApplicationEnviroment::Username, "Ihr Name", false},
+};
+
+// A value the file cannot hold as typed is refused, never stored with "?" or split lines.
+void CheckSettingValue(const SettingKey& k, const QString& value) {
+    const QString field = QString::fromUtf8(k.field);
+    if (value.contains(QLatin1Char('\r')) || value.contains(QLatin1Char('\n')))
+        throw WendrakError(
+            QStringLiteral("Das Feld „%1“ enthält einen Zeilenumbruch, der nicht gespeichert "
+                           "werden kann.")
+                .arg(field));
+    if (platform::fitsAnsi(value))
+        return;
+    if (!k.folder)
+        throw WendrakError(platform::AnsiFieldMessage(field));
+    throw WendrakError(
+        QStringLiteral("Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden können. Der "
+                       "Name des Installationsordners darf nur aus Zeichen des "
+                       "Windows-Zeichensatzes (Windows-1252) bestehen.")
+            .arg(field));
+}
+
+} // namespace
+
 void TApplicationEnviroment::WriteSettings() {
+    for (const SettingKey& k : kWrittenKeys)
+        CheckSettingValue(k, (this->*k.value)());
     platform::IniFile ini(platform::toSlashes(IniFileName()));
-    ini.writeString(kPath, QStringLiteral("Rootpath"), RootPath());
-    ini.writeString(kPath, QStringLiteral("PelkamPath"), PelkamPath());
-    ini.writeString(kPath, QStringLiteral("IniFileName"), IniFileName());
-    ini.writeString(kPath, QStringLiteral("WendrakPath"), WendrakPath());
-    ini.writeString(kPath, QStringLiteral("PelkamExeName"), PelkamExeName());
-    ini.writeString(kPath, QStringLiteral("WendrakTextPath"), WendrakTextPath());
-    ini.writeString(kPath, QStringLiteral("PelkamExportPath"), PelkamExportPath());
-    ini.writeString(kSettings, QStringLiteral("MatrixDD"), MatrixDD());
-    ini.writeString(kSettings, QStringLiteral("MatrixDK"), MatrixDK());
-    ini.writeString(kSettings, QStringLiteral("MatrixKD"), MatrixKD());
-    ini.writeString(kSettings, QStringLiteral("MatrixKK"), MatrixKK());
-    ini.writeString(kSettings, QStringLiteral("Username"), Username());
+    for (const SettingKey& k : kWrittenKeys)
+        ini.writeString(k.section, QString::fromLatin1(k.key), (this->*k.value)());
     ini.updateFile();
 }
 

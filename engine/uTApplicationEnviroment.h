@@ -22,8 +22,11 @@ public:
 
     // Reads every value from IniFileName(); a missing file or key gives the default.
     void ReadSettings();
-    // Writes every value to IniFileName() (the path key as "Rootpath"); throws WendrakError
-    // naming the file when it cannot be written.
+    // Writes every value to IniFileName() (the path key as "Rootpath"), changing only these
+    // keys of the file and keeping every other byte. Throws WendrakError, writing nothing,
+    // when a value holds a line break or a character Windows-1252 cannot hold (naming its
+    // field), or naming the file when it cannot be read or understood line for line or
+    // cannot be written.
     void WriteSettings();
 
     // Points of a payoff value "a;b": Index 1 gives a, any other Index gives b (the whole

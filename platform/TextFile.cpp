@@ -106,10 +106,11 @@ void openForReading(QFile& file, const QString& path, const QString& notAFile) {
     }
 }
 
-// A replace writes its temporary file beside the target under a name with this marker, so
-// that leftovers of an interrupted one (power cut, killed process) can be told from a user's
-// own files such as "Anna.ply.backup".
-constexpr char TemporaryMarker[] = ".wendrak-";
+// A replace writes its temporary file beside the target under the short name
+// ".wendrak-XXXXXX", whatever the target's length, so that every name the file system takes
+// can be replaced and leftovers of an interrupted one (power cut, killed process) can be
+// told from a user's own files such as "Anna.ply.backup".
+constexpr char TemporaryName[] = ".wendrak-XXXXXX";
 
 } // namespace
 
@@ -172,7 +173,11 @@ void removeInterruptedReplaces(const QString& folder) {
 void writeFileBytes(const QString& path, const QByteArray& bytes) {
     const QString target = pathForCreate(path);
     const QByteArray targetName = nativePath(target);
-    const auto fail = [&path]() {
+    const auto fail = [&path](int error = 0) {
+        if (error == ENAMETOOLONG)
+            return WendrakError(QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden: "
+                                               "ihr Name ist für das Dateisystem zu lang.")
+                                    .arg(shown(path)));
         return WendrakError(
             QStringLiteral("Die Datei \"%1\" kann nicht geschrieben werden.").arg(shown(path)));
     };
@@ -191,10 +196,11 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     removeInterruptedReplaces(folder.isEmpty() ? QStringLiteral("./") : folder);
 
     // Write beside the target, then rename over it: a failure never leaves half a file.
-    QByteArray tmpName = targetName + TemporaryMarker + "XXXXXX";
+    QByteArray tmpName = nativePath(folder.isEmpty() ? QStringLiteral("./") : folder);
+    tmpName += TemporaryName;
     const int fd = ::mkstemp(tmpName.data());
     if (fd < 0)
-        throw fail();
+        throw fail(errno);
     const mode_t mode = exists ? (existing.st_mode & 07777) : [] {
         const mode_t mask = ::umask(0);
         ::umask(mask);
@@ -202,8 +208,9 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     }();
     const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size());
     if (::close(fd) != 0 || !ok || std::rename(tmpName.constData(), targetName.constData()) != 0) {
+        const int error = errno;
         ::unlink(tmpName.constData());
-        throw fail();
+        throw fail(error);
     }
     noteEntryCreated(target);
 }

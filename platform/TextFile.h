@@ -20,7 +20,8 @@ QByteArray readRecordFile(const QString& path, qsizetype size);
 // True when the file at exactly this path (no case-insensitive lookup) holds exactly these
 // bytes; a writer that would replace it with the same bytes can leave it alone.
 bool holdsBytes(const QString& path, const QByteArray& bytes);
-// Replaces the file whole (see above); throws WendrakError naming the file on failure.
+// Replaces the file whole (see above); throws WendrakError naming the file on failure (and
+// saying so when its name is too long for the file system).
 // The first write into a folder removes what interrupted replaces left there.
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 // Removes the temporary files of interrupted replaces from folder (once per process and

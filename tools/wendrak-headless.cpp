@@ -32,6 +32,7 @@
 #include <QFileInfo>
 #include <QString>
 #include <QStringList>
+#include <csignal>
 #include <cstdio>
 #include <optional>
 
@@ -453,6 +454,9 @@ int runArgs(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file-size limit fails as the write error it is (exit 1 with its
+    // message) instead of ending the process.
+    std::signal(SIGXFSZ, SIG_IGN);
     const int result = runArgs(argc, argv);
     // Output that never arrived (a full disk, a closed pipe) makes the call fail: a script
     // must not take a missing result for a successful one.

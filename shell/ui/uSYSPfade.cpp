@@ -61,7 +61,8 @@ void TfrmPfade::btnOKClick() {
     Umgebung->SetPelkamPath(ui->PelkamPath->text());
     Umgebung->SetPelkamExportPath(ui->PelkamExportPath->text());
     Umgebung->SetUsername(ui->Name->text());
-    // A file that cannot be written keeps the dialog open with the typed values.
+    // A save that is refused or fails keeps the dialog open with the typed values; Escape
+    // then leaves it with the file as it was.
     if (platform::guarded(this, [this] { Umgebung->WriteSettings(); }))
         done(1);
 }

@@ -1,8 +1,8 @@
 // The file side of the platform layer: case-insensitive lookup, listing order, the
-// Windows-1252 codec, whole-file replacement and INI files.
+// Windows-1252 codec and whole-file replacement.
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 #include "platform/Ansi.h"
-#include "platform/IniFile.h"
 #include "platform/NameCheck.h"
 #include "platform/Paths.h"
 #include "platform/TextFile.h"
@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <algorithm>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -128,7 +127,7 @@ TEST(AnsiTest, EveryByteSurvivesARoundTripAndUnencodableTextBecomesQuestionMarks
     EXPECT_EQ(ansiUpper(QString::fromUtf8("äöü straße")), QString::fromUtf8("ÄÖÜ STRAßE"));
 }
 
-TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargets) {
+TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargetsAndTooLongNames) {
     TempRoot t;
     const QString path = t.write("Wendrak/a.txt", "old");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -150,9 +149,18 @@ TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargets) {
     writeFileBytes(t.programFolder() + "Export.Txt", "2");
     EXPECT_EQ(t.read("Wendrak/EXPORT.TXT"), "2");
     EXPECT_FALSE(QFileInfo::exists(t.programFolder() + "Export.Txt"));
+    // The temporary file's name does not grow with the target's: every name the file system
+    // takes (255 bytes) can be replaced, and a longer one is named as too long.
+    const QString fits = QString(246, 'a') + ".ply";
+    writeFileBytes(t.programFolder() + fits, "1");
+    const QString tooLong = t.programFolder() + QString(252, 'b') + ".ply";
+    EXPECT_EQ(errorOf([&tooLong] { writeFileBytes(tooLong, "x"); }),
+              QString::fromUtf8("Die Datei \"%1\" kann nicht geschrieben werden: ihr Name ist "
+                                "für das Dateisystem zu lang.")
+                  .arg(tooLong));
     // No temporary file is left behind.
     EXPECT_EQ(listFolder(t.programFolder(), "*", ListKind::Files, true),
-              QStringList({"a.txt", "EXPORT.TXT"}));
+              QStringList({"a.txt", fits, "EXPORT.TXT"}));
 }
 
 TEST(TextFileTest, AnsiLinesUseCrLfAndReadAnyLineEnd) {
@@ -162,32 +170,6 @@ TEST(TextFileTest, AnsiLinesUseCrLfAndReadAnyLineEnd) {
     EXPECT_EQ(t.read("group.sgp"), QByteArray("M\xfcller.ply\r\nb.ply\r\n"));
     t.write("mixed.txt", "a\r\nb\nc\rd");
     EXPECT_EQ(readAnsiLines(t.root() + "mixed.txt"), QStringList({"a", "b", "c", "d"}));
-}
-
-TEST(IniFileTest, KeysIgnoreCaseValuesStayRawAndCommentsSurvive) {
-    TempRoot t;
-    t.write("Kemra.ini", "; Einstellungen\r\n[Path]\r\nRootPath=C:\\Programme\\Wendrak\\\r\n"
-                         "[Settings]\r\nMatrixDK=5;0\r\nUsername=J\xfcrgen\r\n");
-    {
-        IniFile ini(t.root() + "kemra.ini");
-        EXPECT_EQ(QStringList({ini.readString("path", "ROOTPATH", "-"),
-                               ini.readString("Settings", "matrixdk", "-"),
-                               ini.readString("Settings", "Username", "-"),
-                               ini.readString("Settings", "Fehlt", "Vorgabe")}),
-                  QStringList(
-                      {"C:\\Programme\\Wendrak\\", "5;0", QString::fromUtf8("Jürgen"), "Vorgabe"}));
-        ini.writeString("Path", "Rootpath", "D:\\Neu\\");
-        ini.writeString("Group", "Name", "x");
-        ini.updateFile();
-    }
-    QByteArray text = t.read("Kemra.ini");
-    EXPECT_TRUE(text.startsWith("; Einstellungen\r\n") &&
-                text.contains("[Path]\r\nRootPath=D:\\Neu\\\r\n"));
-    EXPECT_TRUE(text.contains("MatrixDK=5;0\r\nUsername=J\xfcrgen\r\n\r\n[Group]"));
-    EXPECT_FALSE(text.contains("\r\n\r\n\r\n")); // one empty line between sections
-    EXPECT_FALSE(text.contains("\n\n") || text.replace("\r\n", "").contains('\n'));
-    IniFile missing(t.root() + "nicht-da.ini");
-    EXPECT_EQ(missing.readString("A", "B", "C"), "C");
 }
 
 // A name copied from a Latin-1 system ("J\xfcrgen.ply") is listed, opens under the name it
@@ -238,13 +220,12 @@ TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
 TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
     TempRoot t;
     const QStringList leftovers = {"Anna.PLY.wendrak-abc123", "Runde_7.csv.wendrak-Xy12Z9",
-                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3"};
+                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3", ".wendrak-Ab12Cd"};
     const QStringList kept = {"Anna.ply.backup", "Anna.ply.abc123", "notiz.wendrak-abc1234"};
     for (const QString& name : leftovers + kept)
         t.write("Debug/" + name, "x");
     writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu");
-    QStringList expected = kept + QStringList{"Runde_1.csv"};
-    std::sort(expected.begin(), expected.end(),
-              [](const QString& a, const QString& b) { return compareListNames(a, b) < 0; });
-    EXPECT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true), expected);
+    EXPECT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true),
+              QStringList(
+                  {"Anna.ply.abc123", "Anna.ply.backup", "notiz.wendrak-abc1234", "Runde_1.csv"}));
 }

@@ -13,16 +13,19 @@ protected:
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Kai.ply", uniformPlayer(10));
         writePlayerFile(root.programFolder() + "Aktuelles Spiel/Dora.ply", allD());
     }
-    int headless(QStringList args, const QString& outputFile = {}) {
+    // The exit code, -1 when killed by a signal; fileSizeLimit in the shell's blocks.
+    int headless(QStringList args, const QString& outputFile = {},
+                 const QString& fileSizeLimit = "unlimited") {
         QProcess process;
         if (!outputFile.isEmpty())
             process.setStandardOutputFile(outputFile);
-        process.start(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless",
-                      args << "--root" << root.root());
+        args.prepend(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless");
+        const QString shell = "ulimit -f " + fileSizeLimit + "; exec \"$0\" \"$@\"";
+        process.start("/bin/sh", QStringList{"-c", shell} + args << "--root" << root.root());
         const bool finished = process.waitForFinished(60000);
         lines = QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
         errors = QString::fromUtf8(process.readAllStandardError());
-        return finished ? process.exitCode() : -1;
+        return finished && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
     TempRoot root;
     QStringList lines;
@@ -63,10 +66,14 @@ TEST_F(TournamentHeadless, PlayPrintsTheGameOutputsByName) {
                                   "ErhalteneDienste2=0", "ErwieseneDienste2=10"}));
 }
 
-TEST_F(TournamentHeadless, OutputThatCannotBeWrittenFailsTheCall) {
+// Output that cannot be written, and a write beyond the file-size limit, fail the call with
+// their message, not by a signal.
+TEST_F(TournamentHeadless, WritesThatFailFailTheCallWithTheirMessage) {
     EXPECT_EQ(headless({"play", "Dora", "Kai", "--rounds", "10"}, "/dev/full"), 74);
-    EXPECT_TRUE(errors.contains("Die Ausgabe kann nicht geschrieben werden."))
-        << errors.toStdString();
+    EXPECT_EQ(errors, "Fehler: Die Ausgabe kann nicht geschrieben werden.\n");
+    EXPECT_EQ(headless({"run", "--seed", "3", "--debug"}, {}, "1"), 1);
+    EXPECT_EQ(errors, "Fehler: Die Datei \"" + root.root() +
+                          "Debug/Runde_1.csv\" kann nicht geschrieben werden.\n");
 }
 
 TEST_F(TournamentHeadless, TestRunsOnAReadOnlyPlayerShowTheMeasuresAndLeaveTheFile) {

@@ -1,10 +1,10 @@
 // The settings dialog opened from the main menu: it shows "Kemra.ini" as the file is at
-// each showing, lets only the user name and the installation folder be edited, and writes
-// every setting back on "&Ok" while other keys and sections of the file stay.
+// each showing, lets only the user name and the installation folder be edited, writes every
+// setting back on "&Ok", and stays open when the save fails.
 #include "shell/ui/uSYSPfade.h"
 
 #include "ShellTestSupport.h"
-#include "platform/IniFile.h"
+#include "platform/ui/MessageBoxes.h"
 
 using namespace shelltest;
 
@@ -12,47 +12,56 @@ class SettingsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void okWritesTheSettingsBackAndKeepsForeignKeysAndSections() {
-        Program program([](TempRoot& root) {
-            root.write("Kemra.ini", "[Path]\r\nRootpath=R:\\\r\nWendrakPath=W:\\Wendrak\\\r\n"
-                                    "Fremdschluessel=bleibt\r\n\r\n[Settings]\r\nUsername=Anna\r\n"
-                                    "MatrixKK=4;4\r\n\r\n[Fremd]\r\nWert=1\r\n");
-        });
-        const QString ini = program.root.root() + "Kemra.ini";
-        // Written after start-up, as another window would: the dialog shows it.
-        {
-            platform::IniFile later(ini);
-            later.writeString("Settings", "Username", "Berta");
-            later.updateFile();
-        }
+    // A refused save keeps the dialog open with what was typed and Escape then leaves the file
+    // as it was; the next showing reads the file again; "&Ok" writes the settings back in place.
+    void okWritesTheSettingsBackAndAFailedSaveKeepsTheDialogOpen() {
+        Program program; // the dialog reads the file at each showing
+        const QByteArray before = "[Path]\r\nRootpath=R:\\\r\nWendrakPath=W:\\\r\n[Settings]\r\n"
+                                  "Username=Anna\r\nMatrixKK=4;4\r\n";
+        program.root.write("Kemra.ini", before);
         program.showMenu();
-
+        platform::MessageBoxes::startRecording();
         QStringList shown;
-        whenModalOf<TfrmPfade>([&shown](TfrmPfade* d) {
-            for (const char* name : {"Name", "Rootpath", "wendrakpath", "WendrakTextPath",
-                                     "PelkamExportPath", "PelkamPath"}) {
-                auto* edit = d->findChild<QLineEdit*>(name);
-                shown << QString(edit->isEnabled() ? "" : "x") + edit->text();
-            }
-            d->findChild<QLineEdit*>("Name")->setText("Carla");
-            d->findChild<QLineEdit*>("Rootpath")->setText("S:\\");
-            d->findChild<QPushButton*>("btnOk")->click();
-        });
+        const auto typeAndSave = [&shown](const char* name) {
+            whenModalOf<TfrmPfade>([&shown, name](TfrmPfade* d) {
+                for (const char* edit : {"Name", "Rootpath", "wendrakpath", "WendrakTextPath",
+                                         "PelkamExportPath", "PelkamPath"}) {
+                    auto* e = d->findChild<QLineEdit*>(edit);
+                    shown << QString(e->isEnabled() ? "" : "x") + e->text();
+                }
+                d->findChild<QLineEdit*>("Name")->setText(QString::fromUtf8(name));
+                d->findChild<QLineEdit*>("Rootpath")->setText("S:\\");
+                d->findChild<QPushButton*>("btnOk")->click();
+                shown << QString::number(d->isVisible()) + d->findChild<QLineEdit*>("Name")->text();
+                if (d->isVisible())
+                    QTest::keyClick(d, Qt::Key_Escape);
+            });
+        };
+        typeAndSave("Łukasz");
         program.main()->button("BitBtn1")->click();
-        const QString dir = program.root.root();
-        QCOMPARE(shown, QStringList(
-                            {"Berta", "R:\\", "xW:\\Wendrak\\", "x" + dir + "Wendrak/Texte/",
-                             "x" + dir + "Wendrak/PelkamSpieler/", "x" + dir + "Wendrak Pelkam/"}));
-
-        const platform::IniFile written(ini);
-        QStringList values;
-        for (const char* key :
-             {"Settings/Username", "Path/Rootpath", "Path/WendrakPath", "Path/WendrakTextPath",
-              "Settings/MatrixKK", "Path/Fremdschluessel", "Fremd/Wert"})
-            values << written.readString(QString(key).section('/', 0, 0),
-                                         QString(key).section('/', 1), "");
-        QCOMPARE(values, QStringList({"Carla", "S:\\", "W:\\Wendrak\\", dir + "Wendrak/Texte/",
-                                      "4;4", "bleibt", "1"}));
+        QCOMPARE(startupForm<TfrmPfade>()->result(), int(QDialog::Rejected));
+        QCOMPARE(program.root.read("Kemra.ini"), before);
+        typeAndSave("Carla");
+        program.main()->button("BitBtn1")->click();
+        QCOMPARE(
+            platform::MessageBoxes::shown(),
+            QStringList{QString::fromUtf8("Das Feld „Ihr Name“ enthält Zeichen, die nicht "
+                                          "gespeichert werden können. Erlaubt sind nur Zeichen "
+                                          "des Windows-Zeichensatzes (Windows-1252).")});
+        platform::MessageBoxes::reset();
+        const QString dir = program.root.root(), x = "x" + dir;
+        const auto opened = QStringList({"Anna", "R:\\", "xW:\\", x + "Wendrak/Texte/",
+                                         x + "Wendrak/PelkamSpieler/", x + "Wendrak Pelkam/"});
+        QCOMPARE(shown, opened + QStringList{QString::fromUtf8("1Łukasz")} + opened +
+                            QStringList{"0Carla"});
+        QCOMPARE(program.root.read("Kemra.ini"),
+                 ("[Path]\r\nRootpath=S:\\\r\nWendrakPath=W:\\\r\nPelkamPath=" + dir +
+                  "Wendrak Pelkam/\r\nIniFileName=" + dir +
+                  "Kemra.ini\r\nPelkamExeName=Pelkam.exe\r\nWendrakTextPath=" + dir +
+                  "Wendrak/Texte/\r\nPelkamExportPath=" + dir +
+                  "Wendrak/PelkamSpieler/\r\n[Settings]\r\nUsername=Carla\r\nMatrixKK=4;4\r\n"
+                  "MatrixDD=1;1\r\nMatrixDK=5;0\r\nMatrixKD=0;5\r\n")
+                     .toUtf8());
     }
 };
 
