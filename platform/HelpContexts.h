@@ -13,6 +13,7 @@ constexpr int GroupManagement = 20400; // group management
 constexpr int Exchange = 20500;        // exchange dialog and its transfer worker
 constexpr int Progress = 30100;        // progress window of a tournament run
 constexpr int GameSetup = 30200;       // game setup of the challenge
+constexpr int ResultWindow = 31100;    // the result window as it opens
 constexpr int ResultGames = 31000;     // result window, page by page
 constexpr int ResultRanking = 31100;
 constexpr int ResultComposition = 31200;

@@ -387,7 +387,7 @@ void ExchangeWork::ImportGroups() {
             }
             const QString& player = players[j];
             const QString localName = platform::changeFileExt(player, QString()) +
-                                      QStringLiteral(" von ") + group + QStringLiteral(".ply");
+                                      QStringLiteral(" von ") + group + QLatin1String(ext::Ply);
             try {
                 const QString which = QStringLiteral("„%1“ der Gruppe „%2“: ").arg(player, group);
                 if (!platform::IsUsableFileName(player))

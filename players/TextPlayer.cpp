@@ -36,7 +36,7 @@ std::int32_t count(const QString& value, int pair, const QString& path) {
 } // namespace
 
 QString TextPlayerOutputPath(const QString& path) {
-    return platform::changeFileExt(path, QStringLiteral(".PLY"));
+    return platform::changeFileExt(path, QLatin1String(ext::PlyUpper));
 }
 
 SpielerTyp ReadTextPlayer(const QString& path) {

@@ -1,6 +1,7 @@
 // The chooser of the sibling program's players (see uPLYSpielerauswahl.h).
 #include "players/ui/uPLYSpielerauswahl.h"
 
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/uTFormDefault.h"
 #include "ui_uPLYSpielerauswahl.h"
@@ -49,7 +50,7 @@ void TfrmPLYAuswahl::btnOKClick() {
     if (item == nullptr || !item->isSelected())
         return;
     ui->lblBack->setText(item->text());
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmPLYAuswahl::lstSpielerClick() {
@@ -61,7 +62,7 @@ void TfrmPLYAuswahl::lstSpielerDblClick() {
 }
 
 void TfrmPLYAuswahl::btnCancelClick() {
-    done(2);
+    done(modal::Cancel);
 }
 
 void TfrmPLYAuswahl::reject() {

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "platform/ModalResults.h"
+
 class QLabel;
 class QPushButton;
 class QTextBrowser;
@@ -17,7 +19,12 @@ class TfrmQXRProba : public QDialog {
     Q_OBJECT
 public:
     // Modal results of the four buttons; closing the window counts as Beenden.
-    enum { ResultKeinFall = 7, Result50 = 5, ResultJederFall = 6, ResultBeenden = 2 };
+    enum {
+        ResultKeinFall = modal::No,
+        Result50 = modal::Half,
+        ResultJederFall = modal::Yes,
+        ResultBeenden = modal::Cancel
+    };
 
     explicit TfrmQXRProba(QWidget* parent = nullptr);
     ~TfrmQXRProba() override;

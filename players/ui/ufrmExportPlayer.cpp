@@ -2,6 +2,8 @@
 #include "players/ui/ufrmExportPlayer.h"
 
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
@@ -115,7 +117,7 @@ void TfrmExportPlayer::FormCreate() {
     ui->lstPlayerExport->sortByColumn(0, Qt::AscendingOrder);
 
     platform::guarded(this, [this] {
-        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, 20500);
+        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, help::Exchange);
         Umgebung = ReadExchangeEnvironment();
     });
     ui->EditGroupName->setText(Umgebung.Username);
@@ -205,7 +207,7 @@ void TfrmExportPlayer::FillImportList(const QStringList& files) {
 }
 
 void TfrmExportPlayer::SpeedButtonBackClick() {
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmExportPlayer::lstPlayerExportChange() {
@@ -254,7 +256,7 @@ void TfrmExportPlayer::btnImportClick() {
     worker.exec();
     if (worker.Ergebnistext.isEmpty()) {
         platform::showMessage(this, ImportedText());
-        done(1);
+        done(modal::Ok);
     } else {
         platform::showMessage(this, worker.Ergebnistext);
     }
@@ -267,9 +269,10 @@ TfrmExportPlayer_Details::TfrmExportPlayer_Details(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), ui(new Ui::TfrmExportPlayer_Details) {
     ui->setupUi(this);
     setFixedSize(ui->pnlRahmen->size());
-    connect(ui->btnBack, &QPushButton::clicked, this, [this] { done(1); });
-    platform::guarded(
-        this, [this] { ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, 20500); });
+    connect(ui->btnBack, &QPushButton::clicked, this, [this] { done(modal::Ok); });
+    platform::guarded(this, [this] {
+        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, help::Exchange);
+    });
 }
 
 TfrmExportPlayer_Details::~TfrmExportPlayer_Details() {

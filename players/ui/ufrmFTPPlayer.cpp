@@ -2,6 +2,8 @@
 #include "players/ui/ufrmFTPPlayer.h"
 
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/uTFormDefault.h"
@@ -53,8 +55,9 @@ TfrmFTPPlayer::~TfrmFTPPlayer() {
 
 void TfrmFTPPlayer::FormCreate() {
     setFixedSize(ui->pnlRahmen->size());
-    platform::guarded(
-        this, [this] { ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, 20500); });
+    platform::guarded(this, [this] {
+        ApplyFormDefaults(colours::clDarkGreen, colours::clGreen, this, help::Exchange);
+    });
 }
 
 void TfrmFTPPlayer::showEvent(QShowEvent* event) {
@@ -109,7 +112,7 @@ void TfrmFTPPlayer::TimerDummyTimer() {
     Verzeichnisliste = work.Verzeichnisliste;
     Beschreibung = work.Beschreibung;
     m_finished = true;
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmFTPPlayer::SpeedButtonCancelClick() {
@@ -119,7 +122,7 @@ void TfrmFTPPlayer::SpeedButtonCancelClick() {
     TimerDummy->stop();
     Abbruch = true;
     Ergebnistext = CancelledText();
-    done(2);
+    done(modal::Cancel);
 }
 
 void TfrmFTPPlayer::reject() {

@@ -9,6 +9,8 @@
 
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Colours.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/MessageBoxes.h"
@@ -29,11 +31,11 @@ using namespace colours;
 namespace {
 
 void ShowOnCard(TfrmSpielerAnzeige* card, const QString& player) {
-    ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+    ApplyFormDefaults(clDarkGreen, clGreen, card, help::PlayerCard);
     card->ShowImportedPlayer(player);
     // A failed save leaves the file as it was and the card open with the edits.
     for (;;) {
-        if (card->exec() != 1)
+        if (card->exec() != modal::Ok)
             return;
         if (platform::guarded(card, [&] { card->SavePlayer(player); }))
             return;
@@ -50,16 +52,16 @@ void TfrmMain::btnImportClick() {
         auto* questions = startupForm<TfrmQXRProba>();
         if (chooser == nullptr || questions == nullptr)
             return;
-        ApplyFormDefaults(clDarkGreen, clGreen, chooser, 20200);
+        ApplyFormDefaults(clDarkGreen, clGreen, chooser, help::SiblingImport);
         // The file is converted from, and removed from, the folder the chooser listed.
         const QString exportFolder = platform::withTrailingSlash(Umgebung->PelkamExportPath());
         chooser->PelkamExportPath = exportFolder;
-        if (chooser->exec() != 1)
+        if (chooser->exec() != modal::Ok)
             return;
 
         const TApplicationEnviroment settings;
         const QString texts = settings.WendrakTextPath();
-        ApplyFormDefaults(clDarkGreen, clGreen, questions, 20200);
+        ApplyFormDefaults(clDarkGreen, clGreen, questions, help::SiblingImport);
         const SiblingImportResult taken = ImportSiblingPlayer(
             {exportFolder, chooser->lblBack()->text(), settings.WendrakPath(), Modus == 2,
              glbNeuBerechnen},

@@ -11,6 +11,8 @@
 #include "engine/WendrakCalc.h"
 #include "engine/uTApplicationEnviroment.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
+#include "platform/HelpContexts.h"
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ProgramPath.h"
 #include "platform/WendrakError.h"
@@ -198,7 +200,7 @@ void TfrmMain::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void TfrmMain::FormActivate() {
-    platform::guarded(this, [this] { ApplyFormDefaults(clNavy, clBlack, this, 11000); });
+    platform::guarded(this, [this] { ApplyFormDefaults(clNavy, clBlack, this, help::MainMenu); });
     if (ErsteAktivierung) {
         // Cleared first: the dialogs below activate this window again when they close.
         ErsteAktivierung = false;
@@ -250,13 +252,13 @@ void TfrmMain::LadeSpieler(const QString& FileName) {
     const bool written = platform::guarded(this, [&] {
         player = ImportTextPlayer(FileName);
         if (card != nullptr) {
-            ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+            ApplyFormDefaults(clDarkGreen, clGreen, card, help::PlayerCard);
             card->ShowPlayer(output);
         }
     });
     if (!written || card == nullptr)
         return;
-    if (card->exec() == 1)
+    if (card->exec() == modal::Ok)
         platform::guarded(this, [&] { SaveTextPlayer(output, player, card->PersonalEdits()); });
     card->hide();
 }
@@ -271,7 +273,7 @@ void TfrmMain::imgBackMouseDown(Qt::MouseButton, Qt::KeyboardModifiers, int X, i
         }
     }
     if (X > primaryScreenSize().width() / 2 && Y < 10) {
-        if (auto* editor = automatonEditor(); editor != nullptr && editor->exec() == 1)
+        if (auto* editor = automatonEditor(); editor != nullptr && editor->exec() == modal::Ok)
             editor->hide();
     }
 }
@@ -296,7 +298,7 @@ void TfrmMain::btnGruppenverwaltungClick() {
         // Read afresh: the settings dialog may have moved the data folder since start-up.
         form.WendrakPath = platform::withTrailingSlash(
             TApplicationEnviroment(platform::programPath()).WendrakPath());
-        ApplyFormDefaults(clDarkGreen, clGreen, &form, 20400);
+        ApplyFormDefaults(clDarkGreen, clGreen, &form, help::GroupManagement);
         form.exec();
     });
 }
@@ -322,12 +324,12 @@ void TfrmMain::btnAnzeigenClick() {
     platform::guarded(this, [&] { Gruppe.RenewGroupFiles(store); });
     for (;;) {
         platform::guarded(this, [&] {
-            ApplyFormDefaults(clDarkGreen, clGreen, chooser, 50100);
-            ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+            ApplyFormDefaults(clDarkGreen, clGreen, chooser, help::PlayerChooser);
+            ApplyFormDefaults(clDarkGreen, clGreen, card, help::PlayerCard);
         });
         chooser->SpielerListe = SpielerListe;
         chooser->ClearDetails();
-        if (chooser->exec() != 1)
+        if (chooser->exec() != modal::Ok)
             return;
         const QString path = platform::resolvePath(store + chooser->SpielerDatei);
         // A player that cannot be read or measured is reported; the user chooses again.
@@ -341,7 +343,7 @@ void TfrmMain::btnAnzeigenClick() {
         // A failed save leaves the file as it was and the card open with the edits.
         bool saved = false;
         while (!saved) {
-            if (card->exec() != 1) {
+            if (card->exec() != modal::Ok) {
                 card->hide();
                 return;
             }
@@ -372,23 +374,24 @@ void TfrmMain::btnPelkamClick() {
 
 void TfrmMain::btnGlossarClick() {
     ShowHtmlPage(textPath() + QStringLiteral("Glossar_Dravolenz.html"), clPageRed, clMaroon, -1,
-                 QStringLiteral("B&eenden"), false, 40000);
+                 QStringLiteral("B&eenden"), false, help::Glossary);
 }
 
 void TfrmMain::btnErfolgClick() {
     ShowHtmlPage(textPath() + QStringLiteral("texte/Inhaltsverzeichnis.html"), clPageRed, clMaroon,
-                 -1, QStringLiteral("B&eenden"), true, 40100);
+                 -1, QStringLiteral("B&eenden"), true, help::Contents);
 }
 
 void TfrmMain::btnmAuswertungClick() {
     ShowHtmlPage(textPath() + QStringLiteral("DE_Friedlich-evolutionäresVerhalten.html"), clPageRed,
-                 clMaroon, -1, QStringLiteral("&Ok"), false, 40300);
+                 clMaroon, -1, QStringLiteral("&Ok"), false, help::Evaluation);
 }
 
 void TfrmMain::btnInfoClick() {
-    platform::guarded(this, [] { ApplyFormDefaults(clNavy, clBlack, textWindow(), 50200); });
+    platform::guarded(this,
+                      [] { ApplyFormDefaults(clNavy, clBlack, textWindow(), help::TextPage); });
     ShowHtmlPage(textPath() + QStringLiteral("DE_SoftwareWillkommen.html"), clNavy, clBlack, 560,
-                 QStringLiteral("&Ok"), false, 50200);
+                 QStringLiteral("&Ok"), false, help::TextPage);
 }
 
 void TfrmMain::btnHelpClick() {
@@ -412,7 +415,7 @@ void TfrmMain::btnBeendenClick() {
 void TfrmMain::btnEigenesClick() {
     MenuHidden hidden(ui->imgLogo, ui->pnlMNUHauptmenue);
     platform::guarded(this, [this] {
-        ApplyFormDefaults(clBlack, clNavy, textWindow(), 50200);
+        ApplyFormDefaults(clBlack, clNavy, textWindow(), help::TextPage);
         const int page = ShowHtmlPage(textPath() + QStringLiteral("DE_Dravolenz.html"), clBlack,
                                       clNavy, -1, QStringLiteral("&Ok"), false, 0);
         if (page != 1)
@@ -423,9 +426,9 @@ void TfrmMain::btnEigenesClick() {
         for (;;) {
             setup->ZielOrdner = QStringLiteral("Aktuelles Spiel/");
             setup->SpielerListe = SpielerListe;
-            ApplyFormDefaults(clBlack, clNavy, setup, 30200);
+            ApplyFormDefaults(clBlack, clNavy, setup, help::GameSetup);
             setup->MaxSpieler = 125;
-            if (setup->exec() != 1)
+            if (setup->exec() != modal::Ok)
                 break;
             if (PlayDravolenz_new(wendrakPath()) != RunNewGroup)
                 break;
@@ -437,7 +440,8 @@ void TfrmMain::btnExperimenteClick() {
     TfrmExperimenteMenu* menu = startupForm<TfrmExperimenteMenu>();
     if (menu == nullptr)
         return;
-    platform::guarded(this, [&] { ApplyFormDefaults(clPageRed, clMaroon, menu, 40200); });
+    platform::guarded(
+        this, [&] { ApplyFormDefaults(clPageRed, clMaroon, menu, help::StandardExperiments); });
     menu->lblCurrentPath()->setText(platform::programFolder() +
                                     QStringLiteral("Standardpräsentation"));
     if (menu->exec() == TfrmExperimenteMenu::ResultGroup)
@@ -453,7 +457,7 @@ int TfrmMain::PlayDravolenz_new(const QString& OutFolder) {
         state.OutFolder = platform::toSlashes(OutFolder);
 
         std::unique_ptr<TfrmDravolenzMain_New> window(new TfrmDravolenzMain_New(this));
-        ApplyFormDefaults(clBlack, clNavy, window.get(), 31100);
+        ApplyFormDefaults(clBlack, clNavy, window.get(), help::ResultWindow);
         connect(window.get(), &TfrmDravolenzMain_New::backgroundMaterialRequested, window.get(),
                 [parent = window.get()] {
                     TfrmDravolHintergundmaterial material(parent);

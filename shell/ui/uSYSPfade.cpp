@@ -3,6 +3,7 @@
 
 #include "engine/uTApplicationEnviroment.h"
 #include "platform/Colours.h"
+#include "platform/ModalResults.h"
 #include "platform/ProgramPath.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
@@ -64,7 +65,7 @@ void TfrmPfade::btnOKClick() {
     // A save that is refused or fails keeps the dialog open with the typed values; Escape
     // then leaves it with the file as it was.
     if (platform::guarded(this, [this] { Umgebung->WriteSettings(); }))
-        done(1);
+        done(modal::Ok);
 }
 
 void TfrmPfade::btnBrowseClick() {
