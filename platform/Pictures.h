@@ -1,5 +1,5 @@
 // Picture files as the program reads them: regular files only, opened without blocking, and
-// none larger than the program takes; and whether two names point at one file.
+// none larger than the program takes.
 #pragma once
 
 #include <QByteArray>
@@ -14,9 +14,5 @@ constexpr qint64 MaxPictureSize = 50LL * 1024 * 1024;
 // when it is missing, unreadable, not a regular file (a named pipe or a device is never
 // read) or larger than MaxPictureSize (then nothing of it is read).
 QByteArray readPictureFile(const QString& path);
-
-// True when both paths name one existing file (the same file through a link or another
-// spelling of its name).
-bool isSameFile(const QString& a, const QString& b);
 
 } // namespace platform

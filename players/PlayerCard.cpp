@@ -147,7 +147,7 @@ QString CopyPictureToStore(const QString& source, const QString& store,
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" ist kein Bild im Format BMP oder JPEG.").arg(name));
     const QString target = platform::pathForCreate(platform::withTrailingSlash(store) + name);
-    if (platform::isSameFile(target, from))
+    if (platform::holdsBytes(target, bytes)) // chosen from the store, or taken before
         return name;
     platform::writeFileBytes(target, bytes);
     return name;

@@ -41,6 +41,11 @@ TEST(PlayerCard, MeasuresUseTheGeneralFormatAndTheTypeNumberOfATestPlayer) {
     EXPECT_EQ(texts(), QStringList({"0,9995", "0", "0,899", "0,7"}));
 }
 
+static ino_t inode(const QString& path) {
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_ino : 0;
+}
+
 TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsASmallWholeBmpOrJpegWithAUsableName) {
     const TempRoot root;
     const QString store = root.programFolder() + "SpielerStamm/";
@@ -82,8 +87,11 @@ TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsASmallWholeBmpOrJpegWit
                                 : r.size < 0 || QFile::resize(source, r.size));
         const QString name = QFileInfo(source).fileName();
         const QByteArray before = root.read("Wendrak/SpielerStamm/" + name);
+        const ino_t was = inode(store + name);
         try {
             EXPECT_EQ(CopyPictureToStore(source, store, decodes), name);
+            // The same picture is not written again (a read-only one stays usable).
+            EXPECT_TRUE(!r.file.startsWith("Wendrak/") || inode(source) == was);
             EXPECT_EQ(r.refused, "") << qPrintable(r.file);
             EXPECT_EQ(root.read("Wendrak/SpielerStamm/" + name), r.bytes) << qPrintable(r.file);
         } catch (const WendrakError& e) {

@@ -5,6 +5,7 @@
 #include "players/ui/ufrmChoosePlayer.h"
 
 #include "ShellTestSupport.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "shell/ui/Startup.h"
 
@@ -37,7 +38,10 @@ class PlayerWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { platform::MessageBoxes::reset(); }
+    void cleanup() {
+        platform::MessageBoxes::reset();
+        platform::FileDialogs::reset();
+    }
 
     void chooserTreeListsEachCategoryAndTypeOfThePlayerList() {
         TempRoot root;
@@ -105,6 +109,39 @@ private slots:
         // "Nein" is shown only; the file keeps "k.A.".
         QCOMPARE(readPlayerFile(store(root) + "Anna.ply").GeschaeftsmaessigAusbeutbar.get(),
                  QString("k.A."));
+        // A filter click that empties the list takes the selection, and with it the choice.
+        QVERIFY(child<QPushButton>(&chooser, "btnOk")->isEnabled());
+        clickText(child<QTreeWidget>(&chooser, "trvFilter"), "Persönliche Spieler");
+        QVERIFY(!child<QPushButton>(&chooser, "btnOk")->isEnabled());
+        QCOMPARE(chooser.SpielerDatei, QString());
+    }
+
+    void theCardTakesAPictureOnlyWhenItDecodesWholeAsBmpOrJpeg() {
+        TempRoot root;
+        writePlayerFile(store(root) + "Anna.ply", player("Anna", 5));
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        for (const char* format : {"bmp", "jpg", "png"})
+            QVERIFY(image.save(root.root() + "Foto." + format));
+        root.write("Kaputt.bmp", "BM" + QByteArray(60, '\1')); // starts like one, no more
+        TfrmSpielerAnzeige card;
+        card.ShowPlayer(store(root) + "Anna.ply");
+        const QList<std::pair<QString, QString>> rows = {
+            {"Foto.bmp", "Foto.bmp"},
+            {"Kaputt.bmp", "Die Datei \"Kaputt.bmp\" ist kein Bild im Format BMP oder JPEG."},
+            {"Foto.png", "Die Datei \"Foto.png\" ist kein Bild im Format BMP oder JPEG."},
+            {"Foto.jpg", "Foto.jpg"}};
+        for (const auto& [file, want] : rows) {
+            platform::MessageBoxes::reset();
+            platform::MessageBoxes::startRecording();
+            platform::FileDialogs::answerNext(root.root() + file);
+            child<QPushButton>(&card, "btnLoadPicture")->click();
+            const QStringList boxes = platform::MessageBoxes::shown();
+            QCOMPARE(boxes.isEmpty() ? child<QLabel>(&card, "Label6")->text() : boxes.first(),
+                     want);
+            QVERIFY(!child<QLabel>(&card, "Image1")->pixmap().isNull());
+        }
+        QCOMPARE(filesIn(store(root)), QStringList({"Anna.ply", "Foto.bmp", "Foto.jpg"}));
     }
 
     void showPlayerMeasuresSavesTheCardAndOffersTheChooserAgainKeepingAFailedSave() {
@@ -117,7 +154,7 @@ private slots:
         program.showMenu();
         const QString file = store(program.root) + "Anna.ply";
         bool cardSeen = false, chooserAgain = false;
-        QByteArray writeProtected;
+        QByteArray unsaved;
         whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
             clickText(child<QTreeWidget>(chooser, "trvFilter"), "Kemrafeld");
             clickText(child<QTreeWidget>(chooser, "lstStamm"), "Anna.ply");
@@ -125,16 +162,16 @@ private slots:
                 cardSeen = true;
                 QCOMPARE(child<QLineEdit>(card, "txtGeschAusbeutbar")->text(), QString("Nein"));
                 QCOMPARE(child<QLineEdit>(card, "txtKMass")->text(), QString("0")); // measured
-                child<QLineEdit>(card, "Edit1")->setText("Anna Neu");
-                child<QLineEdit>(card, "Edit2")->setText("17");
+                for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit14"})
+                    child<QLineEdit>(card, edit)->setText(edit);
                 // A save that fails keeps the file as it was and the card open with the edits.
-                writeProtected = TempRoot::readFile(file);
-                QFile::setPermissions(file, QFile::ReadOwner);
+                child<QLineEdit>(card, "Edit4")->setText("Łukasz");
+                unsaved = TempRoot::readFile(file);
                 platform::MessageBoxes::startRecording();
                 whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* same) {
-                    QCOMPARE(TempRoot::readFile(file), writeProtected);
-                    QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Anna Neu"));
-                    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+                    QCOMPARE(TempRoot::readFile(file), unsaved);
+                    QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Edit1"));
+                    child<QLineEdit>(same, "Edit4")->setText("Edit4");
                     whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* again) {
                         chooserAgain = true;
                         child<QPushButton>(again, "btnCancel")->click();
@@ -147,13 +184,16 @@ private slots:
         });
         program.main()->button("btnAnzeigen")->click();
         QVERIFY(cardSeen && chooserAgain);
-        QCOMPARE(platform::MessageBoxes::shown().size(), 1);
-        QVERIFY(platform::MessageBoxes::shown().first().contains("Anna.ply"));
+        QCOMPARE(platform::MessageBoxes::shown(),
+                 QStringList("Das Feld „Nationalität“ enthält Zeichen, die nicht gespeichert "
+                             "werden können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
+                             "(Windows-1252)."));
 
         const SpielerTyp saved = readPlayerFile(file);
-        QCOMPARE(saved.Name.get() + "|" + saved.Alter.get() + "|" +
-                     saved.GeschaeftsmaessigAusbeutbar.get(),
-                 QString("Anna Neu|17|Nein"));
+        QCOMPARE(QStringList({saved.Name.get(), saved.Alter.get(), saved.Geschlecht.get(),
+                              saved.Nationalitaet.get(), saved.Motto.get(), saved.Beruf.get(),
+                              saved.GeschaeftsmaessigAusbeutbar.get()}),
+                 QStringList({"Edit1", "Edi", "E", "Edit4", "Edit5", "Edit14", "Nein"}));
         // The test runs ran before the card opened; unknown bytes stay.
         QCOMPARE(
             QList<int>({saved.MasseGueltig, saved.ErgebnisGegenK, saved.ErgebnisNachEntgegenkommen,
@@ -163,18 +203,16 @@ private slots:
     }
 
     void aReadOnlyPlayerIsShownUnchangedAndLeavingItsCardEndsTheCommand() {
-        Program program([](TempRoot& r) {
-            SpielerTyp gast = player("Gast", 10);
-            gast.Dateiname.set("Gast.plx");
-            writePlayerFile(store(r) + "Gast.plx.ply", gast);
-        });
+        // The shipped template: a ".PLY" file whose record is named ".plx".
+        Program program(
+            [](TempRoot& r) { copySource(r, "Wendrak/SpielerStamm/", {"VORLAGE.PLY"}); });
         program.showMenu();
-        const QString file = store(program.root) + "Gast.plx.ply";
+        const QString file = store(program.root) + "VORLAGE.PLY";
         const QByteArray before = TempRoot::readFile(file);
         bool cardSeen = false;
         whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
             clickText(child<QTreeWidget>(chooser, "trvFilter"), "Importierte Spieler");
-            clickText(child<QTreeWidget>(chooser, "lstStamm"), "Gast.plx.ply");
+            clickText(child<QTreeWidget>(chooser, "lstStamm"), "VORLAGE.PLY");
             whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* card) {
                 cardSeen = true;
                 QVERIFY(child<QLineEdit>(card, "Edit1")->isReadOnly() &&
