@@ -146,9 +146,6 @@ QString CopyPictureToStore(const QString& source, const QString& store,
     if (!isPicture || !isPicture(bytes))
         throw WendrakError(
             QStringLiteral("Die Datei \"%1\" ist kein Bild im Format BMP oder JPEG.").arg(name));
-    const QString target = platform::pathForCreate(platform::withTrailingSlash(store) + name);
-    if (platform::holdsBytes(target, bytes)) // chosen from the store, or taken before
-        return name;
-    platform::writeFileBytes(target, bytes);
+    platform::writeFileBytes(platform::withTrailingSlash(store) + name, bytes);
     return name;
 }
