@@ -3,11 +3,10 @@
 #include "platform/Ansi.h"
 #include "platform/NumberFormat.h"
 #include "platform/Paths.h"
+#include "platform/Pictures.h"
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
-
-#include <QFile>
-#include <QFileInfo>
+#include "players/uPelkam2Wendrak.h"
 
 int TypeNumberFromFileName(const QString& name) {
     const QString kept = name.section(QLatin1Char('_'), 0, 0);
@@ -49,6 +48,69 @@ QString PicturePathInStore(const QString& store, const QString& bilddatei) {
     return platform::withTrailingSlash(store) + name;
 }
 
+bool IsReadOnlyPlayer(const QString& path, const SpielerTyp& player) {
+    return IsReadOnlyPlayerName(path) || IsReadOnlyPlayerName(player.Dateiname.get());
+}
+
+SpielerTyp PreparePlayerToShow(const QString& path, const PlayerTestRunsFn& testRuns) {
+    const SpielerTyp stored = readPlayerFile(path);
+    if (IsReadOnlyPlayer(path, stored))
+        return stored;
+    return testRuns ? testRuns(path) : updatePlayerFile(path, DeriveRecordTraits);
+}
+
+PlayerDetails ChoosePlayerDetails(const QString& store, const QString& fileName,
+                                  const PlayerTestRunsFn& testRuns) {
+    const SpielerTyp p = PreparePlayerToShow(platform::resolvePath(store + fileName), testRuns);
+    PlayerDetails details;
+    details.Lines = {
+        p.Motto.get(),
+        QString(),
+        QStringLiteral("Name: ") + p.Name.get(),
+        QStringLiteral("Alter: ") + p.Alter.get(),
+        QStringLiteral("Geschlecht: ") + p.Geschlecht.get(),
+        QStringLiteral("Nationalität: ") + p.Nationalitaet.get(),
+        QStringLiteral("Beruf: ") + p.Beruf.get(),
+        QStringLiteral("Spielertyp: ") + QString::number(p.Spielertyp),
+        QString(),
+        QStringLiteral("Ist konsensorientiert: ") + p.IstKonsensorientiert.get(),
+        QStringLiteral("Ist friedlich: ") + p.IstFriedlich.get(),
+        QString(),
+        QStringLiteral("Verteidigt sich sicher: ") + p.VerteidigtSicher.get(),
+        QStringLiteral("Geschm. ausbeutbar: ") + DisplayedGeschaeftsmaessigAusbeutbar(p),
+        QString(),
+        QStringLiteral("Neigt zum Angreifen: ") + p.NeigtZumAngreifen.get(),
+        QStringLiteral("Neigt zum Ausbeuten: ") + p.NeigtZumAusbeuten.get(),
+        QStringLiteral("Neigt zu Überreakt.: ") + p.NeigtZuUeberreaktionen.get(),
+    };
+    details.Picture = PicturePathInStore(store, p.Bilddatei.get());
+    return details;
+}
+
+void SaveCardPlayer(const QString& path, SpielerTyp player, const PlayerCardFields& fields) {
+    if (IsReadOnlyPlayer(path, player))
+        throw WendrakError(QStringLiteral("Der Spieler \"%1\" ist schreibgeschützt und kann "
+                                          "nicht gespeichert werden.")
+                               .arg(platform::extractFileName(path)));
+    const std::pair<const char*, const QString&> edits[] = {{"Name", fields.Name},
+                                                            {"Alter", fields.Alter},
+                                                            {"Geschlecht", fields.Geschlecht},
+                                                            {"Nationalität", fields.Nationalitaet},
+                                                            {"Motto", fields.Motto},
+                                                            {"Beruf", fields.Beruf}};
+    for (const auto& [label, text] : edits)
+        platform::CheckAnsiField(QString::fromUtf8(label), text);
+    player.Name.set(fields.Name);
+    player.Alter.set(fields.Alter);
+    player.Geschlecht.set(fields.Geschlecht);
+    player.Nationalitaet.set(fields.Nationalitaet);
+    player.Motto.set(fields.Motto);
+    player.Beruf.set(fields.Beruf);
+    player.Bilddatei.set(fields.Bilddatei);
+    player.MasseGueltig = 1;
+    writePlayerFile(path, player);
+}
+
 namespace {
 
 bool isStoreFileName(const QString& name) {
@@ -57,26 +119,21 @@ bool isStoreFileName(const QString& name) {
            lower == QLatin1String("x.txt") || lower == QLatin1String("group.sgp");
 }
 
-bool isBmpOrJpeg(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(3);
-    return head.startsWith("BM") || head == QByteArray("\xFF\xD8\xFF", 3);
-}
-
 } // namespace
 
-QString CopyPictureToStore(const QString& source, const QString& store) {
+QString CopyPictureToStore(const QString& source, const QString& store,
+                           const PictureCheckFn& isPicture) {
     const QString from = platform::resolvePath(source);
     const QString name = platform::extractFileName(from);
     if (isStoreFileName(name))
         throw WendrakError(QStringLiteral("Die Datei \"%1\" gehört zum Spielerstamm und kann "
                                           "nicht als Bild geladen werden.")
                                .arg(name));
-    if (!isBmpOrJpeg(from))
-        throw WendrakError(
-            QStringLiteral("Die Datei \"%1\" ist kein Bild im Format BMP oder JPEG.").arg(name));
+    // The store's next write would remove a file of such a name as a leftover.
+    if (platform::IsReplaceTemporaryName(name))
+        throw WendrakError(QStringLiteral("Der Name \"%1\" ist den Zwischendateien des "
+                                          "Programms vorbehalten; bitte benennen Sie das Bild um.")
+                               .arg(name));
     // The player keeps the name in 50 Windows-1252 characters; a longer or unencodable name
     // would point at a file that is not there.
     const QByteArray stored = platform::toAnsi(name);
@@ -85,10 +142,10 @@ QString CopyPictureToStore(const QString& source, const QString& store) {
                                           "Zeichen) oder enthält Zeichen, die nicht gespeichert "
                                           "werden können.")
                                .arg(name));
-    const QString target = platform::pathForCreate(platform::withTrailingSlash(store) + name);
-    const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
-    if (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(from).canonicalFilePath())
-        return name;
-    platform::writeFileBytes(target, platform::readFileBytes(from));
+    const QByteArray bytes = platform::readPictureFile(from);
+    if (!isPicture || !isPicture(bytes))
+        throw WendrakError(
+            QStringLiteral("Die Datei \"%1\" ist kein Bild im Format BMP oder JPEG.").arg(name));
+    platform::writeFileBytes(platform::withTrailingSlash(store) + name, bytes);
     return name;
 }

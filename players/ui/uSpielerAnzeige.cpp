@@ -2,9 +2,9 @@
 #include "players/ui/uSpielerAnzeige.h"
 
 #include "platform/Paths.h"
-#include "platform/WendrakError.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
+#include "platform/ui/PictureImage.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerCard.h"
 #include "players/PlayerFile.h"
@@ -14,8 +14,6 @@
 #include "ui_uSpielerAnzeige.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QShowEvent>
@@ -23,12 +21,6 @@
 namespace {
 
 const char* const kPlaceholder = "leer.bmp";
-
-QString readOnlyMessage(const QString& path) {
-    return QStringLiteral("Der Spieler \"%1\" ist schreibgeschützt und kann nicht gespeichert "
-                          "werden.")
-        .arg(platform::extractFileName(path));
-}
 
 } // namespace
 
@@ -77,14 +69,12 @@ void TfrmSpielerAnzeige::FormActivate() {
     // A picture name with a folder (or a bare one in the current folder) is shown when
     // that file exists.
     const QString named = platform::toSlashes(ui->Label6->text());
-    if (!named.isEmpty() && QFileInfo(named).isFile())
+    if (!named.isEmpty() && platform::fileExists(named))
         loadPicture(named);
 }
 
 bool TfrmSpielerAnzeige::loadPicture(const QString& path) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = platform::loadPicture(path);
     ui->Image1->setPixmap(QPixmap::fromImage(image));
     ui->Image1->setVisible(!image.isNull());
     return !image.isNull();
@@ -136,7 +126,7 @@ void TfrmSpielerAnzeige::fill(const QString& path, bool imported) {
     ui->Label6->setText(p.Bilddatei.get());
     ui->Label9->setText(imported ? QString() : path);
 
-    const bool editable = !IsReadOnlyPlayerName(path);
+    const bool editable = !IsReadOnlyPlayer(path, p);
     for (QLineEdit* edit : {ui->Edit1, ui->Edit2, ui->Edit3, ui->Edit4, ui->Edit5, ui->Edit14})
         edit->setReadOnly(!editable);
     ui->btnLoadPicture->setVisible(editable);
@@ -145,18 +135,9 @@ void TfrmSpielerAnzeige::fill(const QString& path, bool imported) {
 }
 
 void TfrmSpielerAnzeige::SavePlayer(const QString& path) {
-    if (IsReadOnlyPlayerName(path))
-        throw WendrakError(readOnlyMessage(path));
-    SpielerTyp& p = Spieler;
-    p.Name.set(ui->Edit1->text());
-    p.Alter.set(ui->Edit2->text());
-    p.Geschlecht.set(ui->Edit3->text());
-    p.Nationalitaet.set(ui->Edit4->text());
-    p.Motto.set(ui->Edit5->text());
-    p.Beruf.set(ui->Edit14->text());
-    p.Bilddatei.set(ui->Label6->text());
-    p.MasseGueltig = 1;
-    writePlayerFile(path, p);
+    SaveCardPlayer(path, Spieler,
+                   {ui->Edit1->text(), ui->Edit2->text(), ui->Edit3->text(), ui->Edit4->text(),
+                    ui->Edit5->text(), ui->Edit14->text(), ui->Label6->text()});
 }
 
 void TfrmSpielerAnzeige::btnLoadPictureClick() {
@@ -164,7 +145,10 @@ void TfrmSpielerAnzeige::btnLoadPictureClick() {
     if (chosen.isEmpty())
         return;
     platform::guarded(this, [&] {
-        const QString name = CopyPictureToStore(chosen, playerStoreFolder());
+        const QString name =
+            CopyPictureToStore(chosen, playerStoreFolder(), [](const QByteArray& bytes) {
+                return !platform::decodePicture(bytes).isNull();
+            });
         loadPicture(platform::resolvePath(playerStoreFolder() + name));
         ui->Label6->setText(name);
     });

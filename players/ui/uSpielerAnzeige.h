@@ -11,7 +11,8 @@
 //   if (card->exec() == 1) card->SavePlayer(path);   (throws WendrakError; file unchanged)
 //   card->hide();
 // exec() returns 1 for "&Speichern" and 2 for "A&bbruch" (also Escape or closing). A ".plx"
-// player (its path holds ".plx") is shown read-only without "&Speichern".
+// player (its path or its record's Dateiname holds ".plx") is shown read-only without
+// "&Speichern".
 // The hidden "&Typen" button shows the player's situations in Uebersicht (set at start-up).
 #pragma once
 
@@ -51,7 +52,8 @@ public:
     // player opens without one), and no path for "&Typen".
     void ShowImportedPlayer(const QString& path);
     // Takes the six personal fields and the picture name into the record, marks its
-    // measures valid and writes it whole to path. Refuses a ".plx" player.
+    // measures valid and writes it whole to path (SaveCardPlayer). Refuses a ".plx" player
+    // and an edit that Windows-1252 cannot hold.
     void SavePlayer(const QString& path);
 
     // Modal results: 1 Speichern, 2 Abbruch (also on Escape or closing the window).

@@ -3,15 +3,13 @@
 
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
+#include "platform/ui/PictureImage.h"
 #include "platform/ui/uTFormDefault.h"
 #include "players/GameSetup.h"
 #include "players/PlayerCard.h"
-#include "players/PlayerFile.h"
-#include "players/uPelkam2Wendrak.h"
 #include "players/ui/PlayerListView.h"
 #include "ui_ufrmChoosePlayer.h"
 
-#include <QImageReader>
 #include <QPixmap>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -59,7 +57,7 @@ void TfrmChoosePlayer::ClearDetails() {
 }
 
 void TfrmChoosePlayer::FillPlayerList(const QString& category, const QString& typeFilter) {
-    // Emptying the list is no deselection by the user: the chosen player stays chosen.
+    // Opening the chooser keeps SpielerDatei; a filter click reports the lost selection.
     const QSignalBlocker quiet(ui->lstStamm);
     FillNameList(ui->lstStamm, FilterPlayerList(SpielerListe, category, typeFilter));
 }
@@ -68,45 +66,20 @@ void TfrmChoosePlayer::trvFilterClick() {
     const QTreeWidgetItem* item = ui->trvFilter->currentItem();
     if (item == nullptr)
         return;
+    // The refilled list holds no selection: a player selected before has lost it.
+    const bool hadSelection = !ui->lstStamm->selectedItems().isEmpty();
     FillPlayerList(NodeCategory(item), NodeType(item));
+    if (hadSelection)
+        lstStammSelectItem();
 }
 
 void TfrmChoosePlayer::ShowPlayerDetails(const QString& fileName) {
     ui->memDetail->clear();
     if (fileName.isEmpty())
         return;
-    const QString path = platform::resolvePath(playerStoreFolder() + fileName);
-    // A read-only player is shown as it is stored: nothing rewrites it.
-    const SpielerTyp p = IsReadOnlyPlayerName(path) ? readPlayerFile(path)
-                         : TestRuns                 ? TestRuns(path)
-                                                    : updatePlayerFile(path, DeriveRecordTraits);
-    const QStringList lines = {
-        p.Motto.get(),
-        QString(),
-        QStringLiteral("Name: ") + p.Name.get(),
-        QStringLiteral("Alter: ") + p.Alter.get(),
-        QStringLiteral("Geschlecht: ") + p.Geschlecht.get(),
-        QStringLiteral("Nationalität: ") + p.Nationalitaet.get(),
-        QStringLiteral("Beruf: ") + p.Beruf.get(),
-        QStringLiteral("Spielertyp: ") + QString::number(p.Spielertyp),
-        QString(),
-        QStringLiteral("Ist konsensorientiert: ") + p.IstKonsensorientiert.get(),
-        QStringLiteral("Ist friedlich: ") + p.IstFriedlich.get(),
-        QString(),
-        QStringLiteral("Verteidigt sich sicher: ") + p.VerteidigtSicher.get(),
-        QStringLiteral("Geschm. ausbeutbar: ") + DisplayedGeschaeftsmaessigAusbeutbar(p),
-        QString(),
-        QStringLiteral("Neigt zum Angreifen: ") + p.NeigtZumAngreifen.get(),
-        QStringLiteral("Neigt zum Ausbeuten: ") + p.NeigtZumAusbeuten.get(),
-        QStringLiteral("Neigt zu Überreakt.: ") + p.NeigtZuUeberreaktionen.get(),
-    };
-    ui->memDetail->setPlainText(lines.join(QLatin1Char('\n')));
-
-    const QString picture = PicturePathInStore(playerStoreFolder(), p.Bilddatei.get());
-    QImageReader reader(platform::resolvePath(picture));
-    reader.setDecideFormatFromContent(true);
-    const QImage image =
-        picture.isEmpty() || !platform::fileExists(picture) ? QImage() : reader.read();
+    const PlayerDetails details = ChoosePlayerDetails(playerStoreFolder(), fileName, TestRuns);
+    ui->memDetail->setPlainText(details.Lines.join(QLatin1Char('\n')));
+    const QImage image = platform::loadPicture(details.Picture);
     ui->imgDetail->setPixmap(QPixmap::fromImage(image));
     ui->imgDetail->setVisible(!image.isNull());
 }

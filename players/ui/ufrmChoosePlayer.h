@@ -12,7 +12,7 @@
 // between showings.
 #pragma once
 
-#include "players/PlayerFile.h"
+#include "players/PlayerCard.h"
 
 #include <QDialog>
 #include <QString>
@@ -36,15 +36,16 @@ public:
     QString SpielerDatei;
     // Brings a writable player file (full path) up to date with one read: its traits derived
     // and the measures not yet stored computed by the four player test runs; returns the
-    // record as it now stands. Unset: only the traits are derived.
-    std::function<SpielerTyp(const QString& path)> TestRuns;
+    // record as it now stands. Unset: only the traits are derived. Never run on a read-only
+    // player (see IsReadOnlyPlayer).
+    PlayerTestRunsFn TestRuns;
 
     // Lists the entries of SpielerListe whose category character is category and, unless
     // typeFilter is "-1", whose lower-cased text holds "typ" + typeFilter.
     void FillPlayerList(const QString& category, const QString& typeFilter);
-    // Derives the player's traits, runs the test runs not yet stored and shows the player
-    // in the details memo and picture. Throws WendrakError for a player file it cannot read
-    // or write.
+    // Derives the player's traits, runs the test runs not yet stored (neither for a read-only
+    // player) and shows the player in the details memo and picture. Throws WendrakError for a
+    // player file it cannot read or write.
     void ShowPlayerDetails(const QString& fileName);
     // Empties the details memo.
     void ClearDetails();

@@ -24,7 +24,6 @@
 #include "platform/ui/uTFormDefault.h"
 #include "players/PlayerFile.h"
 #include "players/TextPlayer.h"
-#include "players/uPelkam2Wendrak.h"
 #include "players/ui/uAutomaten.h"
 #include "players/ui/uNeuerSpieler.h"
 #include "players/ui/uPLYAendern.h"
@@ -334,8 +333,8 @@ void TfrmMain::btnAnzeigenClick() {
         const QString path = platform::resolvePath(store + chooser->SpielerDatei);
         // A player that cannot be read or measured is reported; the user chooses again.
         const bool shown = platform::guarded(this, [&] {
-            if (!IsReadOnlyPlayerName(path))
-                MeasurePlayerFile(path, glbNeuBerechnen);
+            PreparePlayerToShow(
+                path, [](const QString& file) { return MeasurePlayerFile(file, glbNeuBerechnen); });
             card->ShowPlayer(path);
         });
         if (!shown)

@@ -5,6 +5,8 @@
 #include "players/ui/ufrmChoosePlayer.h"
 
 #include "ShellTestSupport.h"
+#include "platform/Ansi.h"
+#include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "shell/ui/Startup.h"
 
@@ -37,9 +39,12 @@ class PlayerWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { platform::MessageBoxes::reset(); }
+    void cleanup() {
+        platform::MessageBoxes::reset();
+        platform::FileDialogs::reset();
+    }
 
-    void chooserTreeListsEachCategoryAndTypeOfThePlayerList() {
+    void chooserListsEachCategoryAndTypeAndShowsTheSelectedPlayersDetails() {
         TempRoot root;
         TfrmChoosePlayer chooser;
         chooser.SpielerListe = {"3Anna.ply",      "0Angreifer.ply", "1Graf.ply",
@@ -75,10 +80,8 @@ private slots:
                 if (text == node)
                     QCOMPARE(shown, want);
         }
-    }
 
-    void chooserDetailsShowTheStoredPlayerWithItsTraits() {
-        TempRoot root;
+        // The details of the selected player, traits derived.
         SpielerTyp anna = player("Anna", 0); // never gives way: defends itself reliably
         anna.Motto.set("Nie nachgeben");
         anna.Alter.set("15");
@@ -87,13 +90,8 @@ private slots:
         anna.Beruf.set("Schülerin");
         anna.GeschaeftsmaessigAusbeutbar.set("k.A.");
         writePlayerFile(store(root) + "Anna.ply", anna);
-
-        TfrmChoosePlayer chooser;
-        chooser.SpielerListe = {"3Anna.ply"};
-        chooser.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
-        clickText(child<QTreeWidget>(&chooser, "trvFilter"), "Kemrafeld");
-        clickText(child<QTreeWidget>(&chooser, "lstStamm"), "Anna.ply");
+        clickText(tree, "Kemrafeld");
+        clickText(list, "Anna.ply");
         QCOMPARE(child<QPlainTextEdit>(&chooser, "memDetail")->toPlainText(),
                  QString("Nie nachgeben\n\nName: Anna\nAlter: 15\nGeschlecht: w\n"
                          "Nationalität: deutsch\nBeruf: Schülerin\nSpielertyp: 1\n\n"
@@ -105,19 +103,29 @@ private slots:
         // "Nein" is shown only; the file keeps "k.A.".
         QCOMPARE(readPlayerFile(store(root) + "Anna.ply").GeschaeftsmaessigAusbeutbar.get(),
                  QString("k.A."));
+        // A filter click that empties the list takes the selection, and with it the choice.
+        clickText(tree, "Persönliche Spieler");
+        QVERIFY(!child<QPushButton>(&chooser, "btnOk")->isEnabled() && chooser.SpielerDatei == "");
     }
 
-    void showPlayerMeasuresSavesTheCardAndOffersTheChooserAgainKeepingAFailedSave() {
+    void showPlayerTakesWholePicturesSavesTheCardKeepsAFailedSaveAndKeepsTheTemplateReadOnly() {
         Program program([](TempRoot& r) {
             SpielerTyp anna = player("Anna", 0);
             anna.GeschaeftsmaessigAusbeutbar.set("k.A.");
             anna.reserved3[7] = 0x5A; // bytes the program does not know stay as they are
             writePlayerFile(store(r) + "Anna.ply", anna);
+            // The shipped template: a ".PLY" file whose record is named ".plx".
+            copySource(r, "Wendrak/SpielerStamm/", {"VORLAGE.PLY"});
+            QImage image(4, 4, QImage::Format_RGB32);
+            for (const char* format : {"bmp", "jpg", "png"})
+                QVERIFY(image.save(r.root() + "Foto." + format));
+            r.write("Kaputt.bmp", "BM" + QByteArray(60, '\1')); // starts like one, no more
         });
         program.showMenu();
         const QString file = store(program.root) + "Anna.ply";
-        bool cardSeen = false, chooserAgain = false;
-        QByteArray writeProtected;
+        const QByteArray vorlage = program.root.read("Wendrak/SpielerStamm/VORLAGE.PLY");
+        bool cardSeen = false, templateSeen = false;
+        QByteArray unsaved;
         whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
             clickText(child<QTreeWidget>(chooser, "trvFilter"), "Kemrafeld");
             clickText(child<QTreeWidget>(chooser, "lstStamm"), "Anna.ply");
@@ -125,19 +133,31 @@ private slots:
                 cardSeen = true;
                 QCOMPARE(child<QLineEdit>(card, "txtGeschAusbeutbar")->text(), QString("Nein"));
                 QCOMPARE(child<QLineEdit>(card, "txtKMass")->text(), QString("0")); // measured
-                child<QLineEdit>(card, "Edit1")->setText("Anna Neu");
-                child<QLineEdit>(card, "Edit2")->setText("17");
-                // A save that fails keeps the file as it was and the card open with the edits.
-                writeProtected = TempRoot::readFile(file);
-                QFile::setPermissions(file, QFile::ReadOwner);
                 platform::MessageBoxes::startRecording();
+                for (const char* picture : {"Foto.bmp", "Kaputt.bmp", "Foto.png", "Foto.jpg"}) {
+                    platform::FileDialogs::answerNext(program.root.root() + picture);
+                    child<QPushButton>(card, "btnLoadPicture")->click();
+                }
+                QVERIFY(!child<QLabel>(card, "Image1")->pixmap().isNull());
+                for (const char* edit : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5", "Edit14"})
+                    child<QLineEdit>(card, edit)->setText(edit);
+                // A save that fails keeps the file as it was and the card open with the edits.
+                child<QLineEdit>(card, "Edit4")->setText("Łukasz");
+                unsaved = TempRoot::readFile(file);
                 whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* same) {
-                    QCOMPARE(TempRoot::readFile(file), writeProtected);
-                    QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Anna Neu"));
-                    QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner);
+                    QCOMPARE(TempRoot::readFile(file), unsaved);
+                    QCOMPARE(child<QLineEdit>(same, "Edit1")->text(), QString("Edit1"));
+                    child<QLineEdit>(same, "Edit4")->setText("Edit4");
+                    // Saving offers the chooser again; leaving the template's card ends it.
                     whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* again) {
-                        chooserAgain = true;
-                        child<QPushButton>(again, "btnCancel")->click();
+                        clickText(child<QTreeWidget>(again, "trvFilter"), "Importierte Spieler");
+                        clickText(child<QTreeWidget>(again, "lstStamm"), "VORLAGE.PLY");
+                        whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* sample) {
+                            templateSeen = child<QLineEdit>(sample, "Edit1")->isReadOnly() &&
+                                           !child<QPushButton>(sample, "BtnSave")->isVisible();
+                            child<QPushButton>(sample, "SpeedButton2")->click();
+                        });
+                        child<QPushButton>(again, "btnOk")->click();
                     });
                     child<QPushButton>(same, "BtnSave")->click();
                 });
@@ -146,47 +166,25 @@ private slots:
             child<QPushButton>(chooser, "btnOk")->click();
         });
         program.main()->button("btnAnzeigen")->click();
-        QVERIFY(cardSeen && chooserAgain);
-        QCOMPARE(platform::MessageBoxes::shown().size(), 1);
-        QVERIFY(platform::MessageBoxes::shown().first().contains("Anna.ply"));
+        QVERIFY(cardSeen && templateSeen && !startupForm<TfrmChoosePlayer>()->isVisible());
+        QCOMPARE(platform::MessageBoxes::shown(),
+                 QStringList({"Die Datei \"Kaputt.bmp\" ist kein Bild im Format BMP oder JPEG.",
+                              "Die Datei \"Foto.png\" ist kein Bild im Format BMP oder JPEG.",
+                              platform::AnsiFieldMessage("Nationalität")}));
+        QCOMPARE(program.root.read("Wendrak/SpielerStamm/VORLAGE.PLY"), vorlage);
 
         const SpielerTyp saved = readPlayerFile(file);
-        QCOMPARE(saved.Name.get() + "|" + saved.Alter.get() + "|" +
-                     saved.GeschaeftsmaessigAusbeutbar.get(),
-                 QString("Anna Neu|17|Nein"));
+        QCOMPARE(
+            QStringList({saved.Name.get(), saved.Alter.get(), saved.Geschlecht.get(),
+                         saved.Nationalitaet.get(), saved.Motto.get(), saved.Beruf.get(),
+                         saved.Bilddatei.get(), saved.GeschaeftsmaessigAusbeutbar.get()}),
+            QStringList({"Edit1", "Edi", "E", "Edit4", "Edit5", "Edit14", "Foto.jpg", "Nein"}));
         // The test runs ran before the card opened; unknown bytes stay.
         QCOMPARE(
             QList<int>({saved.MasseGueltig, saved.ErgebnisGegenK, saved.ErgebnisNachEntgegenkommen,
                         saved.Spielertyp, saved.reserved3[7]}),
             QList<int>({1, 5000, -1, 1, 0x5A}));
         QVERIFY(program.root.read("Wendrak/SpielerStamm/group.sgp").contains("Anna.ply"));
-    }
-
-    void aReadOnlyPlayerIsShownUnchangedAndLeavingItsCardEndsTheCommand() {
-        Program program([](TempRoot& r) {
-            SpielerTyp gast = player("Gast", 10);
-            gast.Dateiname.set("Gast.plx");
-            writePlayerFile(store(r) + "Gast.plx.ply", gast);
-        });
-        program.showMenu();
-        const QString file = store(program.root) + "Gast.plx.ply";
-        const QByteArray before = TempRoot::readFile(file);
-        bool cardSeen = false;
-        whenModalOf<TfrmChoosePlayer>([&](TfrmChoosePlayer* chooser) {
-            clickText(child<QTreeWidget>(chooser, "trvFilter"), "Importierte Spieler");
-            clickText(child<QTreeWidget>(chooser, "lstStamm"), "Gast.plx.ply");
-            whenModalOf<TfrmSpielerAnzeige>([&](TfrmSpielerAnzeige* card) {
-                cardSeen = true;
-                QVERIFY(child<QLineEdit>(card, "Edit1")->isReadOnly() &&
-                        !child<QPushButton>(card, "BtnSave")->isVisible());
-                child<QPushButton>(card, "SpeedButton2")->click();
-            });
-            child<QPushButton>(chooser, "btnOk")->click();
-        });
-        program.main()->button("btnAnzeigen")->click();
-        QVERIFY(cardSeen);
-        QVERIFY(!startupForm<TfrmChoosePlayer>()->isVisible());
-        QCOMPARE(TempRoot::readFile(file), before);
     }
 };
 
