@@ -2,6 +2,8 @@
 // them to whoever saves a player without its widgets being read from outside.
 #pragma once
 
+#include "players/PlayerFile.h"
+
 #include <QString>
 
 struct PersonalFields {
@@ -12,3 +14,9 @@ struct PersonalFields {
     QString Motto;
     QString Beruf;
 };
+
+// Stores the fields into the record (each cut to its field's width); Beruf only with
+// withBeruf. Throws WendrakError, changing nothing, for a field that Windows-1252 cannot
+// hold, naming it as the card labels it ("Name", "Alter", "Geschlecht", "Nationalität",
+// "Motto", "Beruf").
+void SetPersonalFields(SpielerTyp& player, const PersonalFields& fields, bool withBeruf);

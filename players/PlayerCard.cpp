@@ -87,26 +87,14 @@ PlayerDetails ChoosePlayerDetails(const QString& store, const QString& fileName,
     return details;
 }
 
-void SaveCardPlayer(const QString& path, SpielerTyp player, const PlayerCardFields& fields) {
+void SaveCardPlayer(const QString& path, SpielerTyp player, const PersonalFields& fields,
+                    const QString& Bilddatei) {
     if (IsReadOnlyPlayer(path, player))
         throw WendrakError(QStringLiteral("Der Spieler \"%1\" ist schreibgeschützt und kann "
                                           "nicht gespeichert werden.")
                                .arg(platform::extractFileName(path)));
-    const std::pair<const char*, const QString&> edits[] = {{"Name", fields.Name},
-                                                            {"Alter", fields.Alter},
-                                                            {"Geschlecht", fields.Geschlecht},
-                                                            {"Nationalität", fields.Nationalitaet},
-                                                            {"Motto", fields.Motto},
-                                                            {"Beruf", fields.Beruf}};
-    for (const auto& [label, text] : edits)
-        platform::CheckAnsiField(QString::fromUtf8(label), text);
-    player.Name.set(fields.Name);
-    player.Alter.set(fields.Alter);
-    player.Geschlecht.set(fields.Geschlecht);
-    player.Nationalitaet.set(fields.Nationalitaet);
-    player.Motto.set(fields.Motto);
-    player.Beruf.set(fields.Beruf);
-    player.Bilddatei.set(fields.Bilddatei);
+    SetPersonalFields(player, fields, true);
+    player.Bilddatei.set(Bilddatei);
     player.MasseGueltig = 1;
     writePlayerFile(path, player);
 }

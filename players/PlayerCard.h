@@ -4,6 +4,7 @@
 // chosen picture into the player store.
 #pragma once
 
+#include "players/PersonalFields.h"
 #include "players/PlayerFile.h"
 
 #include <QByteArray>
@@ -57,14 +58,12 @@ PlayerDetails ChoosePlayerDetails(const QString& store, const QString& fileName,
                                   const PlayerTestRunsFn& testRuns);
 
 // The card's six personal edits and its picture name.
-struct PlayerCardFields {
-    QString Name, Alter, Geschlecht, Nationalitaet, Motto, Beruf, Bilddatei;
-};
 // Stores the card's edits into its copy of the record (each cut to its field's width),
 // marks the measures valid and writes the record whole to path. Throws WendrakError, writing
 // nothing, for a read-only player, for an edit that Windows-1252 cannot hold (naming the
 // field as the card labels it) and when the file cannot be written.
-void SaveCardPlayer(const QString& path, SpielerTyp player, const PlayerCardFields& fields);
+void SaveCardPlayer(const QString& path, SpielerTyp player, const PersonalFields& fields,
+                    const QString& Bilddatei);
 
 // Whether picture bytes decode whole as a BMP or JPEG picture (the windows' decoder).
 using PictureCheckFn = std::function<bool(const QByteArray& bytes)>;

@@ -104,10 +104,6 @@ SpielerTyp ImportTextPlayer(const QString& path) {
 }
 
 void SaveTextPlayer(const QString& outputPath, SpielerTyp record, const PersonalFields& fields) {
-    record.Name.set(fields.Name);
-    record.Alter.set(fields.Alter);
-    record.Geschlecht.set(fields.Geschlecht);
-    record.Nationalitaet.set(fields.Nationalitaet);
-    record.Motto.set(fields.Motto);
+    SetPersonalFields(record, fields, false);
     writePlayerFile(outputPath, record);
 }

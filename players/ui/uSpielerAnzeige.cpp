@@ -135,9 +135,7 @@ void TfrmSpielerAnzeige::fill(const QString& path, bool imported) {
 }
 
 void TfrmSpielerAnzeige::SavePlayer(const QString& path) {
-    SaveCardPlayer(path, Spieler,
-                   {ui->Edit1->text(), ui->Edit2->text(), ui->Edit3->text(), ui->Edit4->text(),
-                    ui->Edit5->text(), ui->Edit14->text(), ui->Label6->text()});
+    SaveCardPlayer(path, Spieler, PersonalEdits(), ui->Label6->text());
 }
 
 void TfrmSpielerAnzeige::btnLoadPictureClick() {

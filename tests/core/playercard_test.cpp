@@ -116,7 +116,7 @@ TEST(PlayerCard, SaveRefusesAReadOnlyPlayerWhateverTheCaseOfItsPlxAndEditsOutsid
             t[r.badEdit] = "Łukasz";
         QString refused;
         try {
-            SaveCardPlayer(path, p, {t[0], t[1], t[2], t[3], t[4], t[5], "Anna.jpg"});
+            SaveCardPlayer(path, p, {t[0], t[1], t[2], t[3], t[4], t[5]}, "Anna.jpg");
         } catch (const WendrakError& e) {
             refused = e.message();
         }

@@ -5,6 +5,7 @@
 #include "players/TextPlayer.h"
 
 #include "TempRoot.h"
+#include "platform/Ansi.h"
 #include "platform/WendrakError.h"
 
 #include <gmock/gmock.h>
@@ -73,6 +74,13 @@ TEST(TextPlayerTest, PairsFillTheRecordWrittenBesideTheTextAndTheSaveTakesFivePe
               QStringList({"Toni", "42", "w", "Schweiz", "Neues Motto"}));
     for (const auto& [from, to] : {std::pair{0, 55}, {123, 488}, {744, 2400}})
         EXPECT_EQ(after.mid(from, to - from), before.mid(from, to - from)) << from;
+    // A typed text that Windows-1252 cannot hold is refused by its field; the file stays.
+    EXPECT_THAT(
+        [&] {
+            SaveTextPlayer(output, imported, {"Toni", "", "", "", "Łódź", ""});
+        },
+        ThrowsMessage<WendrakError>(StrEq(platform::AnsiFieldMessage("Motto").toStdString())));
+    EXPECT_EQ(root.read("Import.v2/Spieler.PLY"), after);
 }
 
 TEST(TextPlayerTest, FaultyTextIsRefusedWithAMessageAndNothingIsWritten) {
