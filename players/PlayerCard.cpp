@@ -103,7 +103,7 @@ namespace {
 
 bool isStoreFileName(const QString& name) {
     const QString lower = name.toLower();
-    return lower.contains(QLatin1String(".ply")) || lower.contains(QLatin1String(".plx")) ||
+    return lower.contains(QLatin1String(ext::Ply)) || lower.contains(QLatin1String(ext::Plx)) ||
            lower == QLatin1String("x.txt") || lower == QLatin1String("group.sgp");
 }
 

@@ -167,7 +167,7 @@ void readAnswers(SpielerTyp& p, const QJsonValue& value, const QString& who) {
 }
 
 bool validFileName(const QString& name) {
-    return name.size() > 4 && name.toLower().endsWith(QLatin1String(".ply")) &&
+    return name.size() > 4 && name.toLower().endsWith(QLatin1String(ext::Ply)) &&
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 

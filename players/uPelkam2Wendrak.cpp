@@ -117,7 +117,7 @@ void deriveProfile(SpielerTyp& p) {
 
 bool IsReadOnlyPlayerName(const QString& fileName) {
     // A ".plx" player is read-only: it is shown with what it holds and never rewritten.
-    return fileName.toLower().contains(QLatin1String(".plx"));
+    return fileName.toLower().contains(QLatin1String(ext::Plx));
 }
 
 void DeriveRecordTraits(SpielerTyp& player) {
@@ -167,7 +167,7 @@ void putInt32(QByteArray& bytes, int offset, std::int32_t value) {
 }
 
 QString storeFileName(const PelkamSpielerTyp& player) {
-    return platform::SafeFileName(player.Name) + QStringLiteral(".PLY");
+    return platform::SafeFileName(player.Name) + QLatin1String(ext::PlyUpper);
 }
 
 bool isConvertedPlayer(const QString& path) {

@@ -1,6 +1,7 @@
 // The player card (see uSpielerAnzeige.h).
 #include "players/ui/uSpielerAnzeige.h"
 
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/FileDialogs.h"
@@ -168,16 +169,16 @@ void TfrmSpielerAnzeige::Button4Click() {
         return;
     if (!platform::guarded(this, [&] { Uebersicht->ShowSituations(readPlayerFile(path)); }))
         return;
-    if (Uebersicht->exec() == 1)
+    if (Uebersicht->exec() == modal::Ok)
         Uebersicht->hide();
 }
 
 void TfrmSpielerAnzeige::BtnSaveClick() {
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmSpielerAnzeige::SpeedButton2Click() {
-    done(2);
+    done(modal::Cancel);
 }
 
 void TfrmSpielerAnzeige::reject() {

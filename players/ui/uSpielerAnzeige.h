@@ -3,12 +3,12 @@
 // at start-up and reused by the show-player command and the import of sibling players.
 //
 // How to call it:
-//   ApplyFormDefaults(clDarkGreen, clGreen, card, 20100);
+//   ApplyFormDefaults(clDarkGreen, clGreen, card, help::PlayerCard);
 //   card->ShowPlayer(path);   (full path of the player file; throws WendrakError when the
 //                              file cannot be read; the traits and measures must already be
 //                              stored, the card only reads; ShowImportedPlayer after a
 //                              take-over from the sibling program)
-//   if (card->exec() == 1) card->SavePlayer(path);   (throws WendrakError; file unchanged)
+//   if (card->exec() == modal::Ok) card->SavePlayer(path);   (throws WendrakError; file unchanged)
 //   card->hide();
 // exec() returns 1 for "&Speichern" and 2 for "A&bbruch" (also Escape or closing). A ".plx"
 // player (its path or its record's Dateiname holds ".plx") is shown read-only without

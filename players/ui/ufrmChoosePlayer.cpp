@@ -1,6 +1,7 @@
 // The player chooser (see ufrmChoosePlayer.h).
 #include "players/ui/ufrmChoosePlayer.h"
 
+#include "platform/ModalResults.h"
 #include "platform/Paths.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/PictureImage.h"
@@ -100,15 +101,15 @@ void TfrmChoosePlayer::lstStammSelectItem() {
 
 void TfrmChoosePlayer::lstStammDblClick() {
     if (!SpielerDatei.isEmpty())
-        done(1);
+        done(modal::Ok);
 }
 
 void TfrmChoosePlayer::btnOkClick() {
-    done(1);
+    done(modal::Ok);
 }
 
 void TfrmChoosePlayer::btnCancelClick() {
-    done(2);
+    done(modal::Cancel);
 }
 
 void TfrmChoosePlayer::reject() {

@@ -5,9 +5,9 @@
 // How to call it:
 //   chooser->SpielerListe = the main window's player list;  (category character + file name)
 //   chooser->TestRuns = ...;          (the player test runs; set once by the main window)
-//   ApplyFormDefaults(clDarkGreen, clGreen, chooser, 50100);
+//   ApplyFormDefaults(clDarkGreen, clGreen, chooser, help::PlayerChooser);
 //   chooser->ClearDetails();          (the show-player command starts with empty details)
-//   if (chooser->exec() == 1) use chooser->SpielerDatei;  (file name in "SpielerStamm/")
+//   if (chooser->exec() == modal::Ok) use chooser->SpielerDatei;  (file name in "SpielerStamm/")
 // exec() returns 2 for "Zurück" (also Escape or closing). SpielerDatei keeps its value
 // between showings.
 #pragma once
