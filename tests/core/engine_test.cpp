@@ -19,10 +19,7 @@
 TEST(GameRules, StandingAndSituationFollowFromThePreviousRound) {
     // Standing before, both moves; the next standing; the entries player 1 and player 2
     // answer from, each seeing the standing from its own side.
-    struct Row {
-        int s, m1, m2, next, p1, p2;
-    };
-    const Row rows[] = {
+    const std::array<int, 6> rows[] = {
         {0, MoveK, MoveK, 0, SitNKK, SitNKK},   {0, MoveD, MoveD, 0, SitNDD, SitNDD},
         {0, MoveD, MoveK, -1, SitNKD, SitNDK},  {0, MoveK, MoveD, 1, SitNDK, SitNKD},
         {-1, MoveK, MoveD, 0, SitPDK, SitMKD},  {-1, MoveD, MoveK, -1, SitPKD, SitMDK},
@@ -30,12 +27,12 @@ TEST(GameRules, StandingAndSituationFollowFromThePreviousRound) {
         {1, MoveD, MoveK, 0, SitMKD, SitPDK},   {1, MoveK, MoveD, 1, SitMDK, SitPKD},
         {1, MoveK, MoveK, 1, SitMKK, SitPKK},   {1, MoveD, MoveD, 1, SitMDD, SitPDD},
     };
-    for (const Row& r : rows) {
+    for (const auto& [s, m1, m2, next, p1, p2] : rows) {
         WendrakEngine e;
-        EXPECT_EQ(std::tuple(NextGameState(r.s, r.m1, r.m2), e.SituationIndexP1(r.s, r.m1, r.m2),
-                             e.SituationIndexP2(r.s, r.m1, r.m2)),
-                  std::tuple(r.next, r.p1, r.p2))
-            << r.s << " " << r.m1 << r.m2;
+        EXPECT_EQ(std::tuple(NextGameState(s, m1, m2), e.SituationIndexP1(s, m1, m2),
+                             e.SituationIndexP2(s, m1, m2)),
+                  std::tuple(next, p1, p2))
+            << s << " " << m1 << m2;
     }
 }
 
@@ -57,30 +54,26 @@ TEST(GameRules, OnlyHoldingOutAgainstKUnderAnEvenStandingCountsForTheConsensusRu
 
 TEST(GameRules, ConsensusFlagNeedsTypeAndTheThirtyCasesRule) {
     // K cases of ten in NDD, MKD and PKD (of n): three times NDD's, out of exactly 30.
-    struct Row {
-        int typ, ndd, mkd, pkd, nPkd, flag;
-    };
-    const Row rows[] = {{3, 2, 2, 2, 10, 1}, {4, 4, 5, 3, 10, 1}, {2, 2, 2, 2, 10, 0},
-                        {5, 2, 2, 2, 10, 0}, {3, 2, 2, 2, 9, 0},  {3, 2, 3, 2, 10, 0}};
-    for (const Row& r : rows) {
+    const std::array<int, 6> rows[] = {{3, 2, 2, 2, 10, 1}, {4, 4, 5, 3, 10, 1},
+                                       {2, 2, 2, 2, 10, 0}, {5, 2, 2, 2, 10, 0},
+                                       {3, 2, 2, 2, 9, 0},  {3, 2, 3, 2, 10, 0}};
+    for (const auto& [typ, ndd, mkd, pkd, nPkd, flag] : rows) {
         SpielerTyp p = profile(kGives);
-        p.Spielertyp = r.typ;
-        p.Situationen[SitNDD] = {10, r.ndd, 10 - r.ndd};
-        p.Situationen[SitMKD] = {10, r.mkd, 10 - r.mkd};
-        p.Situationen[SitPKD] = {r.nPkd, r.pkd, r.nPkd - r.pkd};
-        EXPECT_EQ(ConsensusFlag(p), r.flag) << "type " << r.typ << " k(MKD) " << r.mkd;
+        p.Spielertyp = typ;
+        p.Situationen[SitNDD] = {10, ndd, 10 - ndd};
+        p.Situationen[SitMKD] = {10, mkd, 10 - mkd};
+        p.Situationen[SitPKD] = {nPkd, pkd, nPkd - pkd};
+        EXPECT_EQ(ConsensusFlag(p), flag) << "type " << typ << " k(MKD) " << mkd;
     }
 }
 
 TEST(GameRules, RandomMoveGivesWayWithTheShareOfItsKCases) {
-    struct Row {
-        int n, k, move;
-    };
     // Counts from a damaged file; certain moves are in the hand-derived games below.
-    const Row rows[] = {{0, 5, MoveK}, {-1, -1, MoveK}, {0, -2, MoveD}, {10, 12, MoveK}};
+    const std::array<int, 3> rows[] = {
+        {0, 5, MoveK}, {-1, -1, MoveK}, {0, -2, MoveD}, {10, 12, MoveK}};
     platform::Random random(12345);
-    for (const Row& r : rows)
-        EXPECT_EQ(RandomMove(r.n, r.k, random), r.move) << r.n << "/" << r.k;
+    for (const auto& [n, k, move] : rows)
+        EXPECT_EQ(RandomMove(n, k, random), move) << n << "/" << k;
     for (const auto& [n, kCases] : {std::pair(10, 3), std::pair(4, 1), std::pair(7, 6)}) {
         int k = 0;
         for (int i = 0; i < 200000; ++i)
@@ -99,12 +92,8 @@ TEST(Games, HandDerivedGamesPlayRoundByRound) {
     cycling.Automat[SitErsterTag].Zug[0] = MoveD;
     SpielerTyp empty = automaton({MoveD, MoveEmpty, MoveEmpty});
     empty.Automat[SitErsterTag] = empty.Automat[SitNKK] = {0, {MoveEmpty, MoveEmpty, MoveEmpty}};
-    struct Row {
-        SpielerTyp a, b;
-        const char* rounds;
-        int p1, p2;
-    };
-    const Row rows[] = {
+    // Players, standings and moves per round, points.
+    const std::tuple<SpielerTyp, SpielerTyp, const char*, int, int> rows[] = {
         {titForTat(), profile(kHolds), "NPPP KDDD DDDD", 3, 8},
         {consensus, profile(kGives, {SitNDK}), "NMNN DKKD KDKK", 13, 8},
         // "1. Tag" D; NKD K; then under -1 PKK K, PKK D, PKD K, PKK K (its third move),
@@ -117,15 +106,15 @@ TEST(Games, HandDerivedGamesPlayRoundByRound) {
         {automaton({MoveZ, MoveZ, MoveZ}), profile(kGives), "NMM ZZZ KKK", 15, 0},
     };
     auto e = std::make_unique<WendrakEngine>();
-    for (const Row& r : rows) {
-        const int rounds = static_cast<int>(std::strlen(r.rounds) - 2) / 3;
+    for (const auto& [a, b, played, p1, p2] : rows) {
+        const int rounds = static_cast<int>(std::strlen(played) - 2) / 3;
         platform::Random random(1);
-        const GameResult g = e->PlayRecords(r.a, r.b, rounds, random);
+        const GameResult g = e->PlayRecords(a, b, rounds, random);
         std::string s[3]; // standings, player 1's and player 2's moves
         for (const ZugTyp& z : e->Rounds(rounds))
             s[0] += "MNP"[z.Stand + 1], s[1] += "KDZ"[z.Zug1], s[2] += "KDZ"[z.Zug2];
-        EXPECT_EQ(s[0] + " " + s[1] + " " + s[2], r.rounds);
-        EXPECT_EQ(std::pair(g.Punkte1, g.Punkte2), std::pair(r.p1, r.p2)) << r.rounds;
+        EXPECT_EQ(s[0] + " " + s[1] + " " + s[2], played);
+        EXPECT_EQ(std::pair(g.Punkte1, g.Punkte2), std::pair(p1, p2)) << played;
     }
 }
 
@@ -229,16 +218,13 @@ TEST(PlayGameFiles, PlaysWholeFilesOrFailsNamingTheCauseWithoutWriting) {
         return errorOf(
             [&] { o = figuresOf(PlayGame(a, b, rounds, "Aktuelles Spiel", debug, 3, 5)); });
     };
-    struct Failure {
-        const char* other;
-        int rounds;
-        const char* named;
-    };
-    for (const Failure& f : {Failure{"Cora", 0, "2000"},
-                             {"Cora", 2001, "2000"},
-                             {"Missing", 20, "Missing.ply"},
-                             {"Short", 20, "Short.ply"}})
-        EXPECT_TRUE(run("Bert", f.other, f.rounds).contains(f.named)) << f.named;
+    // The other player, rounds, what the message names.
+    const std::tuple<const char*, int, const char*> failures[] = {{"Cora", 0, "2000"},
+                                                                  {"Cora", 2001, "2000"},
+                                                                  {"Missing", 20, "Missing.ply"},
+                                                                  {"Short", 20, "Short.ply"}};
+    for (const auto& [other, rounds, named] : failures)
+        EXPECT_TRUE(run("Bert", other, rounds).contains(named)) << named;
     EXPECT_FALSE(QFileInfo::exists(root.root() + "Elsewhere"));
 
     // D K first, then D D: 5 + 19 and 0 + 19. Names may carry any extension and case.

@@ -29,27 +29,21 @@ TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTrait) {
     // The third holds out everywhere except after mutual holding out under an even standing:
     // round 1 D, round 2 K (from NDD), then only D (NDK, then MDD under standing +1), so the
     // 1000 rounds after round 2 are all D against D. Against K it holds out from round 1 on.
-    struct Row {
-        SpielerTyp p;
-        const char* defends;
-        int vsD;
-        const char* exploitable;
-        int afterK, vsK, peace;
-    };
-    const Row rows[] = {
+    // The player; VerteidigtSicher, against D, exploitable; after K, against K, peace.
+    const std::tuple<SpielerTyp, const char*, int, const char*, int, int, int> rows[] = {
         {profile(kGives), "Ja", 0, "Ja", 0, 3000, 1000},
         {profile(kHolds), "Ja", 1000, "Nein", -1, 5000, 0},
         {profile(kHolds, {SitNDD}), "k.A.", 999, "k.A.", 1000, 5000, 0},
     };
-    for (Row r : rows) {
-        r.p.VerteidigtSicher.set(r.defends);
-        writePlayerFile(path, r.p);
+    for (auto [p, defends, vsD, exploitable, afterK, vsK, peace] : rows) {
+        p.VerteidigtSicher.set(defends);
+        writePlayerFile(path, p);
         const SpielerTyp m = runAll(path);
         EXPECT_EQ((std::array{m.ErgebnisGegenD, m.ErgebnisNachEntgegenkommen, m.ErgebnisGegenK,
                               m.Friedfertigkeit, int(m.MasseGueltig)}),
-                  (std::array{r.vsD, r.afterK, r.vsK, r.peace, 0})) // the runs never set it
-            << r.vsD;
-        EXPECT_EQ(m.GeschaeftsmaessigAusbeutbar.get(), r.exploitable);
+                  (std::array{vsD, afterK, vsK, peace, 0})) // the runs never set it
+            << vsD;
+        EXPECT_EQ(m.GeschaeftsmaessigAusbeutbar.get(), exploitable);
     }
 }
 
@@ -78,34 +72,29 @@ TEST(TestRuns, AutomatonGoesOnFromItsStoredPositionsAndKeepsItsTrait) {
 }
 
 TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
-    struct Row {
-        int a, d, k8, d8, score;
-    };
-    // 9 of 10 gives just below 900 in double precision; 0 0 has no first-move cases to weigh.
-    const Row rows[] = {{9, 1, 10, 0, 899}, {10, 0, 9, 1, 126}, {5, 5, 5, 5, 12}, {0, 0, 7, 3, 0}};
-    for (const Row& r : rows) {
+    // K and D on the first move, K and D in NKK, score. 9 of 10 gives just below 900 in
+    // double precision; 0 0 has no first-move cases to weigh.
+    const std::array<int, 5> rows[] = {
+        {9, 1, 10, 0, 899}, {10, 0, 9, 1, 126}, {5, 5, 5, 5, 12}, {0, 0, 7, 3, 0}};
+    for (const auto& [a, d, k8, d8, score] : rows) {
         SpielerTyp p = zeroedPlayer();
-        p.Situationen[SitErsterTag] = {r.a + r.d, r.a, r.d};
-        p.Situationen[SitNKK] = {r.k8 + r.d8, r.k8, r.d8};
-        EXPECT_EQ(PeacefulnessScore(p), r.score) << r.a << "/" << r.d << " NKK " << r.k8;
+        p.Situationen[SitErsterTag] = {a + d, a, d};
+        p.Situationen[SitNKK] = {k8 + d8, k8, d8};
+        EXPECT_EQ(PeacefulnessScore(p), score) << a << "/" << d << " NKK " << k8;
     }
 }
 
 TEST(Peacefulness, AutomatonScoreComesFromItsName) {
-    struct Row {
-        const char* name;
-        int score;
-    };
-    const Row rows[] = {{"graf", 1000},
-                        {"Typ5 Yoka 2", 1000},
-                        {"unterwerfer x", 0},
-                        {"Gra", 321},
-                        {"Der Graf", 321}};
-    for (const Row& r : rows) {
+    const std::pair<const char*, int> rows[] = {{"graf", 1000},
+                                                {"Typ5 Yoka 2", 1000},
+                                                {"unterwerfer x", 0},
+                                                {"Gra", 321},
+                                                {"Der Graf", 321}};
+    for (const auto& [name, score] : rows) {
         SpielerTyp p = automaton({MoveK, MoveEmpty, MoveEmpty});
-        p.Name.set(r.name);
+        p.Name.set(name);
         p.Friedfertigkeit = 321;
-        EXPECT_EQ(PeacefulnessScore(p), r.score) << r.name;
+        EXPECT_EQ(PeacefulnessScore(p), score) << name;
     }
 }
 
