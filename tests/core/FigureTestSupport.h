@@ -22,10 +22,7 @@ public:
     QStringList playerList, participants;
     QList<ResultPairing> pairings;
 
-    void SetCounts(int runs, int high) override {
-        anzDurchlaeufe = runs;
-        anzTeilnehmerHigh = high;
-    }
+    void SetCounts(int runs, int high) override { anzDurchlaeufe = runs, anzTeilnehmerHigh = high; }
     void ShowStyledLine(const QString& placeholder, const QString& lineText) override {
         ParseStyledLine(lineText); // a bad line fails here as it would in the window
         lines[placeholder] = lineText;
@@ -33,14 +30,12 @@ public:
     void AddRankingRow(const QString& platz, const QString& name, const QString& punkte,
                        const QString& spielertyp, int showBar, int opponents) override {
         rows << QStringLiteral("%1|%2|%3|%4|%5|%6")
-                    .arg(platz, name, punkte, spielertyp)
-                    .arg(showBar)
-                    .arg(opponents);
+                    .arg(platz, name, punkte, spielertyp, QString::number(showBar),
+                         QString::number(opponents));
     }
     void SetPlayerList(const QStringList& names) override { playerList = names; }
     void SetRunTables(const QStringList& p, const QList<ResultPairing>& t) override {
-        participants = p;
-        pairings = t;
+        participants = p, pairings = t;
     }
 
     // The text of a placeholder's line as the reader sees it, pieces joined; or the styles

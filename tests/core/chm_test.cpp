@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QUrl>
-#include <cstdlib>
 #include <gmock/gmock.h>
 
 namespace {
@@ -16,8 +15,7 @@ namespace {
 class CompiledHelp : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* dir = std::getenv("WENDRAK_BINARY_DIR");
-        path = QString::fromLocal8Bit(dir ? dir : ".") + "/help/Kemrafeld.chm";
+        path = TempRoot::binaryDir() + "/help/Kemrafeld.chm";
         if (!QFile::exists(path))
             FAIL() << "no compiled help file at " << path.toStdString();
         file = std::make_unique<ChmFile>(path);

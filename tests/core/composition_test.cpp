@@ -8,12 +8,8 @@
 
 namespace {
 
-class Composition : public ::testing::Test {
-protected:
-    void SetUp() override { platform::setDecimalSeparator(u','); }
-};
-
-TEST_F(Composition, FourPlayerGroupGivesTheseTwelveLines) {
+TEST(Composition, FourPlayerGroupGivesTheseTwelveLines) {
+    platform::setDecimalSeparator(u',');
     // Types 1, 3, 3 and an unknown automaton; properties counted from four players.
     // clang-format off
     const PropertyCounts c{.AnzKonsensorientiert = 3, .AnzFriedlich = 1, .AnzVerteidigtSicher = 4,

@@ -45,10 +45,6 @@ QByteArray bytesOf(const SpielerTyp& p) {
     return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
 }
 
-QString storeFolder() {
-    return TempRoot::sourceData() + "Wendrak/SpielerStamm/";
-}
-
 // The description text with key, or table/key, set to a JSON value, or removed when null.
 QJsonObject patched(const char* text, const QString& path, const char* value) {
     QJsonObject o = json(text);
@@ -133,7 +129,8 @@ TEST(ShippedStore, IsWhatItsDescriptionsGenerateCoversEveryCategoryAndTrialPlaye
     for (const QString& name : platform::listFolder(descriptions, "*.json"))
         for (const PlayerDescription& d : ReadPlayerDescriptions(descriptions + name))
             described[platform::ansiUpper(d.Datei)] = bytesOf(d.Record);
-    const QStringList files = platform::listFolder(storeFolder(), "*.ply");
+    const QString store = TempRoot::sourceData() + "Wendrak/SpielerStamm/";
+    const QStringList files = platform::listFolder(store, "*.ply");
     EXPECT_EQ(described.size(), static_cast<size_t>(files.size())) << "a description has no file";
 
     const TempRoot root;
@@ -142,7 +139,7 @@ TEST(ShippedStore, IsWhatItsDescriptionsGenerateCoversEveryCategoryAndTrialPlaye
     std::set<int> trialTypes;
     std::set<QString> names;
     for (const QString& file : files) {
-        const SpielerTyp p = readPlayerFile(storeFolder() + file);
+        const SpielerTyp p = readPlayerFile(store + file);
         EXPECT_EQ(bytesOf(p), described[platform::ansiUpper(file)])
             << qPrintable(file) << " is stale or has no description: run wendrak-mkplayer";
         const QString name = p.Name.get(), category = group.GetPlayerCategory(p);
@@ -158,7 +155,7 @@ TEST(ShippedStore, IsWhatItsDescriptionsGenerateCoversEveryCategoryAndTrialPlaye
             continue;
         trialTypes.insert(type);
         const QString copy = root.programFolder() + "Aktuelles Spiel/" + file;
-        ASSERT_TRUE(QFile::copy(storeFolder() + file, copy)) << qPrintable(file);
+        ASSERT_TRUE(QFile::copy(store + file, copy)) << qPrintable(file);
         EXPECT_EQ(PlayerTypeOf(p, file), type) << qPrintable(name) << ": ranking as shipped";
         DerivePlayerTraits(copy);
         const SpielerTyp derived = readPlayerFile(copy);
@@ -171,7 +168,7 @@ TEST(ShippedStore, IsWhatItsDescriptionsGenerateCoversEveryCategoryAndTrialPlaye
     // The automata the ranking knows by file name are shipped under those names.
     for (const auto& [file, type] :
          {std::pair{"ECK.PLY", 5}, {"GRAF.PLY", 3}, {"UNTERWERFER3TRIBUT.PLY", 1}}) {
-        const SpielerTyp p = readPlayerFile(storeFolder() + file);
+        const SpielerTyp p = readPlayerFile(store + file);
         EXPECT_TRUE(p.IstAutomat == 1 && p.Spielertyp == type) << file;
     }
 }

@@ -19,7 +19,7 @@ protected:
         QProcess process;
         if (!outputFile.isEmpty())
             process.setStandardOutputFile(outputFile);
-        args.prepend(QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")) + "/wendrak-headless");
+        args.prepend(TempRoot::binaryDir() + "/wendrak-headless");
         const QString shell = "ulimit -f " + fileSizeLimit + "; exec \"$0\" \"$@\"";
         process.start("/bin/sh", QStringList{"-c", shell} + args << "--root" << root.root());
         const bool finished = process.waitForFinished(60000);

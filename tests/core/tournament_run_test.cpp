@@ -79,27 +79,25 @@ protected:
 };
 
 TEST_F(TournamentRun, PairsOfGiversAndHoldersGiveTheseResults) {
-    struct {
-        const char* what;
-        int kA, kB, typA, typB, pointsA, pointsB;
-        const char* figures; // "Gruppenergebnisse.Txt" id=value, the same in every game
-    } const cases[] = {
+    // What, K of 10 and type of A and B, their points, and "Gruppenergebnisse.Txt" id=value,
+    // the same in every game.
+    const std::tuple<const char*, int, int, int, int, int, int, const char*> cases[] = {
         {"both give way", 10, 10, 5, 6, 1500, 1500,
          "11=500 12=500 13=1 14=0 15=0 16=0 17=0 21=3000 22=3000 23=1000 24=2000 25=1 33=1 41=1"},
         {"hold out against give way", 0, 10, 0, 0, 2500, 0,
          "12=0 13=0 14=500 15=1 16=0 17=0 21=2500 24=1500 25=0,75 33=0,5 41=0"},
         {"both hold out", 0, 0, 0, 0, 500, 500, "12=0 14=0 16=500 17=1 21=1000 24=0 25=0 33=0"},
     };
-    for (const auto& c : cases) {
-        addPlayers({typed(c.kA, c.typA), typed(c.kB, c.typB)});
-        ASSERT_EQ(run(), RunFinished) << c.what;
+    for (const auto& [what, kA, kB, typA, typB, pointsA, pointsB, figures] : cases) {
+        addPlayers({typed(kA, typA), typed(kB, typB)});
+        ASSERT_EQ(run(), RunFinished) << what;
         EXPECT_EQ(out("Export.Txt"),
-                  exportLine(1, "A", c.typA, c.pointsA) + exportLine(1, "B", c.typB, c.pointsB))
-            << c.what;
-        for (const QString& figure : QString(c.figures).split(' ')) {
+                  exportLine(1, "A", typA, pointsA) + exportLine(1, "B", typB, pointsB))
+            << what;
+        for (const QString& figure : QString(figures).split(' ')) {
             const QStringList idValue = figure.split('=');
             EXPECT_EQ(groupResultValues(root, idValue[0]), QStringList(9, idValue[1]))
-                << c.what << " " << figure.toStdString();
+                << what << " " << figure.toStdString();
         }
     }
 }
@@ -169,36 +167,35 @@ TEST_F(TournamentRun, GroupsThatCannotBePlayedStopBeforeAnyResultFileIsTouched) 
 // and closes what it opened.
 TEST_F(TournamentRun, ARunThatCannotWriteEveryTargetIsRefusedBeforeAnyFileChanges) {
     const QStringList results = {"Export.Txt", "Gruppenergebnisse.Txt", "Zusammensetzung.Txt"};
-    const struct {
-        const char* blocked; // made read-only; "*" : the root handed to the run is a file
-        const char* named;
-    } rows[] = {{"Debug", "Debug"}, // a file where the debug folder belongs
-                {"Wendrak/Gruppenergebnisse.Txt", "Gruppenergebnisse.Txt"},
-                {"Debug/Runde_3.csv", "Runde_3.csv"},
-                {"Wendrak/Zusammensetzung.Txt", "Zusammensetzung.Txt"},
-                {"Wendrak/Aktuelles Spiel/B.ply", "B.ply"},
-                {"*", "Datei"}};
-    for (const auto& row : rows) {
+    // Made read-only ("*": the root handed to the run is a file), named in the message.
+    const std::pair<const char*, const char*> rows[] = {
+        {"Debug", "Debug"}, // a file, no folder
+        {"Wendrak/Gruppenergebnisse.Txt", "Gruppenergebnisse.Txt"},
+        {"Debug/Runde_3.csv", "Runde_3.csv"},
+        {"Wendrak/Zusammensetzung.Txt", "Zusammensetzung.Txt"},
+        {"Wendrak/Aktuelles Spiel/B.ply", "B.ply"},
+        {"*", "Datei"}};
+    for (const auto& [blocked, named] : rows) {
         addPlayers({AllK, AllK});
         for (const QString& name : results)
             root.write("Wendrak/" + name, "previous");
         state = TournamentState{};
         state.WendrakPath = state.OutFolder = root.programFolder();
         state.RootPath = root.root();
-        if (QByteArray(row.blocked) == "*")
+        if (*blocked == '*')
             state.RootPath = root.write("Datei", "previous") + "/";
         else
-            QFile::setPermissions(root.write(row.blocked, "previous"), QFile::ReadOwner);
+            QFile::setPermissions(root.write(blocked, "previous"), QFile::ReadOwner);
         const QByteArray player = out("Aktuelles Spiel/A.ply");
         EXPECT_THAT([this] { PlayDravolenz_new(state, observer, &display, {.seed = 1}); },
-                    testing::ThrowsMessage<WendrakError>(testing::HasSubstr(row.named)));
+                    testing::ThrowsMessage<WendrakError>(testing::HasSubstr(named)));
         for (const QString& name : results)
-            EXPECT_EQ(out(name), "previous") << row.blocked << " " << name.toStdString();
-        EXPECT_EQ(out("Aktuelles Spiel/A.ply"), player) << row.blocked;
-        EXPECT_EQ(root.read(*row.blocked == '*' ? "Datei" : row.blocked), "previous");
-        EXPECT_FALSE(state.Export.isOpen()) << row.blocked;
+            EXPECT_EQ(out(name), "previous") << blocked << " " << name.toStdString();
+        EXPECT_EQ(out("Aktuelles Spiel/A.ply"), player) << blocked;
+        EXPECT_EQ(root.read(*blocked == '*' ? "Datei" : blocked), "previous");
+        EXPECT_FALSE(state.Export.isOpen()) << blocked;
         EXPECT_EQ(observer.hidden, observer.shown); // no progress window left open
-        QFile::remove(root.root() + row.blocked);
+        QFile::remove(root.root() + blocked);
         QFile::remove(root.root() + "Datei");
     }
     EXPECT_EQ(observer.games, 0);
@@ -206,27 +203,25 @@ TEST_F(TournamentRun, ARunThatCannotWriteEveryTargetIsRefusedBeforeAnyFileChange
 
 // The folders the run reads are named when they are missing or not folders.
 TEST_F(TournamentRun, AMissingDataOrGameFolderIsNamedInsteadOfCountingNoPlayers) {
-    const struct {
-        const char* wendrakPath;
-        const char* fileInstead; // written as a file before the run, "" for none
-        const char* text;
-    } rows[] = {{"Fehlt/", "",
-                 "Der Datenordner \"%1Fehlt/\" (Einstellung WendrakPath) wurde nicht "
-                 "gefunden oder ist kein Ordner."},
-                {"Datei/", "Datei", "Der Datenordner \"%1Datei/\" (Einstellung WendrakPath)"},
-                {"Leer/", "",
-                 "Der Ordner des aktuellen Spiels \"%1Leer/Aktuelles Spiel/\" wurde nicht "
-                 "gefunden oder ist kein Ordner."},
-                {"Wendrak/", "Wendrak/Aktuelles Spiel", "\"%1Wendrak/Aktuelles Spiel/\""}};
+    // WendrakPath, what is written as a file before the run ("" for none), the message.
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"Fehlt/", "",
+         "Der Datenordner \"%1Fehlt/\" (Einstellung WendrakPath) wurde nicht "
+         "gefunden oder ist kein Ordner."},
+        {"Datei/", "Datei", "Der Datenordner \"%1Datei/\" (Einstellung WendrakPath)"},
+        {"Leer/", "",
+         "Der Ordner des aktuellen Spiels \"%1Leer/Aktuelles Spiel/\" wurde nicht "
+         "gefunden oder ist kein Ordner."},
+        {"Wendrak/", "Wendrak/Aktuelles Spiel", "\"%1Wendrak/Aktuelles Spiel/\""}};
     QDir().mkpath(root.root() + "Leer");
     QDir(root.programFolder() + "Aktuelles Spiel").removeRecursively();
-    for (const auto& row : rows) {
-        if (*row.fileInstead)
-            root.write(row.fileInstead, "x");
+    for (const auto& [wendrakPath, fileInstead, message] : rows) {
+        if (*fileInstead)
+            root.write(fileInstead, "x");
         state = TournamentState{};
-        state.WendrakPath = state.OutFolder = root.root() + row.wendrakPath;
+        state.WendrakPath = state.OutFolder = root.root() + wendrakPath;
         state.RootPath = root.root();
-        const std::string text = QString::fromUtf8(row.text).arg(root.root()).toStdString();
+        const std::string text = QString::fromUtf8(message).arg(root.root()).toStdString();
         EXPECT_THAT([this] { PlayDravolenz_new(state, observer, &display); },
                     testing::ThrowsMessage<WendrakError>(testing::HasSubstr(text)));
     }

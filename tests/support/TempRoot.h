@@ -52,6 +52,9 @@ public:
         return QString::fromLocal8Bit(s ? s : ".") + "/data/";
     }
 
+    // The build folder (compiled help file, tools), from the test environment.
+    static QString binaryDir() { return QString::fromLocal8Bit(qgetenv("WENDRAK_BINARY_DIR")); }
+
 private:
     QTemporaryDir m_dir;
 };

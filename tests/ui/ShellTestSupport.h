@@ -81,6 +81,12 @@ inline std::shared_ptr<QString> acceptNextMessage() {
     return text;
 }
 
+// Shows window and waits until it is on the screen.
+inline bool showExposed(QWidget* window) {
+    window->show();
+    return QTest::qWaitForWindowExposed(window);
+}
+
 // Clicks item (a double-click is preceded by its first click, as with a real mouse).
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false) {
     tree->scrollToItem(item);
@@ -115,9 +121,10 @@ inline QStringList childTexts(const QTreeWidgetItem* node) {
 struct RecordingDesktop : platform::Desktop {
     QStringList opened, started;
     QString rtfProgram = QStringLiteral("textverarbeitung.desktop"); // "": none for RTF
+    int depth = 24;                                                  // bits per pixel
     bool openDocument(const QString& path) override { return opened << path, true; }
     QString defaultApplication(const QString&) override { return rtfProgram; }
-    int colorDepth() override { return 24; }
+    int colorDepth() override { return depth; }
     bool startProgram(const QString& program) override { return started << program, false; }
     // Installs a recording desktop; it lives until the next instance is set.
     static RecordingDesktop* install() {

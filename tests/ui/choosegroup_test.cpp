@@ -26,11 +26,7 @@ private slots:
         auto* tree = dialog.findChild<QTreeWidget*>("trvMain");
         QPushButton* ok = dialog.findChild<QPushButton*>("btnOk");
         const auto click = [&](const QString& text) { clickItem(tree, findNode(tree, text)); };
-        const auto show = [&] {
-            dialog.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        };
-        show();
+        QVERIFY(showExposed(&dialog));
         QCOMPARE(childTexts(tree->invisibleRootItem()),
                  QStringList({"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"}));
         QCOMPARE(childTexts(findNode(tree, "Versuch A")), QStringList({"Gruppe 1", "Texte"}));
@@ -49,7 +45,7 @@ private slots:
         click("Klasse 7");
         dialog.hide();
         const QString tiefer = group("Eigene Gruppen/Neu/Tief/Tiefer");
-        show();
+        QVERIFY(showExposed(&dialog));
         QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
         QVERIFY(!findNode(tree, "Neu"));
         click("Klasse 7");

@@ -16,14 +16,10 @@ private:
     std::unique_ptr<ForeignPathRoot> root;
     std::unique_ptr<TfrmCreateGame> form;
 
-    template <class T>
-    T* widget(const char* name) const {
-        return form->findChild<T*>(name);
-    }
-    QPushButton* button(const char* name) const { return widget<QPushButton>(name); }
-    QTreeWidget* source() const { return widget<QTreeWidget>("lstStamm"); }
+    QPushButton* button(const char* name) const { return child<QPushButton>(form.get(), name); }
+    QTreeWidget* source() const { return child<QTreeWidget>(form.get(), "lstStamm"); }
     QStringList sourceTexts() const { return childTexts(source()->invisibleRootItem()); }
-    QString count() const { return widget<QLabel>("lblPlayerCount")->text(); }
+    QString count() const { return child<QLabel>(form.get(), "lblPlayerCount")->text(); }
     QString game() const { return root->programFolder() + "Aktuelles Spiel/"; }
     QStringList gameFiles() const {
         return QDir(game()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
@@ -35,12 +31,9 @@ private:
         for (int i = 0; i < players; ++i)
             root->write("Wendrak/Aktuelles Spiel/P" + QString::number(i) + ".ply", "x");
     }
-    void show() {
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void show() { QVERIFY(showExposed(form.get())); }
     void filter(const QString& node) {
-        auto* tree = widget<QTreeWidget>("trvFilter");
+        auto* tree = child<QTreeWidget>(form.get(), "trvFilter");
         clickItem(tree, findNode(tree, node));
     }
 
@@ -99,7 +92,7 @@ private slots:
         fillGame(3);
         QFile::setPermissions(game() + "P1.ply", QFile::ReadOwner | QFile::ReadUser);
         show();
-        auto* list = widget<QTreeWidget>("lstPlayer");
+        auto* list = child<QTreeWidget>(form.get(), "lstPlayer");
         clickItem(list, findNode(list, "P1.ply"), true);
         QCOMPARE(gameFiles(), QStringList({"notiz.txt", "P0.ply", "P2.ply"}));
 
@@ -115,7 +108,7 @@ private slots:
         TfrmChooseGroup chooserOfTheProgram;
         form->ChooseGroup = &chooserOfTheProgram;
         show();
-        auto* tree = widget<QTreeWidget>("trvFilter");
+        auto* tree = child<QTreeWidget>(form.get(), "trvFilter");
         auto* experiments = button("btnSExperimente");
         filter("Besondere Spieler");
 

@@ -20,14 +20,10 @@ private:
     std::unique_ptr<TfrmExportPlayer> form;
     int port = 1;
 
-    template <class T>
-    T* widget(const char* name) const {
-        return form->findChild<T*>(name);
-    }
-    QTreeWidget* list(const char* name) const { return widget<QTreeWidget>(name); }
-    bool enabled(const char* name) const { return widget<QWidget>(name)->isEnabled(); }
+    QTreeWidget* list(const char* name) const { return child<QTreeWidget>(form.get(), name); }
+    bool enabled(const char* name) const { return child<QWidget>(form.get(), name)->isEnabled(); }
     void click(const char* name) const {
-        QTest::mouseClick(widget<QAbstractButton>(name), Qt::LeftButton);
+        QTest::mouseClick(child<QAbstractButton>(form.get(), name), Qt::LeftButton);
     }
     void open() {
         SetExchangeEnvironmentReader([this] {
@@ -37,8 +33,7 @@ private:
                 {"127.0.0.1", port, FtpTestServer::kUser, FtpTestServer::kPassword}};
         });
         form = std::make_unique<TfrmExportPlayer>();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showExposed(form.get()));
     }
     QString storePlayer(const QString& name) const {
         SpielerTyp p = zeroedPlayer();
@@ -61,7 +56,7 @@ private slots:
 
     void buttonsAndMenuEntriesAreEnabledOnlyWhenTheyHaveSomethingToWorkOn() {
         open();
-        auto* name = widget<QLineEdit>("EditGroupName");
+        auto* name = child<QLineEdit>(form.get(), "EditGroupName");
         QVERIFY(!enabled("SpeedButtonExport"));
 
         form->AddPlayerItem(storePlayer("Anna"));
@@ -97,8 +92,8 @@ private slots:
         QVERIFY(server.port() != 0);
         port = server.port();
         open();
-        widget<QLineEdit>("EditGroupName")->setText("Test");
-        widget<QPlainTextEdit>("memDescription")->setPlainText("a\nb");
+        child<QLineEdit>(form.get(), "EditGroupName")->setText("Test");
+        child<QPlainTextEdit>(form.get(), "memDescription")->setPlainText("a\nb");
         platform::FileDialogs::answerNext(QStringList{storePlayer("Anna"), storePlayer("Bert")});
         click("btnAdd");
         QCOMPARE(list("lstPlayerExport")->topLevelItemCount(), 2);

@@ -21,13 +21,8 @@ private slots:
             {8, "JvGradient1", 0, {0, 0, 100}},                 // palette screen: plain black
             {8, "JvGradient2_1", 0, {0x800000, 0x800000, 100}}, // and plain navy
             {24, "JvGradient3", 100, {0x123456, 0x654321, 7}}}; // tag 100 keeps its own colours
-        struct FixedDepthDesktop : platform::Desktop {
-            explicit FixedDepthDesktop(int bits) : bits(bits) {}
-            int colorDepth() override { return bits; }
-            int bits;
-        };
         for (const auto& [depth, name, tag, expected] : rows) {
-            platform::Desktop::setInstance(std::make_unique<FixedDepthDesktop>(depth));
+            shelltest::RecordingDesktop::install()->depth = depth;
             QWidget form;
             auto* g = new GradientWidget(new QWidget(&form)); // inside a panel, as on most windows
             g->setObjectName(name);

@@ -4,14 +4,9 @@
 #include "ShellTestSupport.h"
 #include "shell/ui/HelpViewer.h"
 
-#include <cstdlib>
-
 namespace {
 
-QString compiledHelpFile() {
-    const char* dir = std::getenv("WENDRAK_BINARY_DIR");
-    return QString::fromLocal8Bit(dir ? dir : ".") + "/help/Kemrafeld.chm";
-}
+const QString compiledHelpFile = TempRoot::binaryDir() + "/help/Kemrafeld.chm";
 
 // Presses F1 on a focused edit in an active window with the context (changedTo: set while
 // open); returns the topic the help window shows ("" without one), "|", the edit's text.
@@ -37,12 +32,12 @@ class HelpTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        if (!QFile::exists(compiledHelpFile()))
+        if (!QFile::exists(compiledHelpFile))
             QFAIL("no compiled help file: the build compiles it with chmcmd");
         installHelpHandler();
         installHelpHandler(); // a second call must not answer F1 twice
     }
-    void init() { setHelpFile(compiledHelpFile()); }
+    void init() { setHelpFile(compiledHelpFile); }
     void cleanup() { delete currentHelpViewer(); }
 
     void showHelpContext_opensTheTopicInOneWindowWithContentsAndBackButtons() {

@@ -25,8 +25,7 @@ private slots:
 
     void theGaugeRepaintsOnlyWhenItsValueChanges() {
         TForm10 window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(shelltest::showExposed(&window));
         struct PaintCounter : QObject {
             int paints = 0;
             bool eventFilter(QObject*, QEvent* event) override {

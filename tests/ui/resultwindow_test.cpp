@@ -32,10 +32,9 @@ const char* const favours = "ScrollBoxDiensteInhalt";
 
 // Shows the window at page, activated as a run does, and lets it lay out.
 void showPage(TfrmDravolenzMain_New& window, int page) {
-    window.show();
+    QVERIFY(shelltest::showExposed(&window));
     child<QTabWidget>(&window, QStringLiteral("PageControlMain"))->setCurrentIndex(page);
     window.FormActivate();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
     QApplication::processEvents();
 }
 
@@ -58,8 +57,6 @@ private slots:
         TournamentState state;
         state.WendrakPath = state.OutFolder = root.programFolder();
         state.RootPath = root.root();
-        TournamentOptions options;
-        options.seed = 1;
         // Notes the lines the run sends: one for a label the window lacks would be lost.
         struct RecordingWindow : TfrmDravolenzMain_New, TournamentObserver {
             void ShowStyledLine(const QString& placeholder, const QString& line) override {
@@ -69,7 +66,7 @@ private slots:
             int showResults() override { return 2; }
             QSet<QString> placeholders;
         } window;
-        QCOMPARE(PlayDravolenz_new(state, window, &window, options), RunFinished);
+        QCOMPARE(PlayDravolenz_new(state, window, &window, {.seed = 1}), RunFinished);
         QCOMPARE(window.placeholders.size(), 33);
         for (const QString& name : window.placeholders) {
             auto* placeholder = child<QLabel>(&window, name);
