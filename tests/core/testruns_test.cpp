@@ -23,7 +23,7 @@ SpielerTyp runAll(const QString& path, bool force = true) {
 
 } // namespace
 
-TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTrait) {
+TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTraitValidOnesOnlyWhenForced) {
     TempRoot root;
     const QString path = root.programFolder() + "SpielerStamm/Test.ply";
     // The third holds out everywhere except after mutual holding out under an even standing:
@@ -45,11 +45,7 @@ TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTrait) {
             << vsD;
         EXPECT_EQ(m.GeschaeftsmaessigAusbeutbar.get(), exploitable);
     }
-}
-
-TEST(TestRuns, ValidMeasuresAreLeftAloneUnlessForced) {
-    TempRoot root;
-    const QString path = root.programFolder() + "SpielerStamm/Test.ply";
+    // Valid measures are left alone unless forced.
     SpielerTyp p = profile(kHolds);
     p.MasseGueltig = 1;
     p.ErgebnisGegenD = 123;
@@ -71,7 +67,7 @@ TEST(TestRuns, AutomatonGoesOnFromItsStoredPositionsAndKeepsItsTrait) {
     EXPECT_EQ(a.GeschaeftsmaessigAusbeutbar.get(), "Nein");
 }
 
-TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
+TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWayAutomatonScoreFromItsName) {
     // K and D on the first move, K and D in NKK, score. 9 of 10 gives just below 900 in
     // double precision; 0 0 has no first-move cases to weigh.
     const std::array<int, 5> rows[] = {
@@ -82,15 +78,13 @@ TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWay) {
         p.Situationen[SitNKK] = {k8 + d8, k8, d8};
         EXPECT_EQ(PeacefulnessScore(p), score) << a << "/" << d << " NKK " << k8;
     }
-}
-
-TEST(Peacefulness, AutomatonScoreComesFromItsName) {
-    const std::pair<const char*, int> rows[] = {{"graf", 1000},
-                                                {"Typ5 Yoka 2", 1000},
-                                                {"unterwerfer x", 0},
-                                                {"Gra", 321},
-                                                {"Der Graf", 321}};
-    for (const auto& [name, score] : rows) {
+    // An automaton's score comes from its name.
+    const std::pair<const char*, int> names[] = {{"graf", 1000},
+                                                 {"Typ5 Yoka 2", 1000},
+                                                 {"unterwerfer x", 0},
+                                                 {"Gra", 321},
+                                                 {"Der Graf", 321}};
+    for (const auto& [name, score] : names) {
         SpielerTyp p = automaton({MoveK, MoveEmpty, MoveEmpty});
         p.Name.set(name);
         p.Friedfertigkeit = 321;

@@ -15,16 +15,12 @@ public:
     static constexpr const char* kPassword = "geheim";
 
     FtpTestServer() {
-        const char* source = std::getenv("WENDRAK_SOURCE_DIR");
-        const QString script = QString::fromLocal8Bit(source ? source : ".") +
-                               QStringLiteral("/tests/support/exchange_ftp_server.py");
+        const QString script = TempRoot::sourceData() + "../tests/support/exchange_ftp_server.py";
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         m_process.setStandardErrorFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral("/usr/bin/python3"),
-                        {script, QStringLiteral("--root"), root(), QStringLiteral("--user"),
-                         QString::fromLatin1(kUser), QStringLiteral("--password"),
-                         QString::fromLatin1(kPassword), QStringLiteral("--lifetime"),
-                         QStringLiteral("300"), QStringLiteral("--control"), control()});
+        m_process.start("/usr/bin/python3",
+                        {script, "--root", root(), "--user", kUser, "--password", kPassword,
+                         "--lifetime", "300", "--control", control()});
         if (!m_process.waitForStarted(10000))
             return;
         while (m_port == 0 && m_process.waitForReadyRead(10000)) {

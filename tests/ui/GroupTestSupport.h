@@ -15,9 +15,7 @@ public:
         for (const char* folder :
              {"/Eigene Gruppen/Fremdgruppe", "/Aktuelles Spiel", "/SpielerStamm"})
             QDir().mkpath(elsewhere.path() + folder);
-        QFile decoy(elsewhere.path() + "/SpielerStamm/Anna.ply");
-        if (decoy.open(QIODevice::WriteOnly))
-            decoy.write(QByteArray(2400, 'F'));
+        writeFile(elsewhere.path() + "/SpielerStamm/Anna.ply", QByteArray(2400, 'F'));
         write("Kemra.ini", ("[Path]\r\nWendrakPath=" + elsewhere.path() + "/\r\n").toUtf8());
     }
     QTemporaryDir elsewhere;

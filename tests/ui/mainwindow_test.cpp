@@ -107,13 +107,10 @@ private slots:
         // Later activations only restyle.
         w->FormActivate();
         QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
-        whenModalOf<TfrmIntroMain>([&](auto*) {
-            farewell << startupForm<TfrmIntroMain>()->lblHead()->text()
-                     << startupForm<TfrmIntroMain>()->btnStart()->text()
-                     << (startupForm<TfrmIntroMain>()->lblSubHead()->isHidden()
-                             ? ""
-                             : "sub-heading shown");
-            startupForm<TfrmIntroMain>()->btnStart()->click();
+        whenModalOf<TfrmIntroMain>([&](TfrmIntroMain* i) {
+            farewell << i->lblHead()->text() << i->btnStart()->text()
+                     << (i->lblSubHead()->isHidden() ? "" : "sub-heading shown");
+            i->btnStart()->click();
         });
         w->button("btnBeenden")->click();
         QCOMPARE(farewell, (QStringList{"Der Friede sei mit Ihnen. Mögen Sie glücklich sein und "
