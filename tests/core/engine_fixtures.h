@@ -39,6 +39,11 @@ inline SpielerTyp automaton(std::array<int, 3> moves, int position = 0) {
     return p;
 }
 
+// A record's bytes as stored.
+inline QByteArray bytesOf(const SpielerTyp& p) {
+    return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
+}
+
 // The message of the WendrakError that call throws.
 template <typename Call>
 QString errorOf(Call call) {

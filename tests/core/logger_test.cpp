@@ -4,7 +4,6 @@
 #include "TempRoot.h"
 #include "platform/WendrakError.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>

@@ -5,14 +5,12 @@
 
 #include "TempRoot.h"
 #include "engine/Ranking.h"
+#include "engine_fixtures.h"
 #include "platform/Ansi.h"
 #include "platform/Paths.h"
-#include "platform/WendrakError.h"
 #include "players/uPelkam2Wendrak.h"
 #include "players/uTGroup.h"
 
-#include <QDir>
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <gmock/gmock.h>
@@ -40,10 +38,6 @@ const char* kEck = R"({"Datei": "ECK.PLY", "Name": "Eck",
     "VerteidigtSicher": "Ja", "NeigtZumAngreifen": "Nein", "NeigtZumAusbeuten": "Nein",
     "NeigtZuUeberreaktionen": "Nein", "GeschaeftsmaessigAusbeutbar": "k.A.", "Spielertyp": 5,
     "Friedfertigkeit": 1000}})";
-
-QByteArray bytesOf(const SpielerTyp& p) {
-    return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
-}
 
 // The description text with key, or table/key, set to a JSON value, or removed when null.
 QJsonObject patched(const char* text, const QString& path, const char* value) {

@@ -3,7 +3,7 @@
 #include "players/PlayerFile.h"
 
 #include "TempRoot.h"
-#include "platform/WendrakError.h"
+#include "engine_fixtures.h"
 
 #include <gmock/gmock.h>
 
@@ -22,10 +22,6 @@ QByteArray ints(std::initializer_list<std::int32_t> values) {
     for (std::int32_t v : values)
         out.append(reinterpret_cast<const char*>(&v), 4);
     return out;
-}
-
-QByteArray bytesOf(const SpielerTyp& p) {
-    return QByteArray(reinterpret_cast<const char*>(&p), sizeof p);
 }
 
 } // namespace

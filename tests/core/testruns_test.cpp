@@ -1,11 +1,9 @@
 // The player test runs against a fixed opponent and the peacefulness score.
 #include "engine/PlayerTestRuns.h"
-#include "engine/WendrakCalc.h"
 
 #include "TempRoot.h"
 #include "engine_fixtures.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <array>

@@ -4,7 +4,6 @@
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
 
-#include <QFile>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>

@@ -4,10 +4,7 @@
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
 
-#include <QDir>
-#include <QFile>
 #include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 namespace {
 

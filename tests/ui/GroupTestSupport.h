@@ -5,15 +5,10 @@
 
 #include "TempRoot.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
 class ForeignPathRoot : public TempRoot {
 public:
     ForeignPathRoot() {
-        for (const char* folder :
-             {"/Eigene Gruppen/Fremdgruppe", "/Aktuelles Spiel", "/SpielerStamm"})
+        for (const char* folder : {"/Eigene Gruppen/Fremdgruppe", "/Aktuelles Spiel"})
             QDir().mkpath(elsewhere.path() + folder);
         writeFile(elsewhere.path() + "/SpielerStamm/Anna.ply", QByteArray(2400, 'F'));
         write("Kemra.ini", ("[Path]\r\nWendrakPath=" + elsewhere.path() + "/\r\n").toUtf8());

@@ -44,20 +44,6 @@ void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
     setup->findChild<QPushButton*>("btnOk")->click();
 }
 
-// The experiments menu: runs the first group, once the menu's tree is there.
-void chooseExperimentGroup() {
-    answerModal([](QWidget* modal) {
-        auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
-        QTreeWidgetItem* group =
-            menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
-        if (group == nullptr)
-            return false;
-        clickItem(menu->trvMain(), group);
-        menu->btnOk()->click();
-        return true;
-    });
-}
-
 } // namespace
 
 class EndToEndTest : public QObject {
@@ -159,7 +145,16 @@ private slots:
         // The experiment's result is not read, so no new group is asked for.
         whenModalOf<TfrmDravolenzMain_New>(
             [](auto* result) { result->template findChild<QPushButton*>("btnRetry")->click(); });
-        chooseExperimentGroup();
+        answerModal([](QWidget* modal) { // the menu runs its group once its tree is there
+            auto* menu = qobject_cast<TfrmExperimenteMenu*>(modal);
+            QTreeWidgetItem* group =
+                menu ? findNode(menu->trvMain(), "Selbst Experimentieren") : nullptr;
+            if (group == nullptr)
+                return false;
+            clickItem(menu->trvMain(), group);
+            menu->btnOk()->click();
+            return true;
+        });
         program.main()->button("btnExperimente")->click();
         QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
         QCOMPARE(filesIn(data + "Aktuelles Spiel"), (QStringList{"ANNA.PLY", "BRUNO.PLY"}));

@@ -141,9 +141,8 @@ private slots:
         RecordingDesktop* desktop = RecordingDesktop::install();
         const auto message = acceptNextMessage();
         const auto waitWindows = [] {
-            const QWidgetList all = QApplication::topLevelWidgets();
-            return std::count_if(all.begin(), all.end(),
-                                 [](QWidget* w) { return qobject_cast<TfrmInit*>(w) != nullptr; });
+            return std::ranges::count_if(QApplication::topLevelWidgets(),
+                                         [](QWidget* w) { return qobject_cast<TfrmInit*>(w); });
         };
         bool waitShown = false;
         QTimer probe;

@@ -6,8 +6,6 @@
 #include "shell/ui/uIntroMain.h"
 #include "shell/ui/ufrmTXTAusgabeHTML.h"
 
-#include <functional>
-
 namespace {
 
 const QByteArray page = "<html><body><h1>Seite</h1></body></html>";

@@ -7,8 +7,6 @@
 
 #include "platform/ui/uTFormDefault.h"
 
-#include <functional>
-
 namespace {
 
 // Every test page links to the chapter page.
