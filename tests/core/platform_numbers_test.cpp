@@ -24,7 +24,7 @@ TEST_F(NumberFormatTest, FixedRoundsHalfAwayFromZeroFromExactQuotients) {
         {-1, 100, 1, 3, "0,0"}, // a negative that rounds to zero has no sign
     };
     for (const auto& [num, den, prec, width, want] : rows)
-        EXPECT_EQ(formatFixed(num, den, prec, width), want) << num << "/" << den;
+        EXPECT_EQ(formatFixed(num, den, prec, width), QString(want)) << num << "/" << den;
 }
 
 TEST_F(NumberFormatTest, DoublesAreFormattedFromTheirExactBinaryValueWithTheChosenSeparator) {
@@ -53,7 +53,7 @@ TEST_F(NumberFormatTest, GeneralFormatHasFifteenDigitsAndSwitchesToScientificBel
         {9999999999999999, 10000000000000000, "1"}, {7750, 34875000, "0,000222222222222222"}};
     // clang-format on
     for (const auto& [num, den, want] : rows)
-        EXPECT_EQ(formatGeneral(num, den), want) << num << "/" << den;
+        EXPECT_EQ(formatGeneral(num, den), QString(want)) << num << "/" << den;
 }
 
 TEST_F(NumberFormatTest, ConversionsAcceptTheLocaleSeparatorAndRejectGarbage) {
