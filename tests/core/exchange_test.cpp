@@ -236,8 +236,8 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .descriptions = {"E|Anna.ply", "F|"}, // an empty "Player" value: an empty group
          .serverGroups = {"E"},
          .before = {{groups + "E/alt.ply", "alt"},
-                    {store + "Anna von E.ply", "kaputt"},
-                    {groups + "F/alt.ply", "alt"}},
+                    {groups + "F/alt.ply", "alt"},
+                    {store + "Anna von E.ply", "kaputt"}},
          .after = {{groups + "E/alt.ply", none},
                    {groups + "F/alt.ply", none},
                    {groups + "F/group.sgp", ""},

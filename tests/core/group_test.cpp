@@ -93,9 +93,8 @@ TEST_F(GroupTest, ListOwnGroupsCreatesTheFolderAndListsEveryEntry) {
     EXPECT_TRUE(group.ListOwnGroups(root.programFolder()).isEmpty());
     EXPECT_TRUE(QFileInfo(root.programFolder() + "Eigene Gruppen").isDir());
 
-    QDir().mkpath(root.programFolder() + "Eigene Gruppen/zweite");
-    QDir().mkpath(root.programFolder() + "Eigene Gruppen/Erste");
-    root.write("Wendrak/Eigene Gruppen/notiz.txt", "x");
+    for (const char* entry : {"zweite/a.ply", "Erste/a.ply", "notiz.txt"})
+        root.write(QString("Wendrak/Eigene Gruppen/") + entry, "x");
     EXPECT_EQ(group.ListOwnGroups(root.programFolder()),
               QStringList({"Erste", "notiz.txt", "zweite"}));
 }
@@ -179,8 +178,7 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
 
 // A full disk mid-copy: the copy goes whole or not at all, and the member is reported.
 TEST_F(GroupTest, AMemberThatCannotBeCopiedIsReportedAndLeavesNoPartialPlayer) {
-    addPlayer("SpielerStamm/Anna.ply");
-    addPlayer("SpielerStamm/Bob.ply");
+    addPlayer("SpielerStamm/Anna.ply"), addPlayer("SpielerStamm/Bob.ply");
     QList<MemberNotLoaded> notLoaded;
     withFileSizeLimit(1000, [&] { notLoaded = loadGroup("Anna.ply\r\nFehlt.ply\r\nBob.ply\r\n"); });
 
