@@ -49,8 +49,7 @@ protected:
         getrlimit(RLIMIT_FSIZE, &old);
         const rlimit small{limit, old.rlim_max};
         std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &small);
-        what();
-        setrlimit(RLIMIT_FSIZE, &old);
+        what(), setrlimit(RLIMIT_FSIZE, &old);
     }
     // Loads the group file with these bytes from "Eigene Gruppen/G" into the game folder.
     QList<MemberNotLoaded> loadGroup(const QByteArray& groupFile) {

@@ -194,8 +194,7 @@ TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUn
         try {
             const QString name = AcceptNewName(row.name);
             SpielerTyp renamed = zeroedPlayer();
-            RenamePlayer(renamed, name);
-            result = renamed.Dateiname.get();
+            RenamePlayer(renamed, name), result = renamed.Dateiname.get();
             if (NameTaken(ordner, name))
                 result += " taken";
         } catch (const WendrakError& e) {
