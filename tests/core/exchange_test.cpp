@@ -187,16 +187,16 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .result = UnreadableListingText(),
          .after = {{"ftp:Probe", none}}},
         {.what = "a listing of DOS file lines only holds no group",
-         .listing = "12-06-2026  14:30                 2400 X.PLY\r\n\r\n"},
+         .listing = "12-06-2026  14:30                 2400 X.PLY\r\n \r\n\r\n"},
         {.what = "a folder the listing does not show after MKD gets no players and no page",
          .group = "Neu",
          .listing = "12-06-26  02:30PM                 2400 X.PLY\r\n",
          .result = GroupNotCreatedText(),
          .after = {{"ftp:Neu.html", none}, {"ftp:Neu/ANNA.PLY", none}}},
         {.what = "the name test runs over folder names, not over whole lines",
-         .group = "PM",
+         .group = "DIR",
          .serverGroups = {"Test2"},
-         .after = {{"ftp:PM/ANNA.PLY", anna}}},
+         .after = {{"ftp:DIR/ANNA.PLY", anna}}},
         {.what = "a name inside another group's name is taken",
          .group = "Test",
          .serverGroups = {"Test2"},
@@ -207,9 +207,9 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .result = platform::UnusableNameMessage()},
         {.what = "folder names with control characters are left out and named, the others listed",
          .serverGroups = {"Gut"},
-         .listing = dos + "B\x01se\r\n" + dos + "Gut\r\n" + dos + "Nu" + '\0' + "ll\r\n",
+         .listing = dos + "B\x1fs\x7f" + "e\r\n" + dos + "Gut\r\n" + dos + "Nu" + '\0' + "ll\r\n",
          .leftOut = "Diese Gruppen auf dem Server haben Steuerzeichen im Namen und fehlen in der "
-                    "Liste:\r\n„B?se“\r\n„Nu?ll“",
+                    "Liste:\r\n„B?s?e“\r\n„Nu?ll“",
          .after = {{"Wendrak/Temp/DESCRIPTION1.ini",
                     "[Group]\r\nName=Gut\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n"}}},
         {.what = "names from the server never reach outside the import folders, a short player "
@@ -233,10 +233,14 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
                    {store + "Kurz von G.ply", none},
                    {"x von G.ply", none}}},
         {.what = "importing again empties the group folder and replaces the players",
-         .descriptions = {"E|Anna.ply"},
+         .descriptions = {"E|Anna.ply", "F|"}, // an empty "Player" value: an empty group
          .serverGroups = {"E"},
-         .before = {{groups + "E/alt.ply", "alt"}, {store + "Anna von E.ply", "kaputt"}},
+         .before = {{groups + "E/alt.ply", "alt"},
+                    {groups + "F/alt.ply", "alt"},
+                    {store + "Anna von E.ply", "kaputt"}},
          .after = {{groups + "E/alt.ply", none},
+                   {groups + "F/alt.ply", none},
+                   {groups + "F/group.sgp", ""},
                    {groups + "E/group.sgp", "Anna von E.ply\r\n"},
                    {store + "Anna von E.ply", playerBytes("Anna von E")}}},
         {.what = "a group whose folder cannot be made is named, the next one imported",
@@ -424,9 +428,9 @@ TEST(ExchangeSettingsTest, TheServerComesFromTheExchangeSectionWithBuiltInDefaul
         return QStringList({s.Host, QString::number(s.Port), s.User, s.Password});
     };
     EXPECT_EQ(server().mid(0, 2), QStringList({"127.0.0.1", "21"}));
-    root.write("Kemra.ini", "[exchange]\r\nhost=ftp.example.org\r\nPort=2121\r\nUser=a\r\n"
+    root.write("Kemra.ini", "[exchange]\r\nhost=ftp.example.org\r\nPort=65535\r\nUser=a\r\n"
                             "Password=b\r\n");
-    EXPECT_EQ(server(), QStringList({"ftp.example.org", "2121", "a", "b"}));
+    EXPECT_EQ(server(), QStringList({"ftp.example.org", "65535", "a", "b"}));
 }
 
 } // namespace

@@ -47,12 +47,9 @@ protected:
     static void withFileSizeLimit(rlim_t limit, const std::function<void()>& what) {
         rlimit old{};
         getrlimit(RLIMIT_FSIZE, &old);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = old;
-        small.rlim_cur = limit;
-        setrlimit(RLIMIT_FSIZE, &small);
-        what();
-        setrlimit(RLIMIT_FSIZE, &old);
+        const rlimit small{limit, old.rlim_max};
+        std::signal(SIGXFSZ, SIG_IGN), setrlimit(RLIMIT_FSIZE, &small);
+        what(), setrlimit(RLIMIT_FSIZE, &old);
     }
     // Loads the group file with these bytes from "Eigene Gruppen/G" into the game folder.
     QList<MemberNotLoaded> loadGroup(const QByteArray& groupFile) {
@@ -72,10 +69,10 @@ TEST_F(GroupTest, GroupFilesAreSavedInAnsiWithCrLfAndReadWithOldMemberNamesMappe
     // clang-format off
     const QStringList lines = {"Typ1_2.ply", "Anna_1.ply", "Mein_Typ_3.ply", "Typ_x.ply",
         "Anna.ply", "yoka.ply", "Tit4Tat.ply", "YokaTit4Tat.ply", "", "J\u00fcrgen.ply",
-        "Max_Muster.ply", "Sub\\Rot_Blau.ply", "Sub_Ordner"};
+        "Max_Muster.ply", "Sub\\Rot_Blau.ply", "Sub_Ordner", "Typ4_4.ply", "typ6_1.ply"};
     const QStringList mapped = {"Typ1.ply", "Anna1.ply", "Mein.ply", "Typx.ply", "Anna.ply",
         "TYP5YOKA.PLY", "TYP5TIT4TAT.PLY", "TYP5YOKA.PLY", "", "J\u00fcrgen.ply",
-        "MaxMuster.ply", "Sub\\RotBlau.ply", "SubOrdner"};
+        "MaxMuster.ply", "Sub\\RotBlau.ply", "SubOrdner", "Typ4.ply", "typ6.ply"};
     QStringList taken = mapped; // with the store, which holds rows 0, 6, 10, 11 (not 12)
     for (const int i : {0, 6, 10, 11})
         taken[i] = lines[i];
@@ -95,9 +92,8 @@ TEST_F(GroupTest, ListOwnGroupsCreatesTheFolderAndListsEveryEntry) {
     EXPECT_TRUE(group.ListOwnGroups(root.programFolder()).isEmpty());
     EXPECT_TRUE(QFileInfo(root.programFolder() + "Eigene Gruppen").isDir());
 
-    QDir().mkpath(root.programFolder() + "Eigene Gruppen/zweite");
-    QDir().mkpath(root.programFolder() + "Eigene Gruppen/Erste");
-    root.write("Wendrak/Eigene Gruppen/notiz.txt", "x");
+    for (const char* entry : {"zweite/a.ply", "Erste/a.ply", "notiz.txt"})
+        root.write(QString("Wendrak/Eigene Gruppen/") + entry, "x");
     EXPECT_EQ(group.ListOwnGroups(root.programFolder()),
               QStringList({"Erste", "notiz.txt", "zweite"}));
 }
@@ -181,14 +177,9 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
 
 // A full disk mid-copy: the copy goes whole or not at all, and the member is reported.
 TEST_F(GroupTest, AMemberThatCannotBeCopiedIsReportedAndLeavesNoPartialPlayer) {
-    addPlayer("SpielerStamm/Anna.ply");
-    addPlayer("SpielerStamm/Bob.ply");
-    root.write("Wendrak/Eigene Gruppen/G/group.sgp", "Anna.ply\r\nFehlt.ply\r\nBob.ply\r\n");
+    addPlayer("SpielerStamm/Anna.ply"), addPlayer("SpielerStamm/Bob.ply");
     QList<MemberNotLoaded> notLoaded;
-    withFileSizeLimit(1000, [&] {
-        notLoaded = group.LoadGroupPlayers(
-            store(), root.programFolder() + "Eigene Gruppen/G/group.sgp", game());
-    });
+    withFileSizeLimit(1000, [&] { notLoaded = loadGroup("Anna.ply\r\nFehlt.ply\r\nBob.ply\r\n"); });
 
     EXPECT_EQ(notLoaded,
               QList<MemberNotLoaded>({{"Anna.ply", true}, {"Fehlt.ply"}, {"Bob.ply", true}}));

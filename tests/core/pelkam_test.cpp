@@ -44,8 +44,7 @@ const auto noQuestion = [](const QString& path) {
 TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStore) {
     TempRoot root;
     PelkamSpielerTyp p = sibling(QString(60, 'n')); // longer than the record's name field
-    p.Paare[6] = {2, 5};                            // NDK
-    p.Paare[9] = {0, 0};                            // PKD
+    p.Paare[6] = {2, 5}, p.Paare[9] = {0, 0};       // NDK, PKD
     const QString source = root.write("Wendrak/PelkamSpieler/L.TP0", PelkamRecordBytes(p));
 
     const QString path = ConvertPelkamPlayer(source, root.programFolder(), noQuestion);

@@ -10,9 +10,13 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace platform;
 
@@ -219,6 +223,14 @@ TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
 // emptying it, removes such files and nothing else.
 TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
     TempRoot t;
+    t.write("Debug/Runde_1.csv", "alt");
+    if (::fork() == 0) { // a replace killed at the file-size limit leaves its own leftover
+        const rlimit limit{1, 1};
+        std::signal(SIGXFSZ, SIG_DFL), ::setrlimit(RLIMIT_FSIZE, &limit);
+        writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu"), ::_exit(0);
+    }
+    ::wait(nullptr);
+    ASSERT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true).size(), 2);
     const QStringList leftovers = {"Anna.PLY.wendrak-abc123", "Runde_7.csv.wendrak-Xy12Z9",
                                    ".wendrak-probe", "group.sgp.wendrak-q1W2e3", ".wendrak-Ab12Cd"};
     const QStringList kept = {"Anna.ply.backup", "Anna.ply.abc123", "notiz.wendrak-abc1234"};

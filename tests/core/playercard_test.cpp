@@ -61,6 +61,7 @@ TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsASmallWholeBmpOrJpegWit
         {"Wendrak/SpielerStamm/Foto.bmp", bmp, ""}, // from the store: stays as it is
         {"Bilder/Gast.plx.bmp", bmp, ours},
         {"Bilder/x.txt", bmp, ours},
+        {"Bilder/group.sgp", bmp, ours},
         {"Bilder/Foto.wendrak-Ab12Cd", bmp,
          "Der Name \"%1\" ist den Zwischendateien des Programms vorbehalten; bitte benennen Sie "
          "das Bild um."},

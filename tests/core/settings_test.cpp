@@ -89,6 +89,8 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
     } rows[] = {
         {"", "",
          "[Path]\r\n" + kPathKeys + "\r\n[Settings]\r\n" + kMatrixKeys + "Username=J\xfcrgen\r\n"},
+        {"[Path]\r\nRootpath=a", "", // its last line gets its end before the next key
+         "[Path]\r\n" + kPathKeys + "\r\n[Settings]\r\n" + kMatrixKeys + "Username=J\xfcrgen\r\n"},
         {"<Link>; Kemra\n[path]\nRootPath = alt\nWendrakPath=W:\\ "
          "\n[Exchange]\nHost=ftp\nPassword=x",
          "",
@@ -112,6 +114,7 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
         {"<Ordner>", unreadable},
         {"<FIFO>", unreadable},
         {"", platform::AnsiFieldMessage("Ihr Name"), {}, &Env::SetUsername, "Łukasz"},
+        {"", platform::AnsiFieldMessage("PelkamExeName"), {}, &Env::SetPelkamExeName, "Łódź.exe"},
         {"", folderChars.arg("Installationspfad"), {}, &Env::SetRootPath, "/home/łukasz/Данные/"},
         {"", folderChars.arg("Spieler Pelkam"), {}, &Env::SetPelkamExportPath, "/łódź/"},
         {"", lineBreak.arg("Ihr Name"), {}, &Env::SetUsername, "Anna\nBerta"},

@@ -41,7 +41,8 @@ TEST(TextPlayerTest, PairsFillTheRecordWrittenBesideTheTextAndTheSaveTakesFivePe
     QMap<int, QByteArray> values = {
         {1, "Anton"}, {2, "m\xe4nnlich"}, {3, "<unbekannt>"}, {4, "Deutschland und mehr"},
         {8, "K0"},    {9, "D0 ja"},       {10, "K1"},         {11, "0"},
-        {17, "10"},   {20, " 8 "},        {29, "7"},          {32, "8"}};
+        {17, "10"},   {18, "0"},          {20, " 8 "},        {29, "7"},
+        {32, "8"}};
     for (int pair = 18; pair <= 40; ++pair)
         values.insert(pair, values.value(pair, "<"));
     const QString input = root.write("Import.v2/Spieler.txt", textPlayer(values));

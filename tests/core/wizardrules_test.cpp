@@ -180,11 +180,11 @@ TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUn
     const QString ordner = root.programFolder() + "SpielerStamm/";
     root.write("Wendrak/SpielerStamm/anna.Ply", QByteArray(2400, 0));
     const struct {
-        QString name, result; // the accepted name (+ " taken"), or the message
+        QString name, result; // the accepted name's Dateiname (+ " taken"), or the message
     } rows[] = {
-        {" ANNA ", "ANNA taken"},
-        {"Anna.ply", "Anna.ply"},
-        {QString(46, 'a'), QString(46, 'a')},
+        {" ANNA ", "ANNA.Ply taken"},
+        {"Anna.ply", "Anna.ply.Ply"},
+        {QString(46, 'a'), QString(46, 'a') + ".Ply"},
         {QString(47, 'a'), "Der Name darf höchstens 46 Zeichen lang sein."},
         {"a\\b", "Dieser Name kann nicht als Dateiname verwendet werden."},
         {"Łukasz", kAnsi.arg("Neuer Spielername")},
@@ -192,8 +192,10 @@ TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUn
     for (const auto& row : rows) {
         QString result;
         try {
-            result = AcceptNewName(row.name);
-            if (NameTaken(ordner, result))
+            const QString name = AcceptNewName(row.name);
+            SpielerTyp renamed = zeroedPlayer();
+            RenamePlayer(renamed, name), result = renamed.Dateiname.get();
+            if (NameTaken(ordner, name))
                 result += " taken";
         } catch (const WendrakError& e) {
             result = e.message();

@@ -4,6 +4,7 @@
 #include "players/ui/uAutomaten.h"
 
 #include "ShellTestSupport.h"
+#include "platform/Ansi.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
@@ -112,12 +113,7 @@ private slots:
                     "Angreifen|Zeigt eine N. zum Ausbeuten|Zeigt eine N. zu Überreaktionen")
                 .split('|');
         for (int i = 0; i < 12; ++i)
-            rows.append({kEdits[i], "Łukasz",
-                         QString("Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden "
-                                 "können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
-                                 "(Windows-1252).")
-                                 .arg(labels[i]) +
-                             notSaved});
+            rows.append({kEdits[i], "Łukasz", platform::AnsiFieldMessage(labels[i]) + notSaved});
         for (const auto& [field, text, message] : rows) {
             MessageBoxes::reset();
             MessageBoxes::startRecording();
@@ -127,8 +123,7 @@ private slots:
             button("btnOk")->click();
             QCOMPARE(MessageBoxes::shown(), QStringList{message});
             QVERIFY(!form->isVisible());
-            QVERIFY(filesHere().isEmpty());
-            QVERIFY(filesIn(root->programFolder()).isEmpty());
+            QVERIFY(filesHere().isEmpty() && filesIn(root->programFolder()).isEmpty());
         }
     }
 };

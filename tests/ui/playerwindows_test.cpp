@@ -54,6 +54,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&chooser));
         auto* tree = child<QTreeWidget>(&chooser, "trvFilter");
         auto* list = child<QTreeWidget>(&chooser, "lstStamm");
+        auto* ok = child<QPushButton>(&chooser, "btnOk");
+        QVERIFY(!ok->isEnabled());
 
         const QList<std::pair<QString, QStringList>> rows = {
             {"Persönliche Spieler", {}},
@@ -105,7 +107,7 @@ private slots:
                  QString("k.A."));
         // A filter click that empties the list takes the selection, and with it the choice.
         clickText(tree, "Persönliche Spieler");
-        QVERIFY(!child<QPushButton>(&chooser, "btnOk")->isEnabled() && chooser.SpielerDatei == "");
+        QVERIFY(!ok->isEnabled() && chooser.SpielerDatei == "");
     }
 
     void showPlayerTakesWholePicturesSavesTheCardKeepsAFailedSaveAndKeepsTheTemplateReadOnly() {

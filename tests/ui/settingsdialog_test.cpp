@@ -4,6 +4,7 @@
 #include "shell/ui/uSYSPfade.h"
 
 #include "ShellTestSupport.h"
+#include "platform/Ansi.h"
 #include "platform/ui/MessageBoxes.h"
 
 using namespace shelltest;
@@ -43,11 +44,8 @@ private slots:
         QCOMPARE(program.root.read("Kemra.ini"), before);
         typeAndSave("Carla");
         program.main()->button("BitBtn1")->click();
-        QCOMPARE(
-            platform::MessageBoxes::shown(),
-            QStringList{QString::fromUtf8("Das Feld „Ihr Name“ enthält Zeichen, die nicht "
-                                          "gespeichert werden können. Erlaubt sind nur Zeichen "
-                                          "des Windows-Zeichensatzes (Windows-1252).")});
+        QCOMPARE(platform::MessageBoxes::shown(),
+                 QStringList{platform::AnsiFieldMessage("Ihr Name")});
         platform::MessageBoxes::reset();
         const QString dir = program.root.root(), x = "x" + dir;
         const auto opened = QStringList({"Anna", "R:\\", "xW:\\", x + "Wendrak/Texte/",

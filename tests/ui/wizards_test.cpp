@@ -5,6 +5,7 @@
 #include "players/ui/uPLYAendern.h"
 
 #include "ShellTestSupport.h"
+#include "platform/Ansi.h"
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 #include "players/ui/ufrmChoosePlayer.h"
@@ -139,12 +140,10 @@ private slots:
 
         const QString exists = "Ein Spieler mit diesem Namen existiert bereits.\n"
                                "Möchten Sie ihn ersetzen ?";
-        const QString ansi = "Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden "
-                             "können. Erlaubt sind nur Zeichen des Windows-Zeichensatzes "
-                             "(Windows-1252).";
         QCOMPARE(platform::MessageBoxes::shown(),
                  QStringList({"Dieser Name kann nicht als Dateiname verwendet werden.",
-                              ansi.arg("Spielername"), exists, exists, ansi.arg("Motto")}));
+                              platform::AnsiFieldMessage("Spielername"), exists, exists,
+                              platform::AnsiFieldMessage("Motto")}));
         QCOMPARE(heads, QString("Spielername|Spielername|Spielername|Spielername|Spielername|"
                                 "Einstellung zum Frieden|Zum Angreifen|Zum Angreifen|"
                                 "Zum Angreifen|Zum Angreifen|Zum Verteidigen|Zum Verteidigen|"
@@ -157,20 +156,15 @@ private slots:
         // The stored Anna, whatever the case of its file name, is replaced by the new one;
         // everything the wizard does not set is zero, reserved bytes included.
         SpielerTyp want = zeroedPlayer();
-        want.Name.set("Anna");
-        want.Dateiname.set("Anna.PLY");
-        want.Motto.set("Friede");
-        want.Geschlecht.set("w");
-        want.Alter.set("17");
-        want.Nationalitaet.set("Schweiz");
+        want.Name.set("Anna"), want.Dateiname.set("Anna.PLY"), want.Motto.set("Friede");
+        want.Geschlecht.set("w"), want.Alter.set("17"), want.Nationalitaet.set("Schweiz");
         const int k[SituationCount] = {10, 3, 3, 3, 3, 3, 3, 9, 10, 9, 3, 9, 9};
         for (int s = 0; s < SituationCount; ++s)
             want.Situationen[s] = {10, k[s], 10 - k[s]};
         for (auto* field : {&want.IstFriedlich, &want.NeigtZumAngreifen, &want.NeigtZumAusbeuten,
                             &want.NeigtZuUeberreaktionen})
             field->set("Ja");
-        want.GreiftNichtAn.set("Nein");
-        want.VerteidigtSicher.set("Nein");
+        want.GreiftNichtAn.set("Nein"), want.VerteidigtSicher.set("Nein");
         QCOMPARE(filesIn(store()), QStringList({"anna.ply", "group.sgp", "x.txt"}));
         QCOMPARE(program->root.read("Wendrak/SpielerStamm/anna.ply"), bytes(want));
         QCOMPARE(program->main()->SpielerListe, QStringList({"3anna.ply"}));
@@ -223,8 +217,7 @@ private slots:
         QCOMPARE(refused, QString("Dieser Spieler exisitiert bereits !"));
 
         SpielerTyp expected = chosenPlayer();
-        expected.Name.set("Neu");
-        expected.Dateiname.set("Neu.Ply");
+        expected.Name.set("Neu"), expected.Dateiname.set("Neu.Ply");
         for (int s : {SitMDD, SitMDK, SitMKK, SitNDK})
             expected.Situationen[s] = {10, 0, 10}; // the last pass
         for (int s : {SitErsterTag, SitNKK, SitMKD, SitNDD, SitNKD, SitPDD, SitPDK, SitPKD, SitPKK})
