@@ -8,6 +8,7 @@
 #include "platform/WendrakError.h"
 
 #include <QElapsedTimer>
+#include <algorithm>
 #include <curl/curl.h>
 
 #include <cstring>
@@ -68,26 +69,27 @@ QString nameNotAllowedText() {
     return QStringLiteral("Der Name enthält Steuerzeichen und kann nicht übertragen werden.");
 }
 
-// Refuses a name libcurl would refuse as an address, before it becomes one, so the
-// connection stays.
-void checkSendable(const QString& step, const QString& name) {
+bool isControl(QChar c) {
+    return c.unicode() < 0x20 || c.unicode() == 0x7f;
+}
+
+// The step's text with name in it, printable. Refuses a name libcurl would refuse as an
+// address before it becomes one, so the connection stays.
+QString sendableStep(const QString& what, const QString& name) {
+    const QString step = what.arg(PrintableName(name));
     if (!IsSendableName(name))
         throw WendrakError(step + QStringLiteral(": ") + nameNotAllowedText());
+    return step;
 }
 
 } // namespace
 
 bool IsSendableName(const QString& name) {
-    for (const QChar c : name)
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return false;
-    return true;
+    return std::none_of(name.begin(), name.end(), isControl);
 }
 
 QString PrintableName(QString name) {
-    for (QChar& c : name)
-        if (!IsSendableName(QString(c)))
-            c = QLatin1Char('?');
+    std::replace_if(name.begin(), name.end(), isControl, QLatin1Char('?'));
     return name;
 }
 
@@ -282,8 +284,7 @@ QStringList FtpClient::List() {
 
 void FtpClient::MakeDir(const QString& name) {
     d->requireConnection();
-    const QString step = QStringLiteral("Anlegen des Ordners „%1“").arg(PrintableName(name));
-    checkSendable(step, name);
+    const QString step = sendableStep(QStringLiteral("Anlegen des Ordners „%1“"), name);
     d->prepare(*this, d->url(d->folder, true, *this));
     // Sent before curl changes folders, so the folder is named from the login folder.
     QByteArray path = d->entryPath.endsWith('/') ? d->entryPath : d->entryPath + '/';
@@ -309,8 +310,7 @@ void FtpClient::ChangeDir(const QString& name) {
             d->folder.removeLast();
         return;
     }
-    const QString step = QStringLiteral("Wechseln in den Ordner „%1“").arg(PrintableName(name));
-    checkSendable(step, name);
+    const QString step = sendableStep(QStringLiteral("Wechseln in den Ordner „%1“"), name);
     const QStringList target = d->below(name);
     d->prepare(*this, d->url(target, true, *this));
     curl_easy_setopt(d->curl, CURLOPT_NOBODY, 1L);
@@ -320,8 +320,7 @@ void FtpClient::ChangeDir(const QString& name) {
 
 QByteArray FtpClient::GetBytes(const QString& remoteName) {
     d->requireConnection();
-    const QString step = QStringLiteral("Laden von „%1“").arg(PrintableName(remoteName));
-    checkSendable(step, remoteName);
+    const QString step = sendableStep(QStringLiteral("Laden von „%1“"), remoteName);
     QByteArray bytes;
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_WRITEFUNCTION, &collect);
@@ -336,8 +335,7 @@ void FtpClient::Get(const QString& remoteName, const QString& localPath) {
 
 void FtpClient::Put(const QString& localPath, const QString& remoteName) {
     d->requireConnection();
-    const QString step = QStringLiteral("Senden von „%1“").arg(PrintableName(remoteName));
-    checkSendable(step, remoteName);
+    const QString step = sendableStep(QStringLiteral("Senden von „%1“"), remoteName);
     Upload upload{platform::readFileBytes(localPath), 0};
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_UPLOAD, 1L);
