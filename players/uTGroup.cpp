@@ -7,6 +7,7 @@
 #include "platform/TextFile.h"
 #include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
+#include "players/uPelkam2Wendrak.h"
 
 #include <QHash>
 #include <algorithm>
@@ -192,7 +193,8 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
         code = QStringLiteral("0");
     if (nameHolds(corner))
         code = QStringLiteral("4");
-    if (containsIgnoringCase(player.Dateiname.get(), QLatin1String(ext::Plx)))
+    // A read-only player is what the chooser lists as imported.
+    if (IsReadOnlyPlayerName(player.Dateiname.get()))
         code = QStringLiteral("9");
     if (code.isEmpty())
         code = QStringLiteral("3");
