@@ -200,10 +200,7 @@ TEST(PathsTest, NamesThatAreNotUtf8AreListedByANameThatOpensThemAgain) {
     EXPECT_TRUE(fileExists(t.programFolder() + "spielerstamm/" + names.first().toUpper()));
     EXPECT_EQ(nativePath(names.first()), QByteArray("J\xfcrgen.ply"));
     writeFileBytes(t.root() + names.first(), "Kopie");
-    std::FILE* copy = std::fopen((QFile::encodeName(t.root()) + "J\xfcrgen.ply").constData(), "rb");
-    EXPECT_TRUE(copy);
-    if (copy)
-        std::fclose(copy);
+    EXPECT_EQ(::access((QFile::encodeName(t.root()) + "J\xfcrgen.ply").constData(), F_OK), 0);
     // Result files hold the name in Windows-1252, where the byte means what it meant there.
     EXPECT_EQ(toAnsi(names.first()), QByteArray("J\xfcrgen.ply"));
 }
