@@ -235,9 +235,10 @@ TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFold
     if (writer == 0) { // a replace stalled at the file-size limit, its temporary file locked
         const rlimit limit{1, 1};
         std::signal(SIGXFSZ, [](int) { ::write(stalled[1], "x", 1), ::pause(); });
-        ::setrlimit(RLIMIT_FSIZE, &limit), writeFileBytes(csv, "neu"), ::_exit(0);
+        ::setrlimit(RLIMIT_FSIZE, &limit), errorOf([&] { writeFileBytes(csv, "neu"); }), ::_exit(0);
     }
     char c = 0;
+    ::close(stalled[1]); // a writer that never stalls ends the wait below
     ASSERT_EQ(::read(stalled[0], &c, 1), 1);
     const QString temporary = listed().first();
     const QStringList kept = {".wendrak-abc1234",        "Anna.ply.abc123",
