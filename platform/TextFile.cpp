@@ -127,8 +127,8 @@ int createLockedTemporary(const QByteArray& folder, QByteArray& name) {
         // A file system without locks still gets its replace, only unguarded.
         while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
         }
-        struct stat held {
-        }, named{};
+        struct stat held {};
+        struct stat named {};
         if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
             held.st_dev == named.st_dev && held.st_ino == named.st_ino)
             return fd;
@@ -212,8 +212,8 @@ void removeInterruptedReplaces(const QString& folder) {
             continue;
         // Locked: a writer is at work. Once locked, the name must still be that file: the
         // writer may have renamed it and another made a new one under the same name.
-        struct stat held {
-        }, named{};
+        struct stat held {};
+        struct stat named {};
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
             busy = true;
         else if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&

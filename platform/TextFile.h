@@ -27,7 +27,7 @@ bool holdsBytes(const QString& path, const QByteArray& bytes);
 // file another writer still holds is left alone and looked at again by the next write.
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 // Removes the temporary files of interrupted replaces from folder (once per process and
-// folder); for callers that empty a folder without writing into it.
+// folder, until no writer holds one); for callers that empty a folder without writing into it.
 void removeInterruptedReplaces(const QString& folder);
 // True for the whole names ".wendrak-" and six letters or digits, which a replace gives its
 // temporary file, and ".wendrak-probe", the write probe's: leftovers under such names are
