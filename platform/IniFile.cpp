@@ -10,7 +10,6 @@
 #include "platform/WendrakError.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <sys/stat.h>
@@ -195,18 +194,6 @@ QByteArray updatedBytes(const QByteArray& original, const QList<Write>& writes,
     return out;
 }
 
-// The file a link finally points to (the path itself when it is none), so that an update
-// changes the target and leaves the link.
-QString followLinks(QString path) {
-    for (int hops = 0; hops < 40; ++hops) {
-        const QFileInfo info(path);
-        if (!info.isSymLink())
-            break;
-        path = info.symLinkTarget();
-    }
-    return path;
-}
-
 } // namespace
 
 IniFile::IniFile(const QString& fileName) : d(std::make_unique<Impl>()) {
@@ -258,7 +245,8 @@ QStringList IniFile::sectionKeys(const QString& section) const {
 }
 
 void IniFile::updateFile() {
-    const QString target = followLinks(pathForCreate(d->fileName));
+    // A link is read and replaced at its target, as every replace does.
+    const QString target = pathForCreate(d->fileName);
     const auto unreadable = [this] {
         return WendrakError(QStringLiteral("Die Datei \"%1\" kann nicht gelesen werden und wird "
                                            "deshalb nicht geschrieben.")

@@ -358,6 +358,9 @@ bool addOwnerWritePermission(const QString& path) {
 }
 
 bool canCreateFilesIn(const QString& folder) {
+    // Needs no lock against another process's clean-up or probe of the same name: the
+    // result comes from the open stream alone, whoever removes the name meanwhile, and
+    // the name is no replace's temporary file.
     const QByteArray probe = nativePath(withTrailingSlash(folder) + ".wendrak-probe");
     std::FILE* f = std::fopen(probe.constData(), "wb");
     if (!f)

@@ -6,11 +6,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSet>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -109,15 +111,49 @@ void openForReading(QFile& file, const QString& path, const QString& notAFile) {
 // A replace writes its temporary file beside the target under the short name
 // ".wendrak-XXXXXX", whatever the target's length, so that every name the file system takes
 // can be replaced and leftovers of an interrupted one (power cut, killed process) can be
-// told from a user's own files such as "Anna.ply.backup".
+// told from a user's own files such as "Anna.ply.backup". It holds the file locked (flock)
+// until the rename: the clean-up of another process removes only what it can lock.
 constexpr char TemporaryName[] = ".wendrak-XXXXXX";
+
+// Creates the temporary file in folder and locks it; -1 with errno set on failure. It is
+// created before it is locked, so a clean-up may remove it in between: then it is made once
+// more.
+int createLockedTemporary(const QByteArray& folder, QByteArray& name) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        name = folder + TemporaryName;
+        const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+        if (fd < 0)
+            return -1;
+        // A file system without locks still gets its replace, only unguarded.
+        while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
+        }
+        struct stat held {};
+        struct stat named {};
+        if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+            return fd;
+        ::close(fd);
+    }
+    errno = ENOENT;
+    return -1;
+}
+
+// The file a chain of links finally names (the path itself when it is no link), so that a
+// replace changes the target and every link stays a link.
+QString followLinks(QString path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        const QFileInfo info(path);
+        if (!info.isSymLink())
+            break;
+        path = info.symLinkTarget();
+    }
+    return path;
+}
 
 } // namespace
 
 bool IsReplaceTemporaryName(const QString& name) {
-    if (name == QLatin1String(".wendrak-probe"))
-        return true;
-    static const QRegularExpression pattern(QStringLiteral("^.*\\.wendrak-[A-Za-z0-9]{6}$"));
+    static const QRegularExpression pattern(QStringLiteral("^\\.wendrak-([A-Za-z0-9]{6}|probe)$"));
     return pattern.match(name).hasMatch();
 }
 
@@ -164,14 +200,35 @@ void removeInterruptedReplaces(const QString& folder) {
     const QString dir = withTrailingSlash(resolvePath(withTrailingSlash(folder)));
     if (cleaned.contains(dir))
         return;
-    cleaned.insert(dir);
-    for (const QString& name : listFolder(dir, QStringLiteral("*"), ListKind::Files, true))
-        if (IsReplaceTemporaryName(name) && ::unlink(nativePath(dir + name).constData()) == 0)
+    bool busy = false;
+    for (const QString& name : listFolder(dir, QStringLiteral("*"), ListKind::Files, true)) {
+        if (!IsReplaceTemporaryName(name))
+            continue;
+        const QByteArray path = nativePath(dir + name);
+        int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0 && errno == EACCES) // a write-only target's permissions
+            fd = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        // Locked: a writer is at work. Once locked, the name must still be that file: the
+        // writer may have renamed it and another made a new one under the same name.
+        struct stat held {};
+        struct stat named {};
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+            busy = true;
+        else if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+                 ::lstat(path.constData(), &named) == 0 && held.st_dev == named.st_dev &&
+                 held.st_ino == named.st_ino && ::unlink(path.constData()) == 0)
             noteEntryRemoved(dir + name);
+        ::close(fd);
+    }
+    // A writer's file is looked at again by the next write, in case its writer gets killed.
+    if (!busy)
+        cleaned.insert(dir);
 }
 
 void writeFileBytes(const QString& path, const QByteArray& bytes) {
-    const QString target = pathForCreate(path);
+    const QString target = followLinks(pathForCreate(path));
     const QByteArray targetName = nativePath(target);
     const auto fail = [&path](int error = 0) {
         if (error == ENAMETOOLONG)
@@ -184,6 +241,8 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
 
     struct stat existing {};
     const bool exists = ::stat(targetName.constData(), &existing) == 0;
+    if (!exists && errno == ELOOP) // links in a circle: a rename would replace one of them
+        throw fail();
     if (exists) {
         if (S_ISDIR(existing.st_mode))
             throw fail();
@@ -196,9 +255,9 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
     removeInterruptedReplaces(folder.isEmpty() ? QStringLiteral("./") : folder);
 
     // Write beside the target, then rename over it: a failure never leaves half a file.
-    QByteArray tmpName = nativePath(folder.isEmpty() ? QStringLiteral("./") : folder);
-    tmpName += TemporaryName;
-    const int fd = ::mkstemp(tmpName.data());
+    QByteArray tmpName;
+    const int fd = createLockedTemporary(
+        nativePath(folder.isEmpty() ? QStringLiteral("./") : folder), tmpName);
     if (fd < 0)
         throw fail(errno);
     const mode_t mode = exists ? (existing.st_mode & 07777) : [] {
@@ -206,12 +265,23 @@ void writeFileBytes(const QString& path, const QByteArray& bytes) {
         ::umask(mask);
         return static_cast<mode_t>(0666 & ~mask);
     }();
-    const bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size());
-    if (::close(fd) != 0 || !ok || std::rename(tmpName.constData(), targetName.constData()) != 0) {
-        const int error = errno;
+    int error =
+        ::fchmod(fd, mode) == 0 && writeAll(fd, bytes.constData(), bytes.size()) ? 0 : errno;
+    // The close reports a late write error (a network file system) before the rename; the
+    // duplicate keeps the lock, which lives as long as any descriptor of the file.
+    const int held = error ? -1 : ::dup(fd);
+    if (!error && held < 0)
+        error = errno;
+    if (::close(fd) != 0 && !error)
+        error = errno;
+    if (!error && std::rename(tmpName.constData(), targetName.constData()) != 0)
+        error = errno;
+    if (error)
         ::unlink(tmpName.constData());
+    if (held >= 0)
+        ::close(held);
+    if (error)
         throw fail(error);
-    }
     noteEntryCreated(target);
 }
 

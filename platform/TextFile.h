@@ -1,6 +1,7 @@
 // Whole-file reading and writing. Files are replaced whole through a temporary file and a
 // rename, so a failed write never leaves half a file; a target without write permission
-// stays an error, and a replaced file keeps its permissions. No fsync.
+// stays an error, and a replaced file keeps its permissions. A link is replaced at its final
+// target, the temporary file beside that, so the link stays a link. No fsync.
 #pragma once
 
 #include <QByteArray>
@@ -22,14 +23,15 @@ QByteArray readRecordFile(const QString& path, qsizetype size);
 bool holdsBytes(const QString& path, const QByteArray& bytes);
 // Replaces the file whole (see above); throws WendrakError naming the file on failure (and
 // saying so when its name is too long for the file system).
-// The first write into a folder removes what interrupted replaces left there.
+// The first write into a folder removes what interrupted replaces left there; a temporary
+// file another writer still holds is left alone and looked at again by the next write.
 void writeFileBytes(const QString& path, const QByteArray& bytes);
 // Removes the temporary files of interrupted replaces from folder (once per process and
-// folder); for callers that empty a folder without writing into it.
+// folder, until no writer holds one); for callers that empty a folder without writing into it.
 void removeInterruptedReplaces(const QString& folder);
-// True for the names a replace gives its temporary file (".wendrak-" and six letters or
-// digits, alone or after the target's name) and for the run's write probe
-// ".wendrak-probe": leftovers under such names are removed, so no user file may bear one.
+// True for the whole names ".wendrak-" and six letters or digits, which a replace gives its
+// temporary file, and ".wendrak-probe", the write probe's: leftovers under such names are
+// removed, so no user file may bear one.
 bool IsReplaceTemporaryName(const QString& name);
 
 // Text files in Windows-1252 with CR LF: lines without their line ends (CR LF, LF or CR).

@@ -160,14 +160,14 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
     root.write("Wendrak/Aktuelles Spiel/Geschuetzt.PLY", "alt");
     QFile::setPermissions(game() + "Geschuetzt.PLY", QFile::ReadOwner | QFile::ReadUser);
     root.write("Wendrak/Aktuelles Spiel/notiz.txt", "bleibt");
-    root.write("Wendrak/Aktuelles Spiel/Alt.PLY.wendrak-x1Y2z3", "halb"); // an interrupted copy
+    root.write("Wendrak/Aktuelles Spiel/.wendrak-x1Y2z3", "halb"); // an interrupted copy
 
     // A member in other capitals is numbered after earlier copies; a store file's name stays.
     EXPECT_EQ(
         loadGroup("Fehlt.ply\r\nAnna.ply\r\nBob.ply\r\nAnna.ply\r\nAuchWeg.ply\r\nANNA.PLY\r\n"
                   "Max_Muster.ply\r\nCarl_1.ply\r\n"),
         QList<MemberNotLoaded>({{"Fehlt.ply"}, {"AuchWeg.ply"}}));
-    EXPECT_EQ(QDir(game()).entryList(QDir::Files, QDir::Name),
+    EXPECT_EQ(QDir(game()).entryList(QDir::Files | QDir::Hidden, QDir::Name),
               QStringList({"ANNA_2.ply", "Anna.ply", "Anna_1.ply", "Bob.ply", "Carl1.ply",
                            "Max_Muster.ply", "notiz.txt"}));
     EXPECT_EQ(bytes(game() + "Anna_1.ply"), bytes(store() + "Anna.ply"));

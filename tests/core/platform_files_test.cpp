@@ -131,12 +131,19 @@ TEST(AnsiTest, EveryByteSurvivesARoundTripAndUnencodableTextBecomesQuestionMarks
     EXPECT_EQ(ansiUpper(QString::fromUtf8("äöü straße")), QString::fromUtf8("ÄÖÜ STRAßE"));
 }
 
-TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargetsAndTooLongNames) {
+TEST(TextFileTest, ReplacingFollowsLinksKeepsPermissionsAndRefusesReadOnlyTargetsAndLongNames) {
     TempRoot t;
     const QString path = t.write("Wendrak/a.txt", "old");
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
-    writeFileBytes(path, "new");
-    EXPECT_EQ(t.read("Wendrak/a.txt"), "new");
+    // A link, also a relative one and a chain of two, is replaced at its final target.
+    const QString links = t.root() + "Links/";
+    ASSERT_TRUE(QDir().mkdir(links) && QFile::link(path, links + "abs") &&
+                QFile::link("../Wendrak/a.txt", links + "rel") &&
+                QFile::link("rel", links + "kette"));
+    for (const char* link : {"abs", "rel", "kette"}) {
+        writeFileBytes(links + link, link);
+        EXPECT_TRUE(QFileInfo(links + link).isSymLink() && t.read("Wendrak/a.txt") == link);
+    }
     const auto ownerGroupOther = QFileDevice::Permissions(0xF0FF);
     EXPECT_EQ(QFileInfo(path).permissions() & ownerGroupOther,
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
@@ -144,7 +151,7 @@ TEST(TextFileTest, ReplacingKeepsPermissionsAndRefusesReadOnlyTargetsAndTooLongN
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
     EXPECT_TRUE(isReadOnly(path));
     EXPECT_THROW(writeFileBytes(path, "lost"), WendrakError);
-    EXPECT_EQ(t.read("Wendrak/a.txt"), "new");
+    EXPECT_EQ(t.read("Wendrak/a.txt"), "kette");
     EXPECT_FALSE(deleteFile(path));
     EXPECT_THROW(writeFileBytes(t.root() + "fehlt/x.txt", "x"), WendrakError);
 
@@ -193,10 +200,7 @@ TEST(PathsTest, NamesThatAreNotUtf8AreListedByANameThatOpensThemAgain) {
     EXPECT_TRUE(fileExists(t.programFolder() + "spielerstamm/" + names.first().toUpper()));
     EXPECT_EQ(nativePath(names.first()), QByteArray("J\xfcrgen.ply"));
     writeFileBytes(t.root() + names.first(), "Kopie");
-    std::FILE* copy = std::fopen((QFile::encodeName(t.root()) + "J\xfcrgen.ply").constData(), "rb");
-    EXPECT_TRUE(copy);
-    if (copy)
-        std::fclose(copy);
+    EXPECT_EQ(::access((QFile::encodeName(t.root()) + "J\xfcrgen.ply").constData(), F_OK), 0);
     // Result files hold the name in Windows-1252, where the byte means what it meant there.
     EXPECT_EQ(toAnsi(names.first()), QByteArray("J\xfcrgen.ply"));
 }
@@ -220,24 +224,33 @@ TEST(TextFileTest, OnlyPlainFilesAreReadAsRecords) {
 }
 
 // A replace that was killed leaves its temporary file; the next write into that folder, or
-// emptying it, removes such files and nothing else.
+// emptying it, removes such files and nothing else, never one a writer still holds.
 TEST(TextFileTest, LeftoversOfInterruptedReplacesGoWithTheNextWriteIntoTheirFolder) {
     TempRoot t;
-    t.write("Debug/Runde_1.csv", "alt");
-    if (::fork() == 0) { // a replace killed at the file-size limit leaves its own leftover
+    const QString csv = t.write("Debug/Runde_1.csv", "alt");
+    const auto listed = [&t] { return listFolder(t.root() + "Debug", "*", ListKind::Files, true); };
+    static int stalled[2];
+    ASSERT_EQ(::pipe(stalled), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) { // a replace stalled at the file-size limit, its temporary file locked
         const rlimit limit{1, 1};
-        std::signal(SIGXFSZ, SIG_DFL), ::setrlimit(RLIMIT_FSIZE, &limit);
-        writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu"), ::_exit(0);
+        std::signal(SIGXFSZ, [](int) { ::write(stalled[1], "x", 1), ::pause(); });
+        ::setrlimit(RLIMIT_FSIZE, &limit), errorOf([&] { writeFileBytes(csv, "neu"); }), ::_exit(0);
     }
-    ::wait(nullptr);
-    ASSERT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true).size(), 2);
-    const QStringList leftovers = {"Anna.PLY.wendrak-abc123", "Runde_7.csv.wendrak-Xy12Z9",
-                                   ".wendrak-probe", "group.sgp.wendrak-q1W2e3", ".wendrak-Ab12Cd"};
-    const QStringList kept = {"Anna.ply.backup", "Anna.ply.abc123", "notiz.wendrak-abc1234"};
-    for (const QString& name : leftovers + kept)
+    char c = 0;
+    ::close(stalled[1]); // a writer that never stalls ends the wait below
+    ASSERT_EQ(::read(stalled[0], &c, 1), 1);
+    const QString temporary = listed().first();
+    const QStringList kept = {".wendrak-abc1234",        "Anna.ply.abc123",
+                              "Anna.ply.backup",         "Anna.PLY.wendrak-abc123",
+                              "Kapitel1.wendrak-backup", "Runde_1.csv"};
+    for (const QString& name : kept + QStringList({".wendrak-probe", ".wendrak-Ab12Cd"}))
         t.write("Debug/" + name, "x");
-    writeFileBytes(t.root() + "Debug/Runde_1.csv", "neu");
-    EXPECT_EQ(listFolder(t.root() + "Debug", "*", ListKind::Files, true),
-              QStringList(
-                  {"Anna.ply.abc123", "Anna.ply.backup", "notiz.wendrak-abc1234", "Runde_1.csv"}));
+    writeFileBytes(csv, "neu");
+    QStringList left = listed();
+    EXPECT_TRUE(left.removeOne(temporary));
+    EXPECT_EQ(left, kept);
+    ::kill(writer, SIGKILL), ::waitpid(writer, nullptr, 0);
+    writeFileBytes(csv, "neu");
+    EXPECT_EQ(listed(), kept);
 }

@@ -62,7 +62,7 @@ TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsASmallWholeBmpOrJpegWit
         {"Bilder/Gast.plx.bmp", bmp, ours},
         {"Bilder/x.txt", bmp, ours},
         {"Bilder/group.sgp", bmp, ours},
-        {"Bilder/Foto.wendrak-Ab12Cd", bmp,
+        {"Bilder/.wendrak-Ab12Cd", bmp,
          "Der Name \"%1\" ist den Zwischendateien des Programms vorbehalten; bitte benennen Sie "
          "das Bild um."},
         {"Bilder/" + QString(47, 'a') + ".bmp", bmp, // longer than a record keeps

@@ -95,9 +95,8 @@ TEST(PlayerFile, LongerPlxFileIsReadAsItsFirstRecordAndBadFilesFailNamingThemsel
     const QString missing = root.programFolder() + "SpielerStamm/Niemand.ply";
     const QString shortFile = root.write("Wendrak/SpielerStamm/Kurz.ply", QByteArray(2399, 'k'));
     for (const auto& [path, name, fault] : {std::tuple{missing, "Niemand.ply", "nicht gefunden"},
-                                            std::tuple{shortFile, "Kurz.ply", "zu kurz"}}) {
+                                            std::tuple{shortFile, "Kurz.ply", "zu kurz"}})
         EXPECT_THAT([&] { readPlayerFile(path); },
                     ThrowsMessage<WendrakError>(AllOf(HasSubstr(name), HasSubstr(fault))));
-    }
     EXPECT_EQ(root.read("Wendrak/SpielerStamm/Kurz.ply"), QByteArray(2399, 'k'));
 }

@@ -61,7 +61,7 @@ TEST(Settings, WithoutAFileEverythingHasItsDefaultBelowTheRoot) {
 
 // A save changes the program's own keys where they stand (the occurrence the reader takes),
 // adds missing ones at the end of their section or file with the file's line end, keeps
-// every other byte, writes through a link, and a second save changes nothing. A file not
+// every other byte, and a second save changes nothing. A file not
 // understood line for line or not readable, or a value it cannot hold, stops it before
 // anything is written, with the first such line or the field named.
 TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
@@ -81,7 +81,7 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
     const QString lineBreak = QString::fromUtf8(
         "Das Feld „%1“ enthält einen Zeilenumbruch, der nicht gespeichert werden kann.");
     const struct {
-        QByteArray before; // "<Ordner>", "<FIFO>": such an entry; "<Link>": a link to the rest
+        QByteArray before; // "<Ordner>", "<FIFO>": such an entry
         QString message;   // empty: saved, the file holds after
         QByteArray after = {};
         void (Env::*set)(const QString&) = &Env::SetUsername; // typed over what was set
@@ -91,9 +91,7 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
          "[Path]\r\n" + kPathKeys + "\r\n[Settings]\r\n" + kMatrixKeys + "Username=J\xfcrgen\r\n"},
         {"[Path]\r\nRootpath=a", "", // its last line gets its end before the next key
          "[Path]\r\n" + kPathKeys + "\r\n[Settings]\r\n" + kMatrixKeys + "Username=J\xfcrgen\r\n"},
-        {"<Link>; Kemra\n[path]\nRootPath = alt\nWendrakPath=W:\\ "
-         "\n[Exchange]\nHost=ftp\nPassword=x",
-         "",
+        {"; Kemra\n[path]\nRootPath = alt\nWendrakPath=W:\\ \n[Exchange]\nHost=ftp\nPassword=x", "",
          "; Kemra\n[path]\nRootPath = R:\\\nWendrakPath=W:\\ \nPelkamPath=P:\\\nIniFileName="
          "Kemra.ini\nPelkamExeName=P.exe\nWendrakTextPath=T:\\\nPelkamExportPath=E:\\\n"
          "[Exchange]\nHost=ftp\nPassword=x\n\n[Settings]\nMatrixDD=2;2\nMatrixDK=6;1\n"
@@ -123,13 +121,10 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
     for (const auto& row : rows) {
         TempRoot root;
         const QString path = root.root() + "Kemra.ini";
-        const bool link = row.before.startsWith("<Link>");
         if (row.before == "<Ordner>")
             QDir().mkdir(path);
         else if (row.before == "<FIFO>")
             ::mkfifo(QFile::encodeName(path).constData(), 0644);
-        else if (link)
-            QFile::link(root.write("Echt/ziel.ini", row.before.mid(6)), path);
         else if (!row.before.isEmpty())
             root.write("Kemra.ini", row.before);
         Env env = settingsToWrite(); // reading such a file gives the defaults, as before
@@ -142,7 +137,6 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
                   : after.isFile() ? root.read("Kemra.ini")
                                    : QByteArray(after.exists() ? "<FIFO>" : ""),
                   saved ? row.after : row.before);
-        EXPECT_EQ(after.isSymLink(), link);
         if (!saved)
             continue;
         Env back; // the matrix keeps its default until read again
