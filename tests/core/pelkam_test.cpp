@@ -41,24 +41,28 @@ const auto noQuestion = [](const QString& path) {
 
 } // namespace
 
-TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStore) {
+// The record keeps the name as it stands, the file gets a usable one. A converted player of
+// that file name is replaced without a question (a player the user made: below).
+TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStoreUnderAUsableName) {
     TempRoot root;
-    PelkamSpielerTyp p = sibling(QString(60, 'n')); // longer than the record's name field
-    p.Paare[6] = {2, 5}, p.Paare[9] = {0, 0};       // NDK, PKD
+    const QString n = QString(49, 'n');
+    PelkamSpielerTyp p = sibling(" " + n + "/Berta "); // longer than the record's name field
+    p.Paare[6] = {2, 5}, p.Paare[9] = {0, 0};          // NDK, PKD
     const QString source = root.write("Wendrak/PelkamSpieler/L.TP0", PelkamRecordBytes(p));
 
     const QString path = ConvertPelkamPlayer(source, root.programFolder(), noQuestion);
     // The file keeps the whole name; the settings' separator is not doubled on disk.
-    EXPECT_EQ(path, root.programFolder() + "SpielerStamm/" + QString(60, 'n') + ".PLY");
+    EXPECT_EQ(path, root.programFolder() + "SpielerStamm/" + n + "_Berta.PLY");
     const SpielerTyp s = readPlayerFile(path);
-    EXPECT_TRUE(s.Herkunft == 1 && s.Name.get() == QString(50, 'n'));
+    EXPECT_TRUE(s.Herkunft == 1 && s.Name.get() == " " + n);
     EXPECT_EQ(s.Dateiname.get(), // in the form the program has always stored
-              (root.programFolder() + "\\SpielerStamm\\" + QString(60, 'n')).left(50));
+              (root.programFolder() + "\\SpielerStamm\\" + n + "_Berta").left(50));
     // x = 1 on the first day; (2, 5) at NDK; (0, 0) at PKD; pairs 0, 3 and 11 placed.
     EXPECT_EQ(QStringList({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
                            entry(s, SitMKK), entry(s, SitMDD), entry(s, SitPDD)}),
               QStringList({"4/3/1", "7/2/5", "0/0/0", "2/1/1", "11/4/7", "35/12/23"}));
     EXPECT_TRUE(s.Spielertyp != 0 && s.MasseGueltig == 0); // traits derived, not measured
+    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), path);
 }
 
 TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
@@ -83,18 +87,6 @@ TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
         EXPECT_TRUE(QDir(root.programFolder() + "SpielerStamm").isEmpty()) << message;
         EXPECT_EQ(root.read("Wendrak/PelkamSpieler/Kaputt.TP0"), bytes) << message;
     }
-}
-
-// The record keeps the name as it stands, the file gets a usable one. A converted player of
-// that file name is replaced without a question (a player the user made: below).
-TEST(Pelkam, UnusableNameIsMadeSafeAndConvertedPlayersAreReplaced) {
-    TempRoot root;
-    const QString source =
-        root.write("Wendrak/PelkamSpieler/a.TP0", PelkamRecordBytes(sibling(" Anna/Berta ")));
-    const QString target = root.programFolder() + "SpielerStamm/Anna_Berta.PLY";
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
-    EXPECT_EQ(readPlayerFile(target).Name.get(), " Anna/Berta ");
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
 }
 
 // The take-over: the empty situations NDK, NKK and PKK are asked after the introduction and

@@ -119,24 +119,6 @@ private slots:
         menu.show();
         QTRY_VERIFY_WITH_TIMEOUT(findNode(tree, "Neu") != nullptr, 3000);
     }
-
-    void shippedExperimentsEachOfferAGroupOfStoredPlayers() {
-        copySource(*m_root, "Wendrak/Standardexperimente/");
-        TfrmExperimenteMenu menu;
-        menu.FillTree();
-        const auto groups = menu.trvMain()->findItems("Selbst Experimentieren",
-                                                      Qt::MatchExactly | Qt::MatchRecursive);
-        const QStringList store = filesIn(TempRoot::sourceData() + "Wendrak/SpielerStamm");
-        QList<int> sizes;
-        for (QTreeWidgetItem* g : groups) {
-            const QString path = TfrmExperimenteMenu::GetNodePath(g->parent()) + "/";
-            const QStringList members = TGroup().ReadGroupFile(m_root->programFolder() + path);
-            for (const QString& m : members)
-                QVERIFY2(store.contains(m), qPrintable(m));
-            sizes << members.size();
-        }
-        QCOMPARE(sizes, (QList<int>{6, 10, 10, 125}));
-    }
 };
 
 QTEST_MAIN(ExperimentsTest)
