@@ -8,6 +8,7 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 namespace {
@@ -88,8 +89,8 @@ TEST_F(StandardExperimentsTest, NodeSelectsHtmlThenRtfWhichOpensOnlyWhereTheDesk
         EXPECT_EQ(selection, *file ? v + file : QString()) << node;
         EXPECT_EQ(IsExperimentGroup(selection), selection.endsWith("group.sgp")) << node;
         if (*withProgram)
-            EXPECT_EQ(opened(selection, true) + " | " + opened(selection, false),
-                      QString(withProgram) + " | " + without);
+            EXPECT_EQ((opened(selection, true) + " | " + opened(selection, false)).toStdString(),
+                      std::string(withProgram) + " | " + without);
     }
     EXPECT_EQ(ExperimentCannotOpenText(v + "Beta.rtf"),
               QString::fromUtf8("Der Text \"Beta.rtf\" kann nicht angezeigt werden: Auf diesem "
