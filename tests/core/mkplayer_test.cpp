@@ -13,7 +13,6 @@
 #include "players/uTGroup.h"
 
 #include <QDirIterator>
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <gmock/gmock.h>
 

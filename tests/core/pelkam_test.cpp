@@ -12,7 +12,6 @@
 #include <gmock/gmock.h>
 
 #include <tuple>
-#include <vector>
 
 using testing::AllOf, testing::HasSubstr, testing::ThrowsMessage;
 

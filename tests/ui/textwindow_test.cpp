@@ -12,14 +12,6 @@ namespace {
 // Every test page links to the chapter page.
 const QByteArray page = "<html><body><a href=\"Kapitel.html\">Kapitel</a></body></html>";
 
-// Runs look once the window shows modally, then closes it with its closing button.
-void whileShown(TfrmTXTAusgabeHTML& w, const std::function<void()>& look) {
-    QTimer::singleShot(0, &w, [&w, look] {
-        look();
-        QTest::mouseClick(w.btnClose(), Qt::LeftButton);
-    });
-}
-
 } // namespace
 
 class TextWindowTest : public QObject {
@@ -70,10 +62,11 @@ private slots:
             if (command != 0)
                 ApplyFormDefaults(0, 0x800000, &w, command);
             QStringList seen;
-            whileShown(w, [&] {
+            shelltest::whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
                 seen << w.brwHTML()->source().fileName() << QString::number(w.pnlMain()->height())
                      << w.btnClose()->text() << (w.pnlNavigate()->isVisible() ? "bar" : "no bar")
                      << w.property("helpContext").toString();
+                QTest::mouseClick(w.btnClose(), Qt::LeftButton);
             });
             QCOMPARE(w.ShowHtmlPage(file, 0xE7, 0x80, asked, closing, false, passed), 1);
             QCOMPARE(seen, (QStringList{"DE_Glossar_Dravolenz.html", QString::number(height),
@@ -94,12 +87,13 @@ private slots:
         const std::tuple<bool, const char*> rows[] = {{true, "00 10 01"}, {false, "00 00 00"}};
         for (const auto& [navigation, expected] : rows) {
             QStringList seen;
-            whileShown(w, [&] {
+            shelltest::whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
                 seen << buttons();
                 w.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
                 seen << buttons();
                 w.btnPrev()->click();
                 seen << buttons();
+                QTest::mouseClick(w.btnClose(), Qt::LeftButton);
             });
             QCOMPARE(w.ShowHtmlPage(index, 0xE7, 0x80, -1, "B&eenden", navigation, 0), 1);
             QCOMPARE(seen.join(' '), QString(expected));
