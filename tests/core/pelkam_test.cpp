@@ -100,12 +100,12 @@ TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExpor
         mara.Paare[m] = {0, QList{SitNDK, SitNKK, SitPKK}.contains(PelkamSituation(m)) ? 0 : 6};
     // The answers (to the introduction, then NDK, NKK, PKK), whether the source is kept and
     // whether the store holds the user's own Mara (1 kept, 2 replaced); then pages asked,
-    // completed, source left, NDK NKK PKK, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar +
-    // Name, the measures against D, after giving way, against K, and the peacefulness.
+    // completed, source left, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar + Name,
+    // NDK NKK PKK, the measures against D, after giving way, against K, and the peacefulness.
     const std::tuple<QList<int>, bool, int, QString> rows[] = {
-        {{-1, 0, 0, 5}, false, 2, "4 1 0 10/0/10 10/0/10 10/5/5 NeinNeinMara 999 1000 4998 0"},
-        {{-1, 10, 10, 0}, true, 0, "4 1 1 10/10/0 10/10/0 10/0/10 Jak.A.Mara 998 999 3000 0"},
-        {{-1, 5, 0, -1}, false, 0, "4 0 1 0/0/0 0/0/0 0/0/0 JaMara 0 0 0 0"},
+        {{-1, 0, 0, 5}, false, 2, "4 1 0 NeinNeinMara 10/0/10 10/0/10 10/5/5 999 1000 4998 0"},
+        {{-1, 10, 10, 0}, true, 0, "4 1 1 Jak.A.Mara 10/10/0 10/10/0 10/0/10 998 999 3000 0"},
+        {{-1, 5, 0, -1}, false, 0, "4 0 1 JaMara 0/0/0 0/0/0 0/0/0 0 0 0 0"},
         {{}, false, 1, "0 0 1 Eigene"},
     };
     for (const auto& [answers, keepSource, own, want] : rows) {
@@ -129,14 +129,14 @@ TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExpor
         QStringList got = {QString::number(answers.size() - left.size()),
                            QString::number(taken.completed),
                            QString::number(QFile::exists(folder + "mara.tp0"))};
-        if (p.Herkunft == 1)
+        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
+        if (p.Herkunft == 1) {
             for (int s : {SitNDK, SitNKK, SitPKK})
                 got << entry(p, s);
-        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
-        if (p.Herkunft == 1)
             for (int n : {p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
                           p.Friedfertigkeit})
                 got << QString::number(n);
+        }
         EXPECT_EQ(got.join(' ').toStdString(), want.toStdString());
     }
 }
