@@ -14,9 +14,7 @@ namespace {
 class CompiledHelp : public ::testing::Test {
 protected:
     void SetUp() override {
-        path = TempRoot::binaryDir() + "/help/Kemrafeld.chm";
-        if (!QFile::exists(path))
-            FAIL() << "no compiled help file at " << path.toStdString();
+        path = TempRoot::binaryDir() + "/help/Kemrafeld.chm"; // a missing one throws
         file = std::make_unique<ChmFile>(path);
     }
     QString path;

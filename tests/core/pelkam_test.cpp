@@ -12,7 +12,6 @@
 #include <gmock/gmock.h>
 
 #include <tuple>
-#include <vector>
 
 using testing::AllOf, testing::HasSubstr, testing::ThrowsMessage;
 
@@ -41,24 +40,28 @@ const auto noQuestion = [](const QString& path) {
 
 } // namespace
 
-TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStore) {
+// The record keeps the name as it stands, the file gets a usable one. A converted player of
+// that file name is replaced without a question (a player the user made: below).
+TEST(Pelkam, RecordBecomesAConvertedPlayerOfTheStoreUnderAUsableName) {
     TempRoot root;
-    PelkamSpielerTyp p = sibling(QString(60, 'n')); // longer than the record's name field
-    p.Paare[6] = {2, 5}, p.Paare[9] = {0, 0};       // NDK, PKD
+    const QString n = QString(49, 'n');
+    PelkamSpielerTyp p = sibling(" " + n + "/Berta "); // longer than the record's name field
+    p.Paare[6] = {2, 5}, p.Paare[9] = {0, 0};          // NDK, PKD
     const QString source = root.write("Wendrak/PelkamSpieler/L.TP0", PelkamRecordBytes(p));
 
     const QString path = ConvertPelkamPlayer(source, root.programFolder(), noQuestion);
     // The file keeps the whole name; the settings' separator is not doubled on disk.
-    EXPECT_EQ(path, root.programFolder() + "SpielerStamm/" + QString(60, 'n') + ".PLY");
+    EXPECT_EQ(path, root.programFolder() + "SpielerStamm/" + n + "_Berta.PLY");
     const SpielerTyp s = readPlayerFile(path);
-    EXPECT_TRUE(s.Herkunft == 1 && s.Name.get() == QString(50, 'n'));
+    EXPECT_TRUE(s.Herkunft == 1 && s.Name.get() == " " + n);
     EXPECT_EQ(s.Dateiname.get(), // in the form the program has always stored
-              (root.programFolder() + "\\SpielerStamm\\" + QString(60, 'n')).left(50));
+              (root.programFolder() + "\\SpielerStamm\\" + n + "_Berta").left(50));
     // x = 1 on the first day; (2, 5) at NDK; (0, 0) at PKD; pairs 0, 3 and 11 placed.
     EXPECT_EQ(QStringList({entry(s, SitErsterTag), entry(s, SitNDK), entry(s, SitPKD),
                            entry(s, SitMKK), entry(s, SitMDD), entry(s, SitPDD)}),
               QStringList({"4/3/1", "7/2/5", "0/0/0", "2/1/1", "11/4/7", "35/12/23"}));
     EXPECT_TRUE(s.Spielertyp != 0 && s.MasseGueltig == 0); // traits derived, not measured
+    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), path);
 }
 
 TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
@@ -85,18 +88,6 @@ TEST(Pelkam, FaultyFileIsRefusedWithAMessageNamingItAndNothingChanges) {
     }
 }
 
-// The record keeps the name as it stands, the file gets a usable one. A converted player of
-// that file name is replaced without a question (a player the user made: below).
-TEST(Pelkam, UnusableNameIsMadeSafeAndConvertedPlayersAreReplaced) {
-    TempRoot root;
-    const QString source =
-        root.write("Wendrak/PelkamSpieler/a.TP0", PelkamRecordBytes(sibling(" Anna/Berta ")));
-    const QString target = root.programFolder() + "SpielerStamm/Anna_Berta.PLY";
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
-    EXPECT_EQ(readPlayerFile(target).Name.get(), " Anna/Berta ");
-    EXPECT_EQ(ConvertPelkamPlayer(source, root.programFolder(), noQuestion), target);
-}
-
 // The take-over: the empty situations NDK, NKK and PKK are asked after the introduction and
 // stored as ten cases; only a completed player leaves the export folder (unless kept) and
 // gets its traits again and three measures (no peacefulness). Stopping, or keeping the
@@ -109,12 +100,12 @@ TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExpor
         mara.Paare[m] = {0, QList{SitNDK, SitNKK, SitPKK}.contains(PelkamSituation(m)) ? 0 : 6};
     // The answers (to the introduction, then NDK, NKK, PKK), whether the source is kept and
     // whether the store holds the user's own Mara (1 kept, 2 replaced); then pages asked,
-    // completed, source left, NDK NKK PKK, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar +
-    // Name, the measures against D, after giving way, against K, and the peacefulness.
+    // completed, source left, IstKonsensorientiert + GeschaeftsmaessigAusbeutbar + Name,
+    // NDK NKK PKK, the measures against D, after giving way, against K, and the peacefulness.
     const std::tuple<QList<int>, bool, int, QString> rows[] = {
-        {{-1, 0, 0, 5}, false, 2, "4 1 0 10/0/10 10/0/10 10/5/5 NeinNeinMara 999 1000 4998 0"},
-        {{-1, 10, 10, 0}, true, 0, "4 1 1 10/10/0 10/10/0 10/0/10 Jak.A.Mara 998 999 3000 0"},
-        {{-1, 5, 0, -1}, false, 0, "4 0 1 0/0/0 0/0/0 0/0/0 JaMara 0 0 0 0"},
+        {{-1, 0, 0, 5}, false, 2, "4 1 0 NeinNeinMara 10/0/10 10/0/10 10/5/5 999 1000 4998 0"},
+        {{-1, 10, 10, 0}, true, 0, "4 1 1 Jak.A.Mara 10/10/0 10/10/0 10/0/10 998 999 3000 0"},
+        {{-1, 5, 0, -1}, false, 0, "4 0 1 JaMara 0/0/0 0/0/0 0/0/0 0 0 0 0"},
         {{}, false, 1, "0 0 1 Eigene"},
     };
     for (const auto& [answers, keepSource, own, want] : rows) {
@@ -138,14 +129,14 @@ TEST(Pelkam, TakeOverAsksTheEmptySituationsAndOnlyACompletedPlayerLeavesTheExpor
         QStringList got = {QString::number(answers.size() - left.size()),
                            QString::number(taken.completed),
                            QString::number(QFile::exists(folder + "mara.tp0"))};
-        if (p.Herkunft == 1)
+        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
+        if (p.Herkunft == 1) {
             for (int s : {SitNDK, SitNKK, SitPKK})
                 got << entry(p, s);
-        got << p.IstKonsensorientiert.get() + p.GeschaeftsmaessigAusbeutbar.get() + p.Name.get();
-        if (p.Herkunft == 1)
             for (int n : {p.ErgebnisGegenD, p.ErgebnisNachEntgegenkommen, p.ErgebnisGegenK,
                           p.Friedfertigkeit})
                 got << QString::number(n);
+        }
         EXPECT_EQ(got.join(' ').toStdString(), want.toStdString());
     }
 }

@@ -8,6 +8,9 @@
 #include <QFile>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+
 namespace {
 
 // "kind name" per entry, a folder's entries in brackets after it.
@@ -60,46 +63,34 @@ TEST_F(StandardExperimentsTest, AFolderLinkedInTwiceIsFollowedAsEachWalkGuardsIt
               "Carl.ply\r\nDora.ply\r\n");
 }
 
-TEST_F(StandardExperimentsTest, NodeChoosesHtmlThenRtf) {
-    for (const char* file : {"V/Alpha.rtf", "V/Alpha.html", "V/Beta.rtf", "V/Ver.2.rtf"})
+// A text node selects its ".html", else its ".rtf". The ".rtf" goes to the desktop only when
+// it has a program for RTF; else the ".html" shows in the program's text window; else the
+// text cannot be shown, and the user is told.
+TEST_F(StandardExperimentsTest, NodeSelectsHtmlThenRtfWhichOpensOnlyWhereTheDesktopHasAProgram) {
+    for (const char* file :
+         {"V/Alpha.rtf", "V/Alpha.html", "V/Beta.rtf", "V/Ver.2.rtf", "V/Gamma.html"})
         write(file);
     const QString v = experiments() + "V/";
-    const struct {
-        QString node, selection;
-    } rows[] = {{v + "Alpha", v + "Alpha.html"},
-                {v + "Beta", v + "Beta.rtf"},
-                {v + "Ver.2", v + "Ver.2.rtf"},
-                {v + "Selbst Experimentieren", v + "group.sgp"},
-                {v + "Fehlt", ""}};
-    for (const auto& row : rows) {
-        const QString selection = ExperimentSelection(row.node);
-        EXPECT_EQ(selection, row.selection) << qPrintable(row.node);
-        EXPECT_EQ(IsExperimentGroup(selection), selection.endsWith("group.sgp"))
-            << qPrintable(row.node);
-    }
-}
-
-// The ".rtf" goes to the desktop only when it has a program for RTF; else the ".html" shows
-// in the program's text window; else the text cannot be shown, and the user is told.
-TEST_F(StandardExperimentsTest, TextOpensAsRtfOnlyWhereTheDesktopHasAProgramForIt) {
-    for (const char* file : {"V/Alpha.rtf", "V/Alpha.html", "V/Beta.rtf", "V/Gamma.html"})
-        write(file);
-    const QString v = experiments() + "V/";
-    using O = ExperimentOpening;
-    const struct {
-        const char* selection;
-        bool rtfProgram;
-        O::How how;
-        const char* file;
-    } rows[] = {{"Alpha.html", true, O::WithDesktop, "Alpha.rtf"},
-                {"Alpha.html", false, O::InTextWindow, "Alpha.html"},
-                {"Beta.rtf", true, O::WithDesktop, "Beta.rtf"},
-                {"Beta.rtf", false, O::NotPossible, ""},
-                {"Gamma.html", true, O::InTextWindow, "Gamma.html"}};
-    for (const auto& row : rows) {
-        const ExperimentOpening opening = ExperimentOpeningFor(v + row.selection, row.rtfProgram);
-        EXPECT_EQ(opening.how, row.how) << row.selection << row.rtfProgram;
-        EXPECT_EQ(opening.file, *row.file ? v + row.file : QString()) << row.selection;
+    const auto opened = [&v](const QString& selection, bool rtfProgram) {
+        static const char* hows[] = {"desktop", "window", "none"};
+        const ExperimentOpening opening = ExperimentOpeningFor(selection, rtfProgram);
+        return QString(hows[opening.how]) + " " + QString(opening.file).remove(v);
+    };
+    // Node, selection, how it opens with and without a program for RTF ("": no text).
+    const std::tuple<const char*, const char*, const char*, const char*> rows[] = {
+        {"Alpha", "Alpha.html", "desktop Alpha.rtf", "window Alpha.html"},
+        {"Beta", "Beta.rtf", "desktop Beta.rtf", "none "},
+        {"Ver.2", "Ver.2.rtf", "desktop Ver.2.rtf", "none "},
+        {"Gamma", "Gamma.html", "window Gamma.html", "window Gamma.html"},
+        {"Selbst Experimentieren", "group.sgp", "", ""},
+        {"Fehlt", "", "", ""}};
+    for (const auto& [node, file, withProgram, without] : rows) {
+        const QString selection = ExperimentSelection(v + node);
+        EXPECT_EQ(selection, *file ? v + file : QString()) << node;
+        EXPECT_EQ(IsExperimentGroup(selection), selection.endsWith("group.sgp")) << node;
+        if (*withProgram)
+            EXPECT_EQ((opened(selection, true) + " | " + opened(selection, false)).toStdString(),
+                      std::string(withProgram) + " | " + without);
     }
     EXPECT_EQ(ExperimentCannotOpenText(v + "Beta.rtf"),
               QString::fromUtf8("Der Text \"Beta.rtf\" kann nicht angezeigt werden: Auf diesem "

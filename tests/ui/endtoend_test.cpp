@@ -44,6 +44,19 @@ void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
     setup->findChild<QPushButton*>("btnOk")->click();
 }
 
+// Starts the challenge from the menu: its page closed, the game filled by
+// fillGameWithPersonalPlayers, and onResult acting on the result window (it must close it).
+void playChallenge(const std::function<void(TfrmDravolenzMain_New*)>& onResult) {
+    whenModalOf<TfrmTXTAusgabeHTML>([onResult](auto*) {
+        textWindow()->btnClose()->click();
+        whenModalOf<TfrmCreateGame>([onResult](TfrmCreateGame* setup) {
+            fillGameWithPersonalPlayers(setup);
+            whenModalOf<TfrmDravolenzMain_New>(onResult);
+        });
+    });
+    startupForm<TfrmMain>()->button("btnEigenes")->click();
+}
+
 } // namespace
 
 class EndToEndTest : public QObject {
@@ -58,24 +71,17 @@ private slots:
         QStringList gameOnReturn, filesWhileShown;
         bool menuHiddenDuringRun = false;
 
-        whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
-            textWindow()->btnClose()->click();
-            whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* setup) {
-                fillGameWithPersonalPlayers(setup);
-                menuHiddenDuringRun = !w->pnlMNUHauptmenue()->isVisible();
-                whenModalOf<TfrmDravolenzMain_New>([&](TfrmDravolenzMain_New* result) {
-                    filesWhileShown = program.results();
-                    // "Neue Gruppe berechnen lassen" offers the setup again with the same game.
-                    result->findChild<QPushButton*>("btnRetry")->click();
-                    whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* again) {
-                        gameOnReturn = childTexts(
-                            again->findChild<QTreeWidget*>("lstPlayer")->invisibleRootItem());
-                        again->findChild<QPushButton*>("btnCancel")->click();
-                    });
-                });
+        playChallenge([&](TfrmDravolenzMain_New* result) {
+            menuHiddenDuringRun = !w->pnlMNUHauptmenue()->isVisible();
+            filesWhileShown = program.results();
+            // "Neue Gruppe berechnen lassen" offers the setup again with the same game.
+            result->findChild<QPushButton*>("btnRetry")->click();
+            whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* again) {
+                gameOnReturn =
+                    childTexts(again->findChild<QTreeWidget*>("lstPlayer")->invisibleRootItem());
+                again->findChild<QPushButton*>("btnCancel")->click();
             });
         });
-        w->button("btnEigenes")->click();
 
         QVERIFY(menuHiddenDuringRun);
         QCOMPARE(filesWhileShown, (QStringList{"12", "12", "10-41"}));
@@ -162,16 +168,9 @@ private slots:
         QVERIFY(QFile::exists(program.data() + "Standardexperimente/Versuch/Export.Txt"));
 
         // The challenge plays the data folder's game and writes its results there.
-        whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
-            textWindow()->btnClose()->click();
-            whenModalOf<TfrmCreateGame>([&](TfrmCreateGame* setup) {
-                fillGameWithPersonalPlayers(setup);
-                whenModalOf<TfrmDravolenzMain_New>([](auto* result) {
-                    result->template findChild<QPushButton*>("btnCancel")->click();
-                });
-            });
+        playChallenge([](TfrmDravolenzMain_New* result) {
+            result->findChild<QPushButton*>("btnCancel")->click();
         });
-        program.main()->button("btnEigenes")->click();
         QCOMPARE(platform::readAnsiLines(data + "Export.Txt").size(), 2);
         QVERIFY(!QFile::exists(program.data() + "Export.Txt"));
     }

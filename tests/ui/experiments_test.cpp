@@ -73,13 +73,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(tree->topLevelItemCount(), 1, 3000);
         QVERIFY(!menu.TimerDummy()->isActive());
         tree->expandAll();
-        // Texts choose their HTML version where there is one; folders choose nothing.
-        const char* rows[][2] = {{"Alpha", "Versuch/Alpha.html"}, {"Versuch", ""}};
-        for (const auto& [text, file] : rows) {
-            clickItem(tree, findNode(tree, text));
-            QCOMPARE(menu.AuswahlDatei, *file ? experiments() + file : QString());
-            QCOMPARE(menu.btnOk()->isEnabled(), *file != 0);
-        }
+        clickItem(tree, findNode(tree, "Versuch"));
+        QVERIFY(!menu.btnOk()->isEnabled()); // a folder chooses nothing
 
         // "&Öffnen" hands a text's ".rtf" to the desktop, which has a program for RTF, and
         // keeps the menu open; without the ".rtf" the ".html" shows in the text window. A
@@ -118,24 +113,6 @@ private slots:
         m_root->write("Wendrak/Standardexperimente/Neu/Text.rtf", "text");
         menu.show();
         QTRY_VERIFY_WITH_TIMEOUT(findNode(tree, "Neu") != nullptr, 3000);
-    }
-
-    void shippedExperimentsEachOfferAGroupOfStoredPlayers() {
-        copySource(*m_root, "Wendrak/Standardexperimente/");
-        TfrmExperimenteMenu menu;
-        menu.FillTree();
-        const auto groups = menu.trvMain()->findItems("Selbst Experimentieren",
-                                                      Qt::MatchExactly | Qt::MatchRecursive);
-        const QStringList store = filesIn(TempRoot::sourceData() + "Wendrak/SpielerStamm");
-        QList<int> sizes;
-        for (QTreeWidgetItem* g : groups) {
-            const QString path = TfrmExperimenteMenu::GetNodePath(g->parent()) + "/";
-            const QStringList members = TGroup().ReadGroupFile(m_root->programFolder() + path);
-            for (const QString& m : members)
-                QVERIFY2(store.contains(m), qPrintable(m));
-            sizes << members.size();
-        }
-        QCOMPARE(sizes, (QList<int>{6, 10, 10, 125}));
     }
 };
 

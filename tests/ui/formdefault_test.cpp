@@ -42,7 +42,6 @@ private slots:
         QLabel* labels[] = {new QLabel(&form), new QLabel(&form)};
         labels[0]->setObjectName(QStringLiteral("lblHelp50100"));
         labels[1]->setObjectName(QStringLiteral("lblHelp20000"));
-        form.show();
         ApplyFormDefaults(0x004A00, 0x008000, &form, 50100);
         QCOMPARE(form.property("helpContext").toInt(), 20000);
         QVERIFY(labels[0]->isHidden() && !labels[1]->isHidden());

@@ -12,14 +12,6 @@ namespace {
 // Every test page links to the chapter page.
 const QByteArray page = "<html><body><a href=\"Kapitel.html\">Kapitel</a></body></html>";
 
-// Runs look once the window shows modally, then closes it with its closing button.
-void whileShown(TfrmTXTAusgabeHTML& w, const std::function<void()>& look) {
-    QTimer::singleShot(0, &w, [&w, look] {
-        look();
-        QTest::mouseClick(w.btnClose(), Qt::LeftButton);
-    });
-}
-
 } // namespace
 
 class TextWindowTest : public QObject {
@@ -70,10 +62,11 @@ private slots:
             if (command != 0)
                 ApplyFormDefaults(0, 0x800000, &w, command);
             QStringList seen;
-            whileShown(w, [&] {
+            shelltest::whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
                 seen << w.brwHTML()->source().fileName() << QString::number(w.pnlMain()->height())
                      << w.btnClose()->text() << (w.pnlNavigate()->isVisible() ? "bar" : "no bar")
                      << w.property("helpContext").toString();
+                QTest::mouseClick(w.btnClose(), Qt::LeftButton);
             });
             QCOMPARE(w.ShowHtmlPage(file, 0xE7, 0x80, asked, closing, false, passed), 1);
             QCOMPARE(seen, (QStringList{"DE_Glossar_Dravolenz.html", QString::number(height),
@@ -89,29 +82,22 @@ private slots:
         auto buttons = [&] {
             return QString("%1%2").arg(w.btnPrev()->isVisible()).arg(w.btnNext()->isVisible());
         };
-        // With navigation: none at the start, back after a link, forward after going back.
-        QStringList seen;
-        whileShown(w, [&] {
-            seen << buttons();
-            w.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
-            seen << buttons();
-            QTest::mouseClick(w.btnPrev(), Qt::LeftButton);
-            seen << w.brwHTML()->source().fileName() << buttons();
-        });
-        QCOMPARE(w.ShowHtmlPage(index, 0xE7, 0x80, -1, "B&eenden", true, 0), 1);
-        QCOMPARE(seen, (QStringList{"00", "10", "Inhaltsverzeichnis.html", "01"}));
-        // Without navigation, on the same window: none on opening (a link was followed on
-        // the page before), none after following links and going back.
-        seen.clear();
-        whileShown(w, [&] {
-            seen << buttons();
-            w.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
-            seen << buttons();
-            w.brwHTML()->backward();
-            seen << buttons();
-        });
-        w.ShowHtmlPage(index, 0x800000, 0, 420, "&Ok", false, 0);
-        QCOMPARE(seen, (QStringList{"00", "00", "00"}));
+        // Navigation, then the buttons on opening, after a link and after going back; the
+        // second row on the same window, whose page before had followed a link.
+        const std::tuple<bool, const char*> rows[] = {{true, "00 10 01"}, {false, "00 00 00"}};
+        for (const auto& [navigation, expected] : rows) {
+            QStringList seen;
+            shelltest::whenModalOf<TfrmTXTAusgabeHTML>([&](auto*) {
+                seen << buttons();
+                w.brwHTML()->setSource(QUrl::fromLocalFile(chapter));
+                seen << buttons();
+                w.btnPrev()->click();
+                seen << buttons();
+                QTest::mouseClick(w.btnClose(), Qt::LeftButton);
+            });
+            QCOMPARE(w.ShowHtmlPage(index, 0xE7, 0x80, -1, "B&eenden", navigation, 0), 1);
+            QCOMPARE(seen.join(' '), QString(expected));
+        }
     }
 };
 
