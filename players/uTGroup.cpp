@@ -201,42 +201,35 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
     return code;
 }
 
-QStringList TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress& progress) const {
+PlayerIndex TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress& progress) const {
     const platform::FolderListingCache cache;
     const QString dir = platform::withTrailingSlash(folder);
     QStringList entries;
     ListFilesRecursive(dir + QLatin1String(ext::PlyMask), entries);
 
-    QStringList result;
-    const auto save = [&] {
-        platform::writeAnsiLines(platform::pathForCreate(dir + QStringLiteral("x.txt")), result);
-    };
+    PlayerIndex index;
     const int total = static_cast<int>(entries.size());
-    try {
-        if (progress)
-            progress(0, total);
-        int done = 0;
-        for (const QString& entry : entries) {
-            ++done;
-            // Whatever the walk listed is read, so that a pipe or a device named like a
-            // player is reported rather than left out.
-            if (entry.startsWith(kFolderMarker) || !platform::entryExists(entry))
-                continue;
-            const SpielerTyp player = readPlayerFile(platform::resolvePath(entry));
-            result.append(GetPlayerCategory(player) + platform::extractFileName(entry));
-            if (progress)
-                progress(done, total);
-        }
-    } catch (...) {
+    if (progress)
+        progress(0, total);
+    int done = 0;
+    for (const QString& entry : entries) {
+        ++done;
+        // Whatever the walk listed is read, so that a pipe or a device named like a
+        // player is reported rather than passed over in silence.
+        if (entry.startsWith(kFolderMarker) || !platform::entryExists(entry))
+            continue;
+        // One broken file must not hide the rest of the store.
         try {
-            save();
-        } catch (const WendrakError&) {
-            // The read error is the one the user needs to see.
+            const SpielerTyp player = readPlayerFile(platform::resolvePath(entry));
+            index.players.append(GetPlayerCategory(player) + platform::extractFileName(entry));
+        } catch (const WendrakError& e) {
+            index.unreadable.append(e.message());
         }
-        throw;
+        if (progress)
+            progress(done, total);
     }
-    save();
-    return result;
+    platform::writeAnsiLines(platform::pathForCreate(dir + QStringLiteral("x.txt")), index.players);
+    return index;
 }
 
 QList<MemberNotLoaded> TGroup::LoadGroupPlayers(const QString& store, const QString& groupFile,

@@ -26,6 +26,12 @@ struct MemberNotLoaded {
 // The warning box's text for such a member; the same box as for a missing one.
 QString MemberNotLoadedText(const MemberNotLoaded& member);
 
+// The player list of a store and the player files it leaves out because they cannot be read.
+struct PlayerIndex {
+    QStringList players;    // category + file name, in walk order
+    QStringList unreadable; // per left-out file the file layer's German reason, naming it
+};
+
 class TGroup {
 public:
     // Called by BuildPlayerIndex once before the scan with (0, total) and after each file
@@ -54,9 +60,9 @@ public:
     void ListFilesRecursive(const QString& mask, QStringList& list) const;
     // The category character of a player ("0", "1", "2", "3", "4" or "9").
     QString GetPlayerCategory(const SpielerTyp& player) const;
-    // The player list of the store (category + file name, in walk order); saved to
-    // folder + "x.txt" also when a player file cannot be read (the error then passes on).
-    QStringList BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
+    // The player list of the store, saved to folder + "x.txt". A player file that cannot be
+    // read is left out and the build goes on; only a store that cannot be listed throws.
+    PlayerIndex BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
     // Empties target of its player files and copies the group's members (read with store
     // as their store) from store into it, each whole or not at all. Returns the members that were
     // not found or could not be copied (in order), for the caller to report.

@@ -224,5 +224,5 @@ void RunNewPlayerWizard(QWidget* owner, TfrmNeuerSpieler* page, const TGroup& gr
             group.RenewGroupFiles(store);
         }))
         return;
-    platform::guarded(owner, [&] { spielerListe = BuildPlayerIndexWithWait(group, store); });
+    platform::guarded(owner, [&] { spielerListe = BuildPlayerIndexWithWait(group, store, owner); });
 }

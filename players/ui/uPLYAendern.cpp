@@ -249,5 +249,5 @@ void RunChangePlayerWizard(QWidget* owner, TfrmChoosePlayer* chooser, TfrmPLYAen
         return;
     wizard->lblSpielerFile()->setText(platform::resolvePath(path));
     wizard->exec();
-    platform::guarded(owner, [&] { spielerListe = BuildPlayerIndexWithWait(group, store); });
+    platform::guarded(owner, [&] { spielerListe = BuildPlayerIndexWithWait(group, store, owner); });
 }

@@ -1,6 +1,7 @@
 // The wait window of the player index (see ufrmInit.h).
 #include "players/ui/ufrmInit.h"
 
+#include "platform/ui/ErrorReport.h"
 #include "players/uTGroup.h"
 #include "ui_ufrmInit.h"
 
@@ -25,11 +26,19 @@ TfrmInit::TfrmInit(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::Frameless
 
 TfrmInit::~TfrmInit() = default;
 
-QStringList BuildPlayerIndexWithWait(const TGroup& group, const QString& folder) {
-    auto wait = std::make_unique<TfrmInit>();
-    wait->show();
-    wait->repaint();
-    // Let the window system put the window on screen before the scan blocks the thread.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    return group.BuildPlayerIndex(folder);
+QStringList BuildPlayerIndexWithWait(const TGroup& group, const QString& folder, QWidget* parent) {
+    PlayerIndex index;
+    { // the box below must not sit behind the wait window
+        auto wait = std::make_unique<TfrmInit>();
+        wait->show();
+        wait->repaint();
+        // Let the window system put the window on screen before the scan blocks the thread.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        index = group.BuildPlayerIndex(folder);
+    }
+    if (!index.unreadable.isEmpty())
+        platform::showError(parent, QStringLiteral("Diese Spielerdateien können nicht gelesen "
+                                                   "werden und fehlen in der Spielerliste:\n") +
+                                        index.unreadable.join(QLatin1Char('\n')));
+    return index.players;
 }

@@ -19,6 +19,6 @@ private:
 };
 
 // TGroup::BuildPlayerIndex over folder with the wait window on screen: the window is shown
-// and painted before the scan and freed afterwards, also when a player file cannot be read
-// (the WendrakError then passes on to the caller).
-QStringList BuildPlayerIndexWithWait(const TGroup& group, const QString& folder);
+// and painted before the scan and freed afterwards. Player files left out of the list are
+// then named in one error box over parent; a store that cannot be listed throws.
+QStringList BuildPlayerIndexWithWait(const TGroup& group, const QString& folder, QWidget* parent);

@@ -73,7 +73,7 @@ void TfrmMain::btnImportClick() {
             [&](const QString& page) { return AskQuestion(questions, texts, page); });
         if (taken.completed && card != nullptr)
             ShowOnCard(card, taken.player);
-        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder());
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder(), this);
     });
     if (card != nullptr)
         card->hide();

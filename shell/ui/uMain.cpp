@@ -162,10 +162,10 @@ void TfrmMain::FormCreate() {
     ui->LblDebug->raise();
     glbNeuBerechnen = true;
 
-    // A store that cannot be read completely must not keep the program from starting:
-    // the user is told and works with an empty list until the next rebuild.
+    // A store that cannot be listed must not keep the program from starting: the user is
+    // told and works with an empty list until the next rebuild.
     try {
-        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder());
+        SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder(), nullptr);
     } catch (const WendrakError& e) {
         SpielerListe.clear();
         platform::showError(nullptr, e.message());
@@ -359,8 +359,9 @@ void TfrmMain::btnExportClick() {
     {
         TfrmExportPlayer exchange(this);
         exchange.exec();
-        platform::guarded(
-            this, [this] { SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder()); });
+        platform::guarded(this, [this] {
+            SpielerListe = BuildPlayerIndexWithWait(Gruppe, playerStoreFolder(), this);
+        });
     }
     show();
 }

@@ -5,6 +5,7 @@
 #include "ShellTestSupport.h"
 #include "engine/WendrakCalc.h"
 #include "platform/ui/GradientWidget.h"
+#include "platform/ui/MessageBoxes.h"
 #include "players/ui/ufrmChooseGroup.h"
 #include "players/ui/ufrmCreateGame.h"
 #include "players/ui/ufrmInit.h"
@@ -33,7 +34,10 @@ private slots:
         SetDebugMode(false);
         setHelpFile(QString());
     }
-    void cleanup() { platform::Desktop::setInstance(nullptr); }
+    void cleanup() {
+        platform::Desktop::setInstance(nullptr);
+        platform::MessageBoxes::reset();
+    }
 
     void menuShowsEveryCommandAndADoubleClickBesideItSwitchesDebugMode() {
         // Commands sit on the menu panel; hidden ones are marked "-", disabled ones "x".
@@ -136,10 +140,11 @@ private slots:
         QTRY_VERIFY(!w->button("btnEigenes")->isEnabled());
     }
 
-    // The store is read behind the wait window, which must not stay when a file is broken.
-    void startUpTakesHelpFileAndSettingsAndReportsAnUnreadableStore() {
+    // The store is read behind the wait window; broken player files are named in one box
+    // and leave the others listed.
+    void startUpTakesHelpFileAndSettingsAndReportsUnreadablePlayerFiles() {
         RecordingDesktop* desktop = RecordingDesktop::install();
-        const auto message = acceptNextMessage();
+        platform::MessageBoxes::startRecording();
         const auto waitWindows = [] {
             return std::ranges::count_if(QApplication::topLevelWidgets(),
                                          [](QWidget* w) { return qobject_cast<TfrmInit*>(w); });
@@ -150,13 +155,19 @@ private slots:
         probe.start(0);
         Program program([](TempRoot& root) {
             root.write("Wendrak/Kemrafeld.chm", "ITSF");
-            root.write("Wendrak/SpielerStamm/KURZ.PLY", QByteArray(100, 'x'));
+            root.write("Wendrak/SpielerStamm/Anna.ply", QByteArray(2400, 0));
+            root.write("Wendrak/SpielerStamm/KAPUTT.PLY", "");
+            QFile::link("fehlt", root.programFolder() + "SpielerStamm/Weg.ply");
             root.write("Kemra.ini", "[Path]\r\nPelkamPath=C:\\Spiele\\Pelkam\\\r\n"
                                     "PelkamExeName=Start.exe\r\n");
         });
         QCOMPARE(helpFile(), program.data() + "Kemrafeld.chm");
-        QVERIFY2(message->contains("KURZ.PLY"), qPrintable(*message));
-        QVERIFY(program.main()->SpielerListe.isEmpty());
+        QCOMPARE(platform::MessageBoxes::shown().join('|').remove(program.data()),
+                 QString("Diese Spielerdateien können nicht gelesen werden und fehlen in der "
+                         "Spielerliste:\nDie Datei \"SpielerStamm/KAPUTT.PLY\" ist zu kurz oder "
+                         "beschädigt: sie enthält 0 statt 2400 Bytes.\nDie Datei "
+                         "\"SpielerStamm/Weg.ply\" wurde nicht gefunden."));
+        QCOMPARE(program.main()->SpielerListe, QStringList{"3Anna.ply"});
         QVERIFY(waitShown && waitWindows() == 0);
 
         // The sibling program starts from the settings; that it fails is not reported.
