@@ -5,7 +5,7 @@
 #include <iterator>
 #include <utility>
 
-void SetPersonalFields(SpielerTyp& player, const PersonalFields& fields, bool withBeruf) {
+void CheckPersonalFields(const PersonalFields& fields, bool withBeruf) {
     const std::pair<const char*, const QString&> edits[] = {{"Name", fields.Name},
                                                             {"Alter", fields.Alter},
                                                             {"Geschlecht", fields.Geschlecht},
@@ -15,6 +15,10 @@ void SetPersonalFields(SpielerTyp& player, const PersonalFields& fields, bool wi
     const std::size_t checked = withBeruf ? std::size(edits) : std::size(edits) - 1;
     for (std::size_t i = 0; i < checked; ++i)
         platform::CheckAnsiField(QString::fromUtf8(edits[i].first), edits[i].second);
+}
+
+void SetPersonalFields(SpielerTyp& player, const PersonalFields& fields, bool withBeruf) {
+    CheckPersonalFields(fields, withBeruf);
     player.Name.set(fields.Name);
     player.Alter.set(fields.Alter);
     player.Geschlecht.set(fields.Geschlecht);

@@ -15,8 +15,10 @@ struct PersonalFields {
     QString Beruf;
 };
 
+// Throws WendrakError for the first field that Windows-1252 cannot hold, naming it as the
+// card labels it ("Name", "Alter", "Geschlecht", "Nationalität", "Motto", "Beruf"); Beruf
+// only with withBeruf.
+void CheckPersonalFields(const PersonalFields& fields, bool withBeruf);
 // Stores the fields into the record (each cut to its field's width); Beruf only with
-// withBeruf. Throws WendrakError, changing nothing, for a field that Windows-1252 cannot
-// hold, naming it as the card labels it ("Name", "Alter", "Geschlecht", "Nationalität",
-// "Motto", "Beruf").
+// withBeruf. Throws as CheckPersonalFields does, changing nothing.
 void SetPersonalFields(SpielerTyp& player, const PersonalFields& fields, bool withBeruf);

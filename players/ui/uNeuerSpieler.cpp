@@ -183,8 +183,8 @@ void TfrmNeuerSpieler::btnOKClick() {
         return;
     const int step = NeuerSpielerSchritt;
     if (step >= 1 && step <= kFragen && Fragen[static_cast<size_t>(step)].required != 0 &&
-        ui->txtText->text().isEmpty())
-        return; // the page stays open; the empty field says enough
+        ui->txtText->text().trimmed().isEmpty())
+        return; // the page stays open; the empty field (blanks are no name) says enough
     done(NsOk);
 }
 

@@ -111,7 +111,8 @@ void TfrmPLYAendern::FormActivate() {
 }
 
 void TfrmPLYAendern::txtSpielerNeuChange() {
-    ui->btnName->setEnabled(!ui->txtSpielerNeu->text().isEmpty());
+    // Blanks alone are no name: the button stays off as for an empty field.
+    ui->btnName->setEnabled(!ui->txtSpielerNeu->text().trimmed().isEmpty());
 }
 
 void TfrmPLYAendern::btnNameClick() {

@@ -174,7 +174,10 @@ void TfrmSpielerAnzeige::Button4Click() {
 }
 
 void TfrmSpielerAnzeige::BtnSaveClick() {
-    done(modal::Ok);
+    // Refused here, over the card, so that the typed values stay whichever command opened
+    // the card; only a failure to write is left to that command.
+    if (platform::guarded(this, [this] { CheckPersonalFields(PersonalEdits(), true); }))
+        done(modal::Ok);
 }
 
 void TfrmSpielerAnzeige::SpeedButton2Click() {

@@ -10,9 +10,10 @@
 //                              take-over from the sibling program)
 //   if (card->exec() == modal::Ok) card->SavePlayer(path);   (throws WendrakError; file unchanged)
 //   card->hide();
-// exec() returns 1 for "&Speichern" and 2 for "A&bbruch" (also Escape or closing). A ".plx"
-// player (its path or its record's Dateiname holds ".plx") is shown read-only without
-// "&Speichern".
+// exec() returns 1 for "&Speichern" and 2 for "A&bbruch" (also Escape or closing).
+// "&Speichern" refuses an edit that Windows-1252 cannot hold with a message over the card,
+// which stays open. A ".plx" player (its path or its record's Dateiname holds ".plx") is
+// shown read-only without "&Speichern".
 // The hidden "&Typen" button shows the player's situations in Uebersicht (set at start-up).
 #pragma once
 

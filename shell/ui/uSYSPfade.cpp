@@ -5,6 +5,7 @@
 #include "platform/Colours.h"
 #include "platform/ModalResults.h"
 #include "platform/ProgramPath.h"
+#include "platform/WendrakError.h"
 #include "platform/ui/ErrorReport.h"
 #include "platform/ui/GradientWidget.h"
 #include "platform/ui/uTFormDefault.h"
@@ -62,9 +63,18 @@ void TfrmPfade::btnOKClick() {
     Umgebung->SetPelkamPath(ui->PelkamPath->text());
     Umgebung->SetPelkamExportPath(ui->PelkamExportPath->text());
     Umgebung->SetUsername(ui->Name->text());
-    // A save that is refused or fails keeps the dialog open with the typed values; Escape
-    // then leaves it with the file as it was.
-    if (platform::guarded(this, [this] { Umgebung->WriteSettings(); }))
+    // A save that is refused or fails keeps the dialog open with the typed values. Having no
+    // cancel button, the dialog says with every such message how to leave it.
+    const bool saved = platform::guarded(this, [this] {
+        try {
+            Umgebung->WriteSettings();
+        } catch (const WendrakError& e) {
+            throw WendrakError(e.message() +
+                               QStringLiteral("\n\nMit Esc schließen Sie den Dialog, ohne zu "
+                                              "speichern."));
+        }
+    });
+    if (saved)
         done(modal::Ok);
 }
 

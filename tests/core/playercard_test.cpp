@@ -27,10 +27,8 @@ TEST(PlayerCard, MeasuresUseTheGeneralFormatAndTheTypeNumberOfATestPlayer) {
     platform::setDecimalSeparator(u',');
     SpielerTyp p = zeroedPlayer();
     p.Name.set("Anna");
-    p.ErgebnisGegenK = 3001;
-    p.ErgebnisNachEntgegenkommen = -1;
-    p.ErgebnisGegenD = 250;
-    p.Friedfertigkeit = 899;
+    p.ErgebnisGegenK = 3001, p.ErgebnisNachEntgegenkommen = -1;
+    p.ErgebnisGegenD = 250, p.Friedfertigkeit = 899;
     const auto texts = [&p] {
         const PlayerMeasureTexts t = FormatPlayerMeasures(p);
         return QStringList({t.KMass, t.VMass, t.KOMass, t.AMass});

@@ -76,11 +76,9 @@ TEST(TextPlayerTest, PairsFillTheRecordWrittenBesideTheTextAndTheSaveTakesFivePe
     for (const auto& [from, to] : {std::pair{0, 55}, {123, 488}, {744, 2400}})
         EXPECT_EQ(after.mid(from, to - from), before.mid(from, to - from)) << from;
     // A typed text that Windows-1252 cannot hold is refused by its field; the file stays.
-    EXPECT_THAT(
-        [&] {
-            SaveTextPlayer(output, imported, {"Toni", "", "", "", "Łódź", ""});
-        },
-        ThrowsMessage<WendrakError>(StrEq(platform::AnsiFieldMessage("Motto").toStdString())));
+    const auto save = [&] { SaveTextPlayer(output, imported, {"Toni", "", "", "", "Łódź", ""}); };
+    EXPECT_THAT(save, ThrowsMessage<WendrakError>(
+                          StrEq(platform::AnsiFieldMessage("Motto").toStdString())));
     EXPECT_EQ(root.read("Import.v2/Spieler.PLY"), after);
 }
 

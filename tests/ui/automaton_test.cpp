@@ -115,8 +115,7 @@ private slots:
         for (int i = 0; i < 12; ++i)
             rows.append({kEdits[i], "Łukasz", platform::AnsiFieldMessage(labels[i]) + notSaved});
         for (const auto& [field, text, message] : rows) {
-            MessageBoxes::reset();
-            MessageBoxes::startRecording();
+            MessageBoxes::reset(), MessageBoxes::startRecording();
             form->show();
             setEdits({"Robo", "1", "m", "D", "M", "Ja", "Ja", "Ja", "Ja", "Ja", "Ja", "Ja", "1"});
             edit(field)->setText(text);

@@ -45,7 +45,8 @@ private slots:
         typeAndSave("Carla");
         program.main()->button("BitBtn1")->click();
         QCOMPARE(platform::MessageBoxes::shown(),
-                 QStringList{platform::AnsiFieldMessage("Ihr Name")});
+                 QStringList{platform::AnsiFieldMessage("Ihr Name") +
+                             "\n\nMit Esc schließen Sie den Dialog, ohne zu speichern."});
         platform::MessageBoxes::reset();
         const QString dir = program.root.root(), x = "x" + dir;
         const auto opened = QStringList({"Anna", "R:\\", "xW:\\", x + "Wendrak/Texte/",
