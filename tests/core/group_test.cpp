@@ -1,11 +1,14 @@
-// Group files, the player categories, renewal of group files, the player index and loading
-// a group into a game folder.
+// Group files, the player categories, renewal of group files, the player index, loading
+// a group into a game folder, own groups' names, and the game setup's store lookup, copy and
+// player count (its filter is the player chooser's window test).
 #include "players/uTGroup.h"
 
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 #include "platform/Ansi.h"
-#include "platform/WendrakError.h"
-#include "players/PlayerFile.h"
+#include "platform/NameCheck.h"
+#include "players/GameSetup.h"
+#include "players/OwnGroups.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,11 +34,12 @@ protected:
     TempRoot root;
     TGroup group;
 
-    QString store() const { return root.programFolder() + "SpielerStamm/"; }
-    QString game() const { return root.programFolder() + "Aktuelles Spiel/"; }
+    QString data() const { return root.programFolder(); }
+    QString store() const { return data() + "SpielerStamm/"; }
+    QString game() const { return data() + "Aktuelles Spiel/"; }
     // Writes a player named after the file below the program folder.
     void addPlayer(const QString& relative) {
-        const QString path = root.programFolder() + relative;
+        const QString path = data() + relative;
         QDir().mkpath(QFileInfo(path).path());
         writePlayerFile(path, player(QFileInfo(path).completeBaseName()));
     }
@@ -54,10 +58,10 @@ protected:
     // Loads the group file with these bytes from "Eigene Gruppen/G" into the game folder.
     QList<MemberNotLoaded> loadGroup(const QByteArray& groupFile) {
         root.write("Wendrak/Eigene Gruppen/G/group.sgp", groupFile);
-        return group.LoadGroupPlayers(store(), root.programFolder() + "Eigene Gruppen/G/group.sgp",
-                                      game());
+        return group.LoadGroupPlayers(store(), data() + "Eigene Gruppen/G/group.sgp", game());
     }
 };
+using GameSetupTest = GroupTest;
 
 // Old group files name members as older versions stored them; reading maps them to the
 // names of today, except a line that names a file of the reader's store as written. Saving
@@ -77,25 +81,24 @@ TEST_F(GroupTest, GroupFilesAreSavedInAnsiWithCrLfAndReadWithOldMemberNamesMappe
     for (const int i : {0, 6, 10, 11})
         taken[i] = lines[i];
     // clang-format on
-    const QString folder = root.programFolder() + "Eigene Gruppen/Alt/";
-    group.SaveGroupFile(root.programFolder() + "Eigene Gruppen\\Alt\\group.sgp", lines);
+    const QString folder = data() + "Eigene Gruppen/Alt/";
+    group.SaveGroupFile(data() + "Eigene Gruppen\\Alt\\group.sgp", lines);
     EXPECT_EQ(bytes(folder + "group.sgp"), platform::toAnsi(lines.join("\r\n") + "\r\n"));
-    EXPECT_EQ(group.ReadGroupFile(root.programFolder() + "Eigene Gruppen\\Alt"), mapped);
-    EXPECT_EQ(group.ReadGroupFile(folder, {root.programFolder() + "Fehlt/", store()}), taken);
-    EXPECT_TRUE(group.ReadGroupFile(root.programFolder() + "Eigene Gruppen/Keine/").isEmpty());
+    EXPECT_EQ(group.ReadGroupFile(data() + "Eigene Gruppen\\Alt"), mapped);
+    EXPECT_EQ(group.ReadGroupFile(folder, {data() + "Fehlt/", store()}), taken);
+    EXPECT_TRUE(group.ReadGroupFile(data() + "Eigene Gruppen/Keine/").isEmpty());
     group.SaveGroupFile(folder + "group.sgp", {"Bob.ply"}); // replaces the old file
     EXPECT_EQ(bytes(folder + "group.sgp"), QByteArray("Bob.ply\r\n"));
 }
 
 TEST_F(GroupTest, ListOwnGroupsCreatesTheFolderAndListsEveryEntry) {
-    QDir(root.programFolder() + "Eigene Gruppen").removeRecursively();
-    EXPECT_TRUE(group.ListOwnGroups(root.programFolder()).isEmpty());
-    EXPECT_TRUE(QFileInfo(root.programFolder() + "Eigene Gruppen").isDir());
+    QDir(data() + "Eigene Gruppen").removeRecursively();
+    EXPECT_TRUE(group.ListOwnGroups(data()).isEmpty());
+    EXPECT_TRUE(QFileInfo(data() + "Eigene Gruppen").isDir());
 
     for (const char* entry : {"zweite/a.ply", "Erste/a.ply", "notiz.txt"})
         root.write(QString("Wendrak/Eigene Gruppen/") + entry, "x");
-    EXPECT_EQ(group.ListOwnGroups(root.programFolder()),
-              QStringList({"Erste", "notiz.txt", "zweite"}));
+    EXPECT_EQ(group.ListOwnGroups(data()), QStringList({"Erste", "notiz.txt", "zweite"}));
 }
 
 TEST_F(GroupTest, RenewalWritesTopFreshAppendsToSubFoldersAndLeavesNoFileForNoPlayers) {
@@ -171,8 +174,6 @@ TEST_F(GroupTest, LoadingAGroupEmptiesTheGameNumbersRepeatedMembersAndReportsMis
               QStringList({"ANNA_2.ply", "Anna.ply", "Anna_1.ply", "Bob.ply", "Carl1.ply",
                            "Max_Muster.ply", "notiz.txt"}));
     EXPECT_EQ(bytes(game() + "Anna_1.ply"), bytes(store() + "Anna.ply"));
-    EXPECT_EQ(PlayerNotFoundText("Fehlt.ply"),
-              "Warnung !!!\r\nDer Spieler: Fehlt.ply\r\nwurde nicht im Spielerstamm gefunden.");
 }
 
 // A full disk mid-copy: the copy goes whole or not at all, and the member is reported.
@@ -203,16 +204,47 @@ TEST_F(GroupTest, MemberLinesOutsideTheStoreAreTreatedAsMissing) {
                 !TGroup::IsUnsafeMemberName("Anna..ply"));
 }
 
-TEST_F(GroupTest, CopiesTakeTheSmallestFreeNumberAndAreWritable) {
-    addPlayer("SpielerStamm/Anna.PLY");
-    const QString source = store() + "Anna.PLY";
-    QFile::setPermissions(source, QFile::ReadOwner | QFile::ReadUser);
-    root.write("Wendrak/Aktuelles Spiel/ANNA.PLY", "x");
-    root.write("Wendrak/Aktuelles Spiel/Anna_2.ply", "x");
-    EXPECT_EQ(TGroup::CopyToFreeName(source, game(), "Anna.PLY"), game() + "Anna_1.ply");
-    EXPECT_EQ(TGroup::CopyToFreeName(source, game(), "Anna.PLY"), game() + "Anna_3.ply");
-    EXPECT_EQ(bytes(game() + "ANNA.PLY"), QByteArray("x"));
-    EXPECT_TRUE(QFileInfo(game() + "Anna_1.ply").permissions() & QFile::WriteOwner);
+TEST_F(GroupTest, OwnGroupNamesThatCannotNameAFolderAreRefusedAndNothingIsWritten) {
+    for (const char* bad : {"", "..", "../Fremd", "a\\b", ".versteckt"})
+        EXPECT_THROW(SaveOwnGroup(data(), bad, {"Anna.ply"}), WendrakError) << bad;
+    EXPECT_TRUE(QDir(data() + "Eigene Gruppen").isEmpty());
+}
+
+TEST(GameSetupRules, AGameNeedsTwoToMaxPlayers) {
+    for (const auto& [count, playable] :
+         {std::pair{0, false}, {1, false}, {2, true}, {125, true}, {126, false}})
+        EXPECT_EQ(IsPlayablePlayerCount(count, 125), playable) << count;
+}
+
+TEST_F(GameSetupTest, LookupPrefersTheStoreAndNeverLeavesIt) {
+    const QString stored = root.write("Wendrak/SpielerStamm/Anna.ply", "stamm");
+    root.write("Wendrak/SpielerStammImport/Anna.ply", "import");
+    const QString imported = root.write("Wendrak/SpielerStammImport/Ida.ply", "import");
+    root.write("Wendrak/Geheim.ply", "x");
+    EXPECT_EQ(FindStoredPlayer(data(), "Anna.ply"), stored);
+    EXPECT_EQ(FindStoredPlayer(data(), "Ida.ply"), imported);
+    for (const char* name : {"Fehlt.ply", "../Geheim.ply", "..\\Geheim.ply", ""})
+        EXPECT_EQ(FindStoredPlayer(data(), name), QString()) << name;
+}
+
+// A copy never replaces a file: it takes the smallest free number, writable even from a
+// read-only player.
+TEST_F(GameSetupTest, CopyTakesTheSmallestFreeNameCreatesTheGameFolderAndReportsFailures) {
+    QFile::setPermissions(root.write("Wendrak/SpielerStamm/Anna.PLY", "anna"), QFile::ReadOwner);
+    const QString newGame = data() + "Neues Spiel/";
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.PLY"), newGame + "Anna.PLY");
+    root.write("Wendrak/Neues Spiel/Anna_2.ply", "x");
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.PLY"), newGame + "Anna_1.ply");
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Anna.PLY"), newGame + "Anna_3.ply");
+    EXPECT_EQ(root.read("Wendrak/Neues Spiel/Anna_1.ply"), "anna");
+    EXPECT_TRUE(QFileInfo(newGame + "Anna_1.ply").permissions() & QFile::WriteOwner);
+    EXPECT_EQ(CopyStoredPlayerToGame(data(), newGame, "Fehlt.ply"), QString());
+
+    root.write("Wendrak/SpielerStamm/.versteckt.ply", "x");
+    EXPECT_EQ(errorOf([&] { CopyStoredPlayerToGame(data(), newGame, ".versteckt.ply"); }),
+              platform::UnusableNameMessage());
+    root.write("Wendrak/KeinOrdner", "a file where the game folder should be");
+    EXPECT_THROW(CopyStoredPlayerToGame(data(), data() + "KeinOrdner/", "Anna.PLY"), WendrakError);
 }
 
 } // namespace

@@ -1,9 +1,11 @@
-// The game setup window driven through its widgets: the Ok rule and the count, adding and
-// removing players, choosing a group as source, and that everything
-// happens below the program folder even when WendrakPath names another folder.
+// The game setup window and its group chooser driven through their widgets: the Ok rule and
+// the count, adding and removing players, choosing a group as source, the chooser's tree of
+// the program folder's group roots (a missing one too) with its Ok rule, what each showing
+// resets, and "Aktualisieren". Kemra.ini names a second data folder as WendrakPath, with a
+// group and a player file named like one of the store's in it: both windows work below the
+// program folder and must take nothing from there.
 #include "players/ui/ufrmCreateGame.h"
 
-#include "GroupTestSupport.h"
 #include "ShellTestSupport.h"
 #include "players/ui/ufrmChooseGroup.h"
 
@@ -13,7 +15,8 @@ class CreateGameTest : public QObject {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ForeignPathRoot> root;
+    std::unique_ptr<TempRoot> root;
+    std::unique_ptr<QTemporaryDir> elsewhere;
     std::unique_ptr<TfrmCreateGame> form;
 
     QPushButton* button(const char* name) const { return child<QPushButton>(form.get(), name); }
@@ -40,7 +43,12 @@ private:
 private slots:
     void init() {
         form.reset();
-        root = std::make_unique<ForeignPathRoot>();
+        root = std::make_unique<TempRoot>();
+        elsewhere = std::make_unique<QTemporaryDir>();
+        for (const char* folder : {"/Eigene Gruppen/Fremdgruppe", "/Aktuelles Spiel"})
+            QDir().mkpath(elsewhere->path() + folder);
+        TempRoot::writeFile(elsewhere->path() + "/SpielerStamm/Anna.ply", QByteArray(2400, 'F'));
+        root->write("Kemra.ini", ("[Path]\r\nWendrakPath=" + elsewhere->path() + "/\r\n").toUtf8());
         // Player files (all zero) below the program folder, unlike the foreign folder's decoy.
         for (const char* file : {"SpielerStamm/Anna", "SpielerStamm/Bob", "SpielerStamm/Typ3Otto",
                                  "SpielerStamm/Typ0Ida", "SpielerStamm/Graf", "SpielerStamm/Carl",
@@ -54,28 +62,17 @@ private slots:
                               "1Graf.ply", "3Importiert.ply", "3Fehlt.ply",    "2typ3klein.ply"};
     }
 
-    void okNeedsTwoToMaxSpielerPlayersAndEveryShowingStartsWithAnEmptySource() {
-        for (const auto& [players, ok] :
-             {std::pair{1, false}, {2, true}}) { // the bounds are the domain rule's test
-            form->hide();
-            fillGame(players);
-            show();
-            QCOMPARE(count(), QString::number(players));
-            QCOMPARE(button("btnOk")->isEnabled(), ok);
-            QCOMPARE(source()->topLevelItemCount(), 0); // every showing starts empty
-            filter("Besondere Spieler");
-        }
-    }
-
-    // "Persönliche Spieler" lists Anna, Bob, Fehlt and Importiert, from both stores.
-    void addingCopiesFromTheProgramFoldersStoresWithFreeNamesAndWarnsOfMissingPlayers() {
+    // "Persönliche Spieler" lists Anna, Bob, Fehlt and Importiert, from both stores. The count
+    // and Ok follow every change (the bounds are the domain rule's test).
+    void addingCopiesWithFreeNamesWarnsOfMissingPlayersOkNeedsTwoAndShowingEmptiesTheSource() {
         show();
         filter(QString::fromUtf8("Persönliche Spieler"));
         clickItem(source(), findNode(source(), "Anna.ply"));
         button("btnAddOne")->click();
+        QVERIFY(count() == "1" && !button("btnOk")->isEnabled());
         clickItem(source(), findNode(source(), "Anna.ply"), true);
         QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Anna_1.ply"}));
-        QCOMPARE(count(), QString("2"));
+        QVERIFY(count() == "2" && button("btnOk")->isEnabled());
 
         const auto warning = acceptNextMessage();
         button("btnAddAll")->click();
@@ -84,8 +81,11 @@ private slots:
         QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Anna_1.ply", "Anna_2.ply", "Bob.ply",
                                            "Importiert.ply"}));
         QCOMPARE(root->read("Wendrak/Aktuelles Spiel/Anna_1.ply"), QByteArray(2400, 0));
-        QVERIFY(QDir(root->elsewhere.path() + "/Aktuelles Spiel").isEmpty());
+        QVERIFY(QDir(elsewhere->path() + "/Aktuelles Spiel").isEmpty());
         QCOMPARE(form->Quellordner, root->programFolder() + "SpielerStamm/");
+        form->hide();
+        show();
+        QCOMPARE(source()->topLevelItemCount(), 0);
     }
 
     void removingDeletesPlayerFilesOnlyAlsoReadOnlyOnes() {
@@ -132,6 +132,49 @@ private slots:
         button("btnAlleSpieler")->click();
         QVERIFY(tree->isVisible());
         form->ChooseGroup = nullptr;
+    }
+
+    void treeShowsTheProgramFoldersGroupsOkNeedsAGroupFileAndRefreshFindsNewOnes() {
+        const auto group = [&](const QString& f) {
+            return root->write("Wendrak/" + f + "/group.sgp", "Anna.ply\r\n");
+        };
+        const QString gruppe1 = group("Standardexperimente/Versuch A/Gruppe 1");
+        QDir().mkpath(root->programFolder() + "Standardexperimente/Versuch A/Texte");
+        const QString klasse7 = group("Eigene Gruppen/Klasse 7");
+        root->write("Wendrak/Eigene Gruppen/notiz.txt", "x");
+        QDir(root->programFolder() + "ImportierteGruppen").removeRecursively();
+
+        TfrmChooseGroup dialog;
+        auto* tree = dialog.findChild<QTreeWidget*>("trvMain");
+        QPushButton* ok = dialog.findChild<QPushButton*>("btnOk");
+        const auto click = [&](const QString& text) { clickItem(tree, findNode(tree, text)); };
+        QVERIFY(showExposed(&dialog));
+        QCOMPARE(childTexts(tree->invisibleRootItem()),
+                 QStringList({"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"}));
+        QCOMPARE(childTexts(findNode(tree, "Versuch A")), QStringList({"Gruppe 1", "Texte"}));
+        QCOMPARE(childTexts(tree->topLevelItem(1)), QStringList({"Klasse 7"}));
+        QVERIFY(findNode(tree, "Fremdgruppe") == nullptr);
+        // Ok follows whether the chosen folder holds a group file, also when moved by keys.
+        QVERIFY(!ok->isEnabled());
+        click("Gruppe 1");
+        QVERIFY(ok->isEnabled());
+        QCOMPARE(dialog.GruppenDatei, gruppe1);
+        QTest::keyClick(tree, Qt::Key_Up);
+        QCOMPARE(tree->currentItem()->text(0), QString("Versuch A"));
+        QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
+
+        // Each showing resets the choice; new groups appear only on "Aktualisieren".
+        click("Klasse 7");
+        dialog.hide();
+        const QString tiefer = group("Eigene Gruppen/Neu/Tief/Tiefer");
+        QVERIFY(showExposed(&dialog));
+        QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
+        QVERIFY(!findNode(tree, "Neu"));
+        click("Klasse 7");
+        dialog.findChild<QPushButton*>("btnRefresh")->click();
+        QCOMPARE(dialog.GruppenDatei, klasse7);
+        click("Tiefer");
+        QCOMPARE(dialog.GruppenDatei, tiefer);
     }
 };
 
