@@ -45,8 +45,6 @@ template <class Step>
 auto onDisk(Step&& step) {
     try {
         return step();
-    } catch (const PlainFailure&) {
-        throw;
     } catch (const WendrakError& e) {
         throw PlainFailure(e.message());
     }
