@@ -12,6 +12,7 @@
 #include "players/uTGroup.h"
 
 #include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <cstring>
@@ -29,6 +30,44 @@ void deleteMatching(const QString& folder, const QString& mask) {
     const QString dir = platform::withTrailingSlash(platform::resolvePath(folder));
     for (const QString& name : platform::listFolder(dir, mask, platform::ListKind::Files))
         platform::deleteFile(dir + name);
+}
+
+// A failure that is no broken transfer (a file on this machine, a listing of another form):
+// its message stands alone.
+class PlainFailure : public WendrakError {
+public:
+    using WendrakError::WendrakError;
+};
+
+// Runs a step on this machine's files; its failure ends the work with the file layer's
+// message.
+template <class Step>
+auto onDisk(Step&& step) {
+    try {
+        return step();
+    } catch (const WendrakError& e) {
+        throw PlainFailure(e.message());
+    }
+}
+
+// The players that the group files of the imported groups beside folder name, each as the
+// lookup finds it, with the group that names it.
+QHash<QString, QString> playersOfOtherGroups(const TGroup& groups, const QString& store,
+                                             const QString& folder) {
+    const QString parent = platform::extractFilePath(folder.chopped(1));
+    QHash<QString, QString> owners;
+    for (const QString& name :
+         platform::listFolder(parent, QStringLiteral("*"), platform::ListKind::Folders)) {
+        if (parent + name + QLatin1Char('/') == folder)
+            continue;
+        try {
+            for (const QString& member : groups.ReadGroupFile(parent + name, {store}))
+                owners.insert(platform::resolvePath(store + member), name);
+        } catch (const WendrakError&) {
+            // A group file that cannot be read names no player.
+        }
+    }
+    return owners;
 }
 
 // Only a to z change, as the server's names have always been made.
@@ -138,9 +177,11 @@ QString ParseListingName(const QString& line) {
 
 bool IsDosListingLine(const QString& line) {
     // "12-06-26  02:30PM       <DIR>          Name" or "...  2400 NAME.PLY"; a four-digit
-    // year and a 24-hour time are the same form.
+    // year and a 24-hour time are the same form, and so are marks such as "<SYMLINKD>" and
+    // sizes such as "2,400" or "2.400".
     static const QRegularExpression form(
-        QStringLiteral(R"(^\d\d-\d\d-\d\d(\d\d)? +\d\d?:\d\d *([AP]M)? +(<DIR>|\d+) +\S)"),
+        QStringLiteral(R"(^\d\d-\d\d-\d\d(\d\d)? +\d\d?:\d\d *([AP]M)? +)"
+                       R"((<[^>]+>|\d{1,3}([.,]\d{3})+|\d+) +\S)"),
         QRegularExpression::CaseInsensitiveOption);
     return form.match(line).hasMatch();
 }
@@ -162,8 +203,11 @@ void ExchangeWork::Run() {
             // The name becomes a folder on the server and a file here.
             if (!platform::IsUsableFileName(Gruppenname))
                 Ergebnistext = platform::UnusableNameMessage();
-            else if (SetConnected(true))
-                publish();
+            else {
+                readFilesToSend();
+                if (SetConnected(true))
+                    publish();
+            }
             break;
         case Import:
             if (SetConnected(true))
@@ -178,10 +222,10 @@ void ExchangeWork::Run() {
         default:
             break;
         }
+    } catch (const PlainFailure& e) {
+        Ergebnistext = e.message();
     } catch (const WendrakError& e) {
-        // A listing of another form is no broken transfer: its message stands alone.
-        Ergebnistext = e.message() == UnreadableListingText() ? e.message()
-                                                              : TransferFailedText() + e.message();
+        Ergebnistext = TransferFailedText() + e.message();
     } catch (const std::exception& e) {
         Ergebnistext = TransferFailedText() + QString::fromLocal8Bit(e.what());
     }
@@ -221,7 +265,7 @@ void ExchangeWork::ListRemote(const QString& filter) {
         // Read in another form, a listing would hide its folders: no group found, and a
         // folder just made not seen.
         if (!IsDosListingLine(line))
-            throw WendrakError(UnreadableListingText());
+            throw PlainFailure(UnreadableListingText());
         if (line.contains(filter))
             Verzeichnisliste << line;
     }
@@ -255,20 +299,46 @@ void ExchangeWork::WriteDescriptionIni() {
         ini.updateFile();
     }
     Dateien << path;
+    m_sending << platform::readFileBytes(path);
+}
+
+void ExchangeWork::readFilesToSend() {
+    m_sending.clear();
+    for (const QString& file : Dateien) {
+        const QString path = platform::toSlashes(file);
+        const QByteArray bytes = onDisk([&path] { return platform::readFileBytes(path); });
+        // The import takes nothing else; a group with such a file could never be imported.
+        if (bytes.size() != static_cast<qsizetype>(sizeof(SpielerTyp)))
+            throw PlainFailure(
+                QStringLiteral("Die Datei \"%1\" ist keine Spielerdatei: sie enthält %2 statt "
+                               "%3 Bytes.")
+                    .arg(file)
+                    .arg(bytes.size())
+                    .arg(sizeof(SpielerTyp)));
+        m_sending << bytes;
+    }
 }
 
 void ExchangeWork::UploadGroup() {
     m_ftp.MakeDir(Gruppenname);
-    if (!RemoteFolderExists(Gruppenname)) {
-        Ergebnistext = GroupNotCreatedText();
-        return;
-    }
-    m_ftp.ChangeDir(Gruppenname);
-    for (const QString& file : Dateien) {
-        const QString local = platform::resolvePath(platform::toSlashes(file));
-        const QString name = upperAsciiLetters(platform::extractFileName(local));
-        m_observer.ShowStatus(QString(), name + QStringLiteral(" wird kopiert."));
-        m_ftp.Put(local, name);
+    // The description goes last: until it stands, the folder is no group to the listing, and
+    // its name is taken.
+    try {
+        if (!RemoteFolderExists(Gruppenname)) {
+            Ergebnistext = GroupNotCreatedText();
+            return;
+        }
+        m_ftp.ChangeDir(Gruppenname);
+        for (int i = 0; i < Dateien.size(); ++i) {
+            const QString name =
+                upperAsciiLetters(platform::extractFileName(platform::toSlashes(Dateien[i])));
+            m_observer.ShowStatus(QString(), name + QStringLiteral(" wird kopiert."));
+            m_ftp.PutBytes(m_sending.value(i), name);
+        }
+    } catch (const WendrakError& e) {
+        throw WendrakError(e.message() + kCrLf +
+                           QStringLiteral("Der Ordner „%1“ bleibt unvollständig auf dem Server.")
+                               .arg(Gruppenname));
     }
 }
 
@@ -318,15 +388,19 @@ void ExchangeWork::DownloadGroupDescriptions() {
         m_observer.ShowStatus(QString(), QStringLiteral("Gruppeninformationen werden geladen."));
         const QString local =
             platform::pathForCreate(tempFolder() + QStringLiteral("DESCRIPTION%1.ini").arg(i));
+        QByteArray bytes;
         try {
-            m_ftp.Get(name + QStringLiteral("\\DESCRIPTION.INI"), local);
-            Dateien << local;
+            bytes = m_ftp.GetBytes(name + QStringLiteral("\\DESCRIPTION.INI"));
         } catch (const WendrakError&) {
             // A group without a readable description is not offered; a lost connection
             // ends the listing.
             if (!m_ftp.Connected())
                 throw;
+            continue;
         }
+        // A description that cannot be kept here is no group missing on the server.
+        onDisk([&] { platform::writeFileBytes(local, bytes); });
+        Dateien << local;
     }
     if (!leftOut.isEmpty())
         LeftOutText = QStringLiteral("Diese Gruppen auf dem Server haben Steuerzeichen im Namen "
@@ -373,12 +447,8 @@ void ExchangeWork::ImportGroups() {
         if (!players.isEmpty() && players.last().isEmpty())
             players.removeLast();
 
-        // The earlier import's files stay until a player of this one is on disk.
-        bool emptied = false;
-        const auto emptyOnce = [&] {
-            if (!std::exchange(emptied, true))
-                deleteMatching(folder, QStringLiteral("*.*"));
-        };
+        // Another group's player that this group's names reach stays that group's.
+        const QHash<QString, QString> owners = playersOfOtherGroups(groups, store, folder);
         QStringList members;
         for (int j = 0; j < players.size(); ++j) {
             if (m_observer.CancelRequested()) {
@@ -397,6 +467,10 @@ void ExchangeWork::ImportGroups() {
                     throw WendrakError(which + QStringLiteral("Ein anderer Spieler dieses Imports "
                                                               "steht schon in „%1“.")
                                                    .arg(platform::extractFileName(target)));
+                if (owners.contains(target) && platform::fileExists(target))
+                    throw WendrakError(
+                        which + QStringLiteral("„%1“ gehört schon zur Gruppe „%2“.")
+                                    .arg(platform::extractFileName(target), owners.value(target)));
                 const QByteArray bytes = m_ftp.GetBytes(group + QLatin1Char('/') + player);
                 if (bytes.size() != static_cast<qsizetype>(sizeof(SpielerTyp)))
                     throw WendrakError(
@@ -409,7 +483,6 @@ void ExchangeWork::ImportGroups() {
                 platform::forceFolders(store);
                 writePlayerFile(target, record);
                 usedFiles << target;
-                emptyOnce();
                 members << localName;
                 m_observer.ShowStatus(
                     QStringLiteral("Spieler %1 von %2 wird kopiert").arg(j + 1).arg(players.size()),
@@ -425,9 +498,14 @@ void ExchangeWork::ImportGroups() {
         // empty "Player" value makes an empty one.
         if (!players.isEmpty() && members.isEmpty())
             continue;
+        // The earlier group file is replaced whole, and the folder's other files go only once
+        // the new one stands: a group never loses its group file to a break-off.
         try {
-            emptyOnce();
-            groups.SaveGroupFile(folder + QStringLiteral("group.sgp"), members);
+            const QString groupFile = platform::pathForCreate(folder + QStringLiteral("group.sgp"));
+            groups.SaveGroupFile(groupFile, members);
+            for (const QString& name : platform::listFolder(folder, QStringLiteral("*.*")))
+                if (folder + name != groupFile)
+                    platform::deleteFile(folder + name);
         } catch (const WendrakError& e) {
             refuseGroup(group, e.message());
         }

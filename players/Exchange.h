@@ -78,8 +78,9 @@ void EmptyExchangeTemp(const QString& programFolder);
 // The folder name of a detailed listing line: the text after its last "<DIR>", trimmed.
 QString ParseListingName(const QString& line);
 // Whether a line of a detailed listing has the DOS form the exchange reads: date, time, then
-// "<DIR>" for a folder or the size for a file, then the name. A listing is understood when
-// every non-empty line has this form.
+// "<DIR>" for a folder, another "<...>" mark or the size (with or without thousands
+// separators) for other entries, then the name. A listing is understood when every non-empty
+// line has this form.
 bool IsDosListingLine(const QString& line);
 
 // One transfer: set the inputs, call Run, read Ergebnistext (empty only on success) and, after
@@ -118,10 +119,14 @@ public:
 
 private:
     void publish();
+    // Reads the players of Dateien for sending; a file that is not one whole player stops
+    // the publish before the server changes.
+    void readFilesToSend();
     QString tempFolder() const;
 
     FtpClient& m_ftp;
     ExchangeObserver& m_observer;
     QString m_programFolder;
     QString m_wendrakPath;
+    QList<QByteArray> m_sending; // the bytes of Dateien, as read before anything was sent
 };

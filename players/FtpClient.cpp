@@ -334,9 +334,13 @@ void FtpClient::Get(const QString& remoteName, const QString& localPath) {
 }
 
 void FtpClient::Put(const QString& localPath, const QString& remoteName) {
+    PutBytes(platform::readFileBytes(localPath), remoteName);
+}
+
+void FtpClient::PutBytes(const QByteArray& bytes, const QString& remoteName) {
     d->requireConnection();
     const QString step = sendableStep(QStringLiteral("Senden von „%1“"), remoteName);
-    Upload upload{platform::readFileBytes(localPath), 0};
+    Upload upload{bytes, 0};
     d->prepare(*this, d->url(d->below(remoteName), false, *this));
     curl_easy_setopt(d->curl, CURLOPT_UPLOAD, 1L);
     curl_easy_setopt(d->curl, CURLOPT_READFUNCTION, &supply);

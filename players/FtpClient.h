@@ -52,6 +52,8 @@ public:
     // Fetches a remote file; Get replaces the local file whole.
     QByteArray GetBytes(const QString& remoteName);
     void Get(const QString& remoteName, const QString& localPath);
+    // Sends these bytes; Put sends the local file's.
+    void PutBytes(const QByteArray& bytes, const QString& remoteName);
     void Put(const QString& localPath, const QString& remoteName);
     // Ends the connection; nothing happens when there is none.
     void Disconnect();

@@ -33,15 +33,8 @@ namespace {
 
 struct RecordingObserver : ExchangeObserver {
     QStringList statuses, failures;
-    int polls = 0;
-    int cancelAtPoll = -1;                  // answers "cancel" at this poll (from 0)
-    std::function<void()> afterFirstPlayer; // run at the first "Spieler ..." status
-    void ShowStatus(const QString& head, const QString& subHead) override {
-        statuses << head + "|" + subHead;
-        if (head.startsWith("Spieler ") && afterFirstPlayer)
-            std::exchange(afterFirstPlayer, nullptr)();
-    }
-    bool CancelRequested() override { return polls++ == cancelAtPoll; }
+    void ShowStatus(const QString& h, const QString& sub) override { statuses << h + "|" + sub; }
+    bool CancelRequested() override { return false; }
     void ShowFailure(const QString& message) override { failures << message; }
 };
 
@@ -116,6 +109,18 @@ TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
     server.write("Neu", "a file where the folder should go");
     EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Neu"),
               TransferFailedText() + "Anlegen des Ordners „Neu“: 550 File exists.");
+    // Files are read before the server changes; a break-off after the folder was made says so.
+    EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna"), data()}, "Roh"),
+              "Die Datei \"" + data() + "\" wurde nicht gefunden.");
+    EXPECT_EQ(run(ExchangeWork::Publish, {root.write("Kurz.ply", "kurz")}, "Roh"),
+              "Die Datei \"" + root.root() +
+                  "Kurz.ply\" ist keine Spielerdatei: sie enthält 4 "
+                  "statt 2400 Bytes.");
+    EXPECT_FALSE(server.exists("Roh"));
+    server.setRefused("BERT.PLY");
+    EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna"), storePlayer("Bert")}, "Halb"),
+              TransferFailedText() + "Senden von „BERT.PLY“: 550 Permission denied.\r\n"
+                                     "Der Ordner „Halb“ bleibt unvollständig auf dem Server.");
     // A name with a control character is refused before it becomes an address; the
     // connection stays.
     ftp.Connect();
@@ -132,7 +137,7 @@ TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
 // Names go to the server percent-encoded and in Windows-1252, so blanks, umlauts and URL
 // characters survive a whole round of publishing, listing and importing.
 TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirNames) {
-    const QStringList names = {"Mit Blank", "Gr\u00fcne J\u00e4ger", "50% #1?"};
+    const QStringList names = {"50% #1?", "Gr\u00fcne J\u00e4ger", "Mit Blank"}; // sorted
     for (const QString& name : names)
         ASSERT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, name), "")
             << name.toStdString();
@@ -143,9 +148,7 @@ TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirName
     for (const QString& file : listed)
         groups << platform::IniFile(file).readString("Group", "Name", "");
     groups.sort();
-    QStringList expected = names;
-    expected.sort();
-    EXPECT_EQ(groups, expected);
+    EXPECT_EQ(groups, names);
 
     ASSERT_EQ(run(ExchangeWork::Import, listed), "");
     for (const QString& name : names) {
@@ -178,6 +181,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
     const QByteArray dos = "12-06-26  02:30PM       <DIR>          ";
     const QByteArray unix = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe\r\n";
     const QByteArray none, anna = playerBytes("Anna"), big(16 * 1024 * 1024 + 1, ' ');
+    const QByteArray gut = "[Group]\r\nName=Gut\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n";
     const QString longName(300, 'x'), notImported = "Nicht importiert wurden:\r\n";
     const QString store = "Wendrak/SpielerStammImport/", groups = "Wendrak/ImportierteGruppen/";
     const QList<Row> rows = {
@@ -186,8 +190,13 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .listing = unix,
          .result = UnreadableListingText(),
          .after = {{"ftp:Probe", none}}},
-        {.what = "a listing of DOS file lines only holds no group",
-         .listing = "12-06-2026  14:30                 2400 X.PLY\r\n \r\n\r\n"},
+        {.what = "a DOS listing's entries other than folders are skipped, its folders read",
+         .serverGroups = {"Gut"},
+         .listing = "12-06-2026  14:30                 2400 X.PLY\r\n \r\n\r\n12-06-26  02:30PM  "
+                    "<SYMLINKD>  L [x]\r\n12-06-26  02:30PM  <JUNCTION>  J\r\n12-06-26  02:30PM  "
+                    "2,400 Y.PLY\r\n12-06-26  02:30PM  2.400 Z.PLY\r\n" +
+                    dos + "Gut\r\n",
+         .after = {{"Wendrak/Temp/DESCRIPTION0.ini", gut}}},
         {.what = "a folder the listing does not show after MKD gets no players and no page",
          .group = "Neu",
          .listing = "12-06-26  02:30PM                 2400 X.PLY\r\n",
@@ -210,8 +219,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .listing = dos + "B\x1fs\x7f" + "e\r\n" + dos + "Gut\r\n" + dos + "Nu" + '\0' + "ll\r\n",
          .leftOut = "Diese Gruppen auf dem Server haben Steuerzeichen im Namen und fehlen in der "
                     "Liste:\r\n„B?s?e“\r\n„Nu?ll“",
-         .after = {{"Wendrak/Temp/DESCRIPTION1.ini",
-                    "[Group]\r\nName=Gut\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n"}}},
+         .after = {{"Wendrak/Temp/DESCRIPTION1.ini", gut}}},
         {.what = "names from the server never reach outside the import folders, a short player "
                  "never enters the store",
          .descriptions = {"../../Wendrak|a.ply", "|a.ply",
@@ -219,7 +227,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .serverGroups = {"G"},
          .before = {{"ftp:G/KURZ.PLY", anna.left(100)},
                     {"ftp:x.ply", anna},
-                    {groups + "Eigen/group.sgp", "x.ply\r\n"}},
+                    {groups + "Eigen/group.sgp", "Anna von G.ply\r\n"}},
          .result = notImported + "Gruppe „../../Wendrak“\r\nGruppe „“\r\n"
                                  "Spieler „../../../x.ply“ der Gruppe „G“\r\n"
                                  "Spieler „Kurz.ply“ der Gruppe „G“\r\n"
@@ -228,7 +236,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
                       "Die Gruppe „“ wird nicht importiert: ", "„../../../x.ply“ der Gruppe „G“: ",
                       "„Kurz.ply“ der Gruppe „G“ ist keine vollständige Spielerdatei.",
                       "Laden von „G/Fehlt.ply“: 550 "},
-         .after = {{groups + "Eigen/group.sgp", "x.ply\r\n"},
+         .after = {{groups + "Eigen/group.sgp", "Anna von G.ply\r\n"},
                    {groups + "G/group.sgp", "Anna von G.ply\r\n"},
                    {store + "Kurz von G.ply", none},
                    {"x von G.ply", none}}},
@@ -236,6 +244,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .descriptions = {"E|Anna.ply", "F|"}, // an empty "Player" value: an empty group
          .serverGroups = {"E"},
          .before = {{groups + "E/alt.ply", "alt"},
+                    {groups + "E/group.sgp", "Anna von E.ply\r\n"},
                     {groups + "F/alt.ply", "alt"},
                     {store + "Anna von E.ply", "kaputt"}},
          .after = {{groups + "E/alt.ply", none},
@@ -250,16 +259,23 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .failures = {"Die Gruppe „" + longName +
                       "“ wird nicht importiert: Ihr Ordner kann nicht angelegt werden."},
          .after = {{groups + "L/group.sgp", "Anna von L.ply\r\n"}}},
-        {.what = "players whose files differ only in case: the second is named, not imported",
-         .descriptions = {"C|Anna.ply$$XDE$$anna.PLY$$XDE$$Anna.txt"},
-         .serverGroups = {"C"},
+        {.what = "a player whose file another player of the import or another imported group "
+                 "has (in any case) is named, not imported, and the file stays",
+         .descriptions = {"C|Anna.ply$$XDE$$anna.PLY$$XDE$$Anna.txt", "C von B|Anna.ply"},
+         .serverGroups = {"C", "C von B"},
+         .before = {{groups + "B/group.sgp", "anna VON c von b.PLY\r\n"},
+                    {store + "Anna von C von B.ply", "B"}},
          .result = notImported + "Spieler „anna.PLY“ der Gruppe „C“\r\n"
-                                 "Spieler „Anna.txt“ der Gruppe „C“",
+                                 "Spieler „Anna.txt“ der Gruppe „C“\r\n"
+                                 "Spieler „Anna.ply“ der Gruppe „C von B“",
          .failures = {"„anna.PLY“ der Gruppe „C“: Ein anderer Spieler dieses Imports steht schon "
                       "in „Anna von C.ply“.",
                       "„Anna.txt“ der Gruppe „C“: Ein anderer Spieler dieses Imports steht schon "
-                      "in „Anna von C.ply“."},
-         .after = {{groups + "C/group.sgp", "Anna von C.ply\r\n"}}},
+                      "in „Anna von C.ply“.",
+                      "„Anna.ply“ der Gruppe „C von B“: „Anna von C von B.ply“ gehört schon zur "
+                      "Gruppe „B“."},
+         .after = {{groups + "C/group.sgp", "Anna von C.ply\r\n"},
+                   {store + "Anna von C von B.ply", "B"}}},
         {.what = "groups whose folders differ only in case: the second is named, not imported",
          .descriptions = {"same|Anna.ply", "Same|Anna.ply"},
          .serverGroups = {"same"},
@@ -295,13 +311,16 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .result = TransferFailedText() + "Auflisten von „/“: Die Liste ist zu groß."},
         // The server ends the stall after four seconds: a client that waits for that, not for
         // its one-second limit, sees a broken transfer instead of the time limit.
-        {.what = "a player that stalls past the limit is given up at the limit",
-         .descriptions = {"S|Anna.ply"},
+        {.what = "a player that stalls past the limit is given up at the limit, a re-import "
+                 "broken off keeps the earlier group",
+         .descriptions = {"S|Anna.ply$$XDE$$Bert.ply"},
          .serverGroups = {"S"},
-         .stall = "ANNA.PLY 1000 4",
+         .before = {{"ftp:S/BERT.PLY", anna}, {groups + "S/group.sgp", "Alt von S.ply\r\n"}},
+         .stall = "BERT.PLY 1000 4",
          .result = TransferFailedText() +
-                   "Laden von „S/Anna.ply“: Der Server antwortet nicht (Zeitüberschreitung).",
-         .after = {{store + "Anna von S.ply", none}}},
+                   "Laden von „S/Bert.ply“: Der Server antwortet nicht (Zeitüberschreitung).",
+         .after = {{store + "Anna von S.ply", playerBytes("Anna von S")},
+                   {groups + "S/group.sgp", "Alt von S.ply\r\n"}}},
         {.what = "a player that ends short of its announced size is a broken transfer",
          .descriptions = {"P|Anna.ply"},
          .serverGroups = {"P"},
@@ -309,6 +328,12 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .result = TransferFailedText() +
                    "Laden von „P/Anna.ply“: Die Übertragung ist vor ihrem Ende abgebrochen.",
          .after = {{store + "Anna von P.ply", none}}},
+        {.what = "a description that cannot be kept here ends the listing with the file's message",
+         .serverGroups = {"Gut"},
+         .before = {{"Wendrak/Temp/DESCRIPTION0.ini/x", "ein Ordner im Weg"}},
+         .listing = dos + "Gut\r\n",
+         .result =
+             "Die Datei \"" + data() + "Temp/DESCRIPTION0.ini\" kann nicht geschrieben werden."},
     };
     const FtpTimeLimits limits = ftpTimeLimits();
     rlimit fsize{};
@@ -349,12 +374,10 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
         for (int i = 0; i < observer.failures.size(); ++i)
             shown << observer.failures[i].left(row.failures.value(i).size());
         EXPECT_EQ(shown, row.failures);
-        for (const auto& [name, bytes] : row.after) {
-            EXPECT_EQ(QFileInfo::exists(path(name)), !bytes.isNull()) << name.toStdString();
-            if (!bytes.isNull()) {
-                EXPECT_EQ(TempRoot::readFile(path(name)), bytes) << name.toStdString();
-            }
-        }
+        for (const auto& [name, bytes] : row.after)
+            EXPECT_EQ(QFileInfo::exists(path(name)) ? TempRoot::readFile(path(name)) : "(fehlt)",
+                      bytes.isNull() ? "(fehlt)" : bytes)
+                << name.toStdString();
     }
     std::signal(SIGXFSZ, SIG_DFL);
 }

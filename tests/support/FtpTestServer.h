@@ -1,7 +1,7 @@
 // A real FTP server for the exchange tests (exchange_ftp_server.py beside this file): started
 // on 127.0.0.1 and a free port with its own temporary folder, stopped when the object goes.
 // The server ends by itself when this process dies or after five minutes. Its hostile mode
-// (listing, stall) lets a test play a server of another kind.
+// (listing, stall, refused files) lets a test play a server of another kind.
 #pragma once
 
 #include "TempRoot.h"
@@ -51,6 +51,8 @@ public:
     // Hostile mode, "NAME N S": fetching the file named NAME sends its first N bytes, sends
     // nothing for S seconds, then ends the transfer; empty ends the stalling.
     void setStall(const QByteArray& spec) const { setControl("stall", spec); }
+    // Hostile mode: storing a file of this name is refused; empty stores every file again.
+    void setRefused(const QByteArray& name) const { setControl("refuse", name); }
 
     // A file below the login folder (folders created); names are UTF-8 on disk.
     void write(const QString& relative, const QByteArray& bytes) const {

@@ -10,10 +10,12 @@
 # folder given with --control (outside the login folder), read afresh at every command:
 #   listing  its bytes are the login folder's listing, sent as they stand (any form);
 #   stall    "NAME N S": fetching a file named NAME (letter case ignored) sends its first N
-#            bytes, then nothing for S seconds, then ends the transfer as if complete.
+#            bytes, then nothing for S seconds, then ends the transfer as if complete;
+#   refuse   NAME: storing a file named NAME (letter case ignored) is refused with 550.
 # Each connection runs in a thread of its own, so a stalled one holds up no other.
 import argparse
 import asynchat
+import errno
 import logging
 import os
 import sys
@@ -69,6 +71,10 @@ class StallingFile:
 
 class DosFS(AbstractedFS):
     def open(self, filename, mode):
+        refuse = control("refuse")
+        if refuse and "w" in mode:
+            if os.path.basename(filename).lower() == refuse.decode("cp1252").strip().lower():
+                raise PermissionError(errno.EACCES, "Permission denied")
         f = super().open(filename, mode)
         stall = control("stall")
         if stall and "r" in mode:
