@@ -103,10 +103,6 @@ private:
                  qPrintable(start + " / " + question->text()));
         target->click();
     }
-    static void slide(TfrmPLYAendern* w, const QString& start, int v) {
-        child<QSlider>(w, "trkWert")->setValue(v);
-        answer(w, start, "btnWeiter");
-    }
     static bool waitForEnd(TfrmPLYAendern* w, const QString& text) {
         return QTest::qWaitFor([&] {
             return child<QLabel>(w, "lblFrage")->text() == text &&
@@ -182,7 +178,8 @@ private slots:
             name(w, "Neu ");
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
             answer(w, "Soll Neu sich bei Angriffen", "btnNein");
-            slide(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", 6);
+            child<QSlider>(w, "trkWert")->setValue(6);
+            answer(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", "btnWeiter");
             answer(w, "Wollen Sie die die Einstellung", "BitBtn1");
             answer(w, "Soll Neu angreifen", "btnNein");
             answer(w, "Soll Neu sich konsensorientiert", "BitBtn1");
