@@ -69,8 +69,7 @@ private slots:
 
     void intro_showsItsPictureIfThereClosesWith1ByButtonOrKeyAndShowsTheWholeFarewell() {
         TempRoot root;
-        QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/Intro.jpg",
-                            root.programFolder() + "Intro.jpg"));
+        shelltest::copySource(root, "Wendrak/", {"Intro.jpg"});
         TfrmIntroMain intro;
         QVERIFY(!intro.Image1()->pixmap().isNull());
         const TempRoot withoutPicture;
