@@ -89,8 +89,7 @@ private slots:
             "Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich Ihres Lebens erfreuen."));
         head->move(head->x() + 20, head->y() + 60);
         intro.show();
-        const QWidget* panel = head->parentWidget();
-        QVERIFY(panel->rect().contains(head->geometry()));
+        QVERIFY(head->parentWidget()->rect().contains(head->geometry()));
         QVERIFY(head->heightForWidth(head->width()) <= head->height());
     }
 };

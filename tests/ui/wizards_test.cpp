@@ -177,9 +177,7 @@ private slots:
 
             name(w, "Neu ");
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
-            answer(w, "Soll Neu sich bei Angriffen", "btnNein");
-            child<QSlider>(w, "trkWert")->setValue(6);
-            answer(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", "btnWeiter");
+            answer(w, "Soll Neu sich bei Angriffen", "BitBtn1");
             answer(w, "Wollen Sie die die Einstellung", "BitBtn1");
             answer(w, "Soll Neu angreifen", "btnNein");
             answer(w, "Soll Neu sich konsensorientiert", "BitBtn1");
@@ -207,7 +205,9 @@ private slots:
             child<QPushButton>(w, "btnNochmal")->click();
             QVERIFY(!speichern->isEnabled());
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
-            answer(w, "Soll Neu sich bei Angriffen", "BitBtn1");
+            answer(w, "Soll Neu sich bei Angriffen", "btnNein");
+            child<QSlider>(w, "trkWert")->setValue(2);
+            answer(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", "btnWeiter");
             answer(w, "Wollen Sie die die Einstellung", "btnNein");
             QVERIFY(waitForEnd(w, "Spielerdaten vollständig."));
             speichern->click();
@@ -217,7 +217,7 @@ private slots:
         SpielerTyp expected = chosenPlayer();
         expected.Name.set("Neu"), expected.Dateiname.set("Neu.Ply");
         for (int s : {SitMDD, SitMDK, SitMKK, SitNDK})
-            expected.Situationen[s] = {10, 0, 10}; // the last pass
+            expected.Situationen[s] = {10, 2, 8}; // the last pass, with its slider
         for (int s : {SitErsterTag, SitNKK, SitMKD, SitNDD, SitNKD, SitPDD, SitPDK, SitPKD, SitPKK})
             expected.Situationen[s] = {10, 10, 0}; // the first pass
         QCOMPARE(program->root.read("Wendrak/SpielerStamm/Neu.Ply"), bytes(expected));
