@@ -8,7 +8,6 @@
 #include "platform/Ansi.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/MessageBoxes.h"
-#include "shell/ui/Startup.h"
 
 using namespace shelltest;
 

@@ -9,7 +9,6 @@
 #include "players/PlayerFile.h"
 #include "players/ui/uAutomaten.h"
 #include "players/ui/uSpielerAnzeige.h"
-#include "shell/ui/Startup.h"
 
 using namespace shelltest;
 using platform::MessageBoxes;

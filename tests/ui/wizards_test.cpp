@@ -9,7 +9,6 @@
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 #include "players/ui/ufrmChoosePlayer.h"
-#include "shell/ui/Startup.h"
 
 #include <deque>
 
