@@ -14,13 +14,11 @@
 #include <gtest/gtest.h>
 
 TEST(PlayerCard, TypeNumberFromFileNameReadsTheNumberAfterTheCapitalE) {
-    const struct {
-        const char* name;
-        int want;
-    } rows[] = {{"TypE7_x", 7}, {"TYPA12E3", 3}, {"TypA", 0},      {"Type5", 0},
-                {"TypAE", -1},  {"TYPE", -1},    {"Ritter_3", -1}, {"TypE99999999999", -1}};
-    for (const auto& r : rows)
-        EXPECT_EQ(TypeNumberFromFileName(r.name), r.want) << r.name;
+    const std::pair<const char*, int> rows[] = {
+        {"TypE7_x", 7}, {"TYPA12E3", 3}, {"TypA", 0},      {"Type5", 0},
+        {"TypAE", -1},  {"TYPE", -1},    {"Ritter_3", -1}, {"TypE99999999999", -1}};
+    for (const auto& [name, want] : rows)
+        EXPECT_EQ(TypeNumberFromFileName(name), want) << name;
 }
 
 TEST(PlayerCard, MeasuresUseTheGeneralFormatAndTheTypeNumberOfATestPlayer) {
