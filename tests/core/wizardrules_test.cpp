@@ -121,7 +121,7 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     using namespace changeplayer;
     constexpr int W = Ja; // "Weiter"
     // State, answer, slider, next state, the entries written "=" n/k/d.
-    const std::tuple<int, int, int, int, const char*> rows[] = {
+    const std::tuple<int, int, int, int, QString> rows[] = {
         {1, Ja, 0, 2, "MDD MDK MKK NDK=10/3/4"},
         {1, Nein, 0, 4, ""},
         {2, Ja, 0, 4, "MDD MDK MKK NDK=7/0/10"},
@@ -151,10 +151,9 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     std::memset(&chosen, 0x5A, sizeof chosen); // every field the wizard must leave alone
     for (SituationTyp& s : chosen.Situationen)
         s = {7, 3, 4};
-    for (const auto& [state, answer, v, next, written] : rows) {
+    for (const auto& [state, answer, v, next, writes] : rows) {
         SCOPED_TRACE(QString("%1/%2").arg(state).arg(answer).toStdString());
         SpielerTyp expected = chosen;
-        const QString writes = written;
         for (const QString& code : writes.section('=', 0, 0).split(' ', Qt::SkipEmptyParts)) {
             const QStringList nkd = writes.section('=', 1).split('/');
             for (int s = 0; s < SituationCount; ++s)
