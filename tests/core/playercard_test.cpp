@@ -14,13 +14,11 @@
 #include <gtest/gtest.h>
 
 TEST(PlayerCard, TypeNumberFromFileNameReadsTheNumberAfterTheCapitalE) {
-    const struct {
-        const char* name;
-        int want;
-    } rows[] = {{"TypE7_x", 7}, {"TYPA12E3", 3}, {"TypA", 0},      {"Type5", 0},
-                {"TypAE", -1},  {"TYPE", -1},    {"Ritter_3", -1}, {"TypE99999999999", -1}};
-    for (const auto& r : rows)
-        EXPECT_EQ(TypeNumberFromFileName(r.name), r.want) << r.name;
+    const std::pair<const char*, int> rows[] = {
+        {"TypE7_x", 7}, {"TYPA12E3", 3}, {"TypA", 0},      {"Type5", 0},
+        {"TypAE", -1},  {"TYPE", -1},    {"Ritter_3", -1}, {"TypE99999999999", -1}};
+    for (const auto& [name, want] : rows)
+        EXPECT_EQ(TypeNumberFromFileName(name), want) << name;
 }
 
 TEST(PlayerCard, MeasuresUseTheGeneralFormatAndTheTypeNumberOfATestPlayer) {
@@ -92,11 +90,8 @@ TEST(PlayerCard, APictureIsCopiedIntoTheStoreOnlyWhenItIsASmallWholeBmpOrJpegWit
 
 TEST(PlayerCard, SaveRefusesAReadOnlyPlayerWhateverTheCaseOfItsPlxAndEditsOutsideWindows1252) {
     const TempRoot root;
-    struct Row {
-        QString file, dateiname;
-        int badEdit; // given text that Windows-1252 cannot hold
-        QString refused;
-    };
+    // File, Dateiname, the edit given text Windows-1252 cannot hold, the message.
+    using Row = std::tuple<QString, QString, int, QString>;
     const QString readOnly = "Der Spieler \"%1\" ist schreibgeschützt und kann nicht gespeichert "
                              "werden.";
     std::vector<Row> rows = {{"Anna.ply", "Anna.ply", -1, ""},
@@ -105,21 +100,21 @@ TEST(PlayerCard, SaveRefusesAReadOnlyPlayerWhateverTheCaseOfItsPlxAndEditsOutsid
     for (const char* edit : {"Name", "Alter", "Geschlecht", "Nationalität", "Motto", "Beruf"})
         rows.push_back(
             {"Anna.ply", "Anna.ply", int(rows.size()) - 3, platform::AnsiFieldMessage(edit)});
-    for (const auto& r : rows) {
+    for (const auto& [file, dateiname, badEdit, message] : rows) {
         SpielerTyp p = zeroedPlayer();
-        p.Dateiname.set(r.dateiname);
-        const QString path = root.programFolder() + "SpielerStamm/" + r.file;
+        p.Dateiname.set(dateiname);
+        const QString path = root.programFolder() + "SpielerStamm/" + file;
         writePlayerFile(path, p);
         QStringList t(6, "x");
-        if (r.badEdit >= 0)
-            t[r.badEdit] = "Łukasz";
+        if (badEdit >= 0)
+            t[badEdit] = "Łukasz";
         QString refused;
         try {
             SaveCardPlayer(path, p, {t[0], t[1], t[2], t[3], t[4], t[5]}, "Anna.jpg");
         } catch (const WendrakError& e) {
             refused = e.message();
         }
-        EXPECT_EQ(refused, QString(r.refused).replace("%1", r.file));
-        EXPECT_EQ(readPlayerFile(path).MasseGueltig, refused.isEmpty()) << qPrintable(r.file);
+        EXPECT_EQ(refused, QString(message).replace("%1", file));
+        EXPECT_EQ(readPlayerFile(path).MasseGueltig, refused.isEmpty()) << qPrintable(file);
     }
 }

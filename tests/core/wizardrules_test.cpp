@@ -5,6 +5,7 @@
 #include "players/NewPlayerWizard.h"
 
 #include "TempRoot.h"
+#include "platform/Ansi.h"
 #include "platform/WendrakError.h"
 
 #include <QDir>
@@ -57,20 +58,14 @@ std::string runNewPlayer(NewPlayerWizard& wizard, const QString& name, const QSt
     return shown.join(' ').toStdString();
 }
 
-const QString kAnsi = "Das Feld „%1“ enthält Zeichen, die nicht gespeichert werden können. "
-                      "Erlaubt sind nur Zeichen des Windows-Zeichensatzes (Windows-1252).";
-
 // The name names file (".ply") and record (".PLY", cut to 50 characters).
 TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAnswerFieldsAndFile) {
     TempRoot root;
     const QString store = root.programFolder() + "SpielerStamm/", c47(47, 'c'), d50(50, 'd');
-    struct Row {
-        QString name, saved; // file on disk|Dateiname
-        const char* script;
-        const char* pages;
-        const char* table; // "1. Tag" MDD MDK MKD MKK NDD NDK NKD NKK PDD PDK PKD PKK
-        const char* fields;
-    } rows[] = {
+    // Name, file on disk|Dateiname, answers, pages shown, table ("1. Tag" MDD MDK MKD MKK NDD
+    // NDK NKD NKK PDD PDK PKD PKK), answer fields.
+    using Row = std::tuple<QString, QString, const char*, const char*, const char*, const char*>;
+    const Row rows[] = {
         // Peaceful, defending resolutely.
         {"Anna", "Anna.ply|Anna.PLY", "J J", "1 2 7 9 10 11 12",
          "10/0 0/10 0/10 10/0 0/10 10/0 0/10 10/0 10/0 10/0 10/0 10/0 10/0", "JJNNNJ"},
@@ -84,23 +79,24 @@ TEST(NewPlayerWizard, EachWayThroughTheQuestionsWritesItsTableAnswerFieldsAndFil
         {"Bea", "Bea.ply|Bea.PLY", "N N 1 J 3 N 10", "1 2 3 4 5 6 7 8 9 10 11 12",
          "10/0 10/0 10/0 9/1 10/0 9/1 10/0 7/3 10/0 7/3 9/1 7/3 7/3", "NJJJJN"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.script);
+    for (const auto& [name, saved, script, pages, table, fields] : rows) {
+        SCOPED_TRACE(script);
         NewPlayerWizard wizard;
-        EXPECT_EQ(runNewPlayer(wizard, row.name, row.script), row.pages);
+        EXPECT_EQ(runNewPlayer(wizard, name, script), pages);
         const SpielerTyp p = wizard.Record();
-        EXPECT_EQ(cases(p), row.table);
-        EXPECT_EQ(answerFields(p), row.fields);
+        EXPECT_EQ(cases(p), table);
+        EXPECT_EQ(answerFields(p), fields);
         const QString file = QFileInfo(SaveNewPlayer(store, wizard)).fileName();
         EXPECT_TRUE(QDir(store).entryList().contains(file));
-        EXPECT_EQ(file + "|" + readPlayerFile(store + file).Dateiname.get(), row.saved);
+        EXPECT_EQ(file + "|" + readPlayerFile(store + file).Dateiname.get(), saved);
     }
     // The personal texts Windows-1252 cannot hold are refused by field (the name and the
     // motto through the window).
     for (const int step : {10, 11, 12})
         EXPECT_THAT([&] { NewPlayerWizard().Answer(step, NsOk, "Ł", 1); },
                     testing::ThrowsMessage<WendrakError>(testing::StrEq(
-                        kAnsi.arg(QStringList{"Geschlecht", "Alter", "Nationalität"}[step - 10])
+                        platform::AnsiFieldMessage(
+                            QStringList{"Geschlecht", "Alter", "Nationalität"}[step - 10])
                             .toStdString())));
 }
 
@@ -110,25 +106,22 @@ TEST(NewPlayerWizard, EachAnswerFieldReadsExactlyItsEntries) {
                                                "NJJNNJ", "JJNNNJ", "JJNJNJ", "JNJNNJ", "JJNJNJ",
                                                "NJJNNJ", "JJNJNJ", "JJNJNJ"};
     const QString verteidigtSicherWithK = "JNNJNJNJJJJJJ";
-    for (int s = 0; s < SituationCount; ++s) {
-        SpielerTyp p = zeroedPlayer();
-        p.Situationen[s].AnzahlD = 1;
-        SetNewPlayerAnswerFields(p);
-        EXPECT_EQ(answerFields(p), withD[s]) << s;
-        p = zeroedPlayer();
-        p.Situationen[s].AnzahlK = 1;
-        SetNewPlayerAnswerFields(p);
-        EXPECT_EQ(answerFields(p), ("JJNNN" + verteidigtSicherWithK.mid(s, 1)).toStdString()) << s;
-    }
+    for (int s = 0; s < SituationCount; ++s)
+        for (const bool withK : {false, true}) {
+            SpielerTyp p = zeroedPlayer();
+            (withK ? p.Situationen[s].AnzahlK : p.Situationen[s].AnzahlD) = 1;
+            SetNewPlayerAnswerFields(p);
+            EXPECT_EQ(answerFields(p),
+                      withK ? ("JJNNN" + verteidigtSicherWithK.mid(s, 1)).toStdString() : withD[s])
+                << s << withK;
+        }
 }
 
 TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     using namespace changeplayer;
     constexpr int W = Ja; // "Weiter"
-    struct Row {
-        int state, answer, v, next;
-        const char* writes; // entries "=" n/k/d
-    } rows[] = {
+    // State, answer, slider, next state, the entries written "=" n/k/d.
+    const std::tuple<int, int, int, int, QString> rows[] = {
         {1, Ja, 0, 2, "MDD MDK MKK NDK=10/3/4"},
         {1, Nein, 0, 4, ""},
         {2, Ja, 0, 4, "MDD MDK MKK NDK=7/0/10"},
@@ -158,10 +151,9 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
     std::memset(&chosen, 0x5A, sizeof chosen); // every field the wizard must leave alone
     for (SituationTyp& s : chosen.Situationen)
         s = {7, 3, 4};
-    for (const Row& row : rows) {
-        SCOPED_TRACE(QString("%1/%2").arg(row.state).arg(row.answer).toStdString());
+    for (const auto& [state, answer, v, next, writes] : rows) {
+        SCOPED_TRACE(QString("%1/%2").arg(state).arg(answer).toStdString());
         SpielerTyp expected = chosen;
-        const QString writes = row.writes;
         for (const QString& code : writes.section('=', 0, 0).split(' ', Qt::SkipEmptyParts)) {
             const QStringList nkd = writes.section('=', 1).split('/');
             for (int s = 0; s < SituationCount; ++s)
@@ -169,7 +161,7 @@ TEST(ChangePlayerWizard, StateTableAppliesEachRowToACopyOfThePlayer) {
                     expected.Situationen[s] = {nkd[0].toInt(), nkd[1].toInt(), nkd[2].toInt()};
         }
         SpielerTyp copy = chosen;
-        EXPECT_EQ(ApplyAnswer(copy, row.state, row.answer, row.v), row.next);
+        EXPECT_EQ(ApplyAnswer(copy, state, answer, v), next);
         EXPECT_EQ(std::memcmp(&copy, &expected, sizeof copy), 0);
     }
 }
@@ -179,20 +171,19 @@ TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUn
     TempRoot root;
     const QString ordner = root.programFolder() + "SpielerStamm/";
     root.write("Wendrak/SpielerStamm/anna.Ply", QByteArray(2400, 0));
-    const struct {
-        QString name, result; // the accepted name's Dateiname (+ " taken"), or the message
-    } rows[] = {
+    // The name typed, the accepted name's Dateiname (+ " taken") or the message.
+    const std::pair<QString, QString> rows[] = {
         {" ANNA ", "ANNA.Ply taken"},
         {"Anna.ply", "Anna.ply.Ply"},
         {QString(46, 'a'), QString(46, 'a') + ".Ply"},
         {QString(47, 'a'), "Der Name darf höchstens 46 Zeichen lang sein."},
         {"a\\b", "Dieser Name kann nicht als Dateiname verwendet werden."},
-        {"Łukasz", kAnsi.arg("Neuer Spielername")},
+        {"Łukasz", platform::AnsiFieldMessage("Neuer Spielername")},
     };
-    for (const auto& row : rows) {
+    for (const auto& [typed, want] : rows) {
         QString result;
         try {
-            const QString name = AcceptNewName(row.name);
+            const QString name = AcceptNewName(typed);
             SpielerTyp renamed = zeroedPlayer();
             RenamePlayer(renamed, name), result = renamed.Dateiname.get();
             if (NameTaken(ordner, name))
@@ -200,7 +191,7 @@ TEST(ChangePlayerWizard, NewNameLosesItsBlanksAndIsRefusedWhenTakenInAnyCaseOrUn
         } catch (const WendrakError& e) {
             result = e.message();
         }
-        EXPECT_EQ(result, row.result) << row.name.toStdString();
+        EXPECT_EQ(result, want) << typed.toStdString();
     }
 }
 

@@ -37,7 +37,6 @@ private:
         for (int i = 0; i < values.size(); ++i)
             edit(kEdits[i])->setText(values[i]);
     }
-    QStringList filesHere() const { return filesIn(root->root()); }
 
 private slots:
     void init() {
@@ -65,7 +64,7 @@ private slots:
         setEdits({" Robo ", "12345", "mw", "Deutschland!", "Immer weiter", "Ja", "Nein", "k.A.",
                   "Jaja", "N1", "J2", "Neixx", " 5"});
         button("btnOk")->click();
-        QCOMPARE(filesHere(), QStringList{"Robo.PLY"});
+        QCOMPARE(filesIn(root->root()), QStringList{"Robo.PLY"});
         const SpielerTyp p = readPlayerFile(root->root() + "Robo.PLY");
         // Field by field; what the editor does not set stays empty or zero.
         const QStringList stored =
@@ -122,7 +121,7 @@ private slots:
             button("btnOk")->click();
             QCOMPARE(MessageBoxes::shown(), QStringList{message});
             QVERIFY(!form->isVisible());
-            QVERIFY(filesHere().isEmpty() && filesIn(root->programFolder()).isEmpty());
+            QVERIFY(filesIn(root->root()).isEmpty() && filesIn(root->programFolder()).isEmpty());
         }
     }
 };

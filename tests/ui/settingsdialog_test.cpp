@@ -23,7 +23,7 @@ private slots:
         program.showMenu();
         platform::MessageBoxes::startRecording();
         QStringList shown;
-        const auto typeAndSave = [&shown](const char* name) {
+        const auto openTypeAndSave = [&shown, &program](const char* name) {
             whenModalOf<TfrmPfade>([&shown, name](TfrmPfade* d) {
                 for (const char* edit : {"Name", "Rootpath", "wendrakpath", "WendrakTextPath",
                                          "PelkamExportPath", "PelkamPath"}) {
@@ -37,13 +37,12 @@ private slots:
                 if (d->isVisible())
                     QTest::keyClick(d, Qt::Key_Escape);
             });
+            program.main()->button("BitBtn1")->click();
         };
-        typeAndSave("Łukasz");
-        program.main()->button("BitBtn1")->click();
+        openTypeAndSave("Łukasz");
         QCOMPARE(startupForm<TfrmPfade>()->result(), int(QDialog::Rejected));
         QCOMPARE(program.root.read("Kemra.ini"), before);
-        typeAndSave("Carla");
-        program.main()->button("BitBtn1")->click();
+        openTypeAndSave("Carla");
         QCOMPARE(platform::MessageBoxes::shown(),
                  QStringList{platform::AnsiFieldMessage("Ihr Name") +
                              "\n\nMit Esc schließen Sie den Dialog, ohne zu speichern."});

@@ -69,8 +69,7 @@ private slots:
 
     void intro_showsItsPictureIfThereClosesWith1ByButtonOrKeyAndShowsTheWholeFarewell() {
         TempRoot root;
-        QVERIFY(QFile::copy(TempRoot::sourceData() + "Wendrak/Intro.jpg",
-                            root.programFolder() + "Intro.jpg"));
+        shelltest::copySource(root, "Wendrak/", {"Intro.jpg"});
         TfrmIntroMain intro;
         QVERIFY(!intro.Image1()->pixmap().isNull());
         const TempRoot withoutPicture;
@@ -90,8 +89,7 @@ private slots:
             "Der Friede sei mit Ihnen. Mögen Sie glücklich sein und sich Ihres Lebens erfreuen."));
         head->move(head->x() + 20, head->y() + 60);
         intro.show();
-        const QWidget* panel = head->parentWidget();
-        QVERIFY(panel->rect().contains(head->geometry()));
+        QVERIFY(head->parentWidget()->rect().contains(head->geometry()));
         QVERIFY(head->heightForWidth(head->width()) <= head->height());
     }
 };

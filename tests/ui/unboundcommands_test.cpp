@@ -9,7 +9,6 @@
 #include "players/PlayerFile.h"
 #include "players/ui/uAutomaten.h"
 #include "players/ui/uSpielerAnzeige.h"
-#include "shell/ui/Startup.h"
 
 using namespace shelltest;
 using platform::MessageBoxes;
@@ -21,8 +20,9 @@ private slots:
     void cleanup() { MessageBoxes::reset(); }
 
     // What the text says and what faulty texts say is the domain's (textplayer_test); here
-    // the card shows the written player and stays open when it refuses a text, its five
-    // personal edits reach the file, and a faulty text is reported without writing.
+    // the card shows the written player and stays open when it refuses a text, its personal
+    // edits reach the file (which edit is which field: playerwindows_test), and a faulty
+    // text is reported without writing.
     void textPlayerIsShownOnTheCardAndItsPersonalEditsSaved() {
         Program program;
         QByteArray text = "Name\r\nAnton\r\nGeschlecht\r\nm\r\nAlter\r\n<\r\n";
@@ -39,23 +39,18 @@ private slots:
                  << c->findChild<QLineEdit*>("Edit2")->text() << (save->isVisible() ? "an" : "-");
             c->findChild<QLineEdit*>("Edit1")->setText("Łukasz"), save->click();
             seen << (c->isVisible() ? "offen" : "zu") << MessageBoxes::shown();
-            const QStringList typed = {"Toni", "42", "w", "Schweiz", "Neues Motto"};
-            for (int i = 0; i < typed.size(); ++i)
-                c->findChild<QLineEdit*>(QString("Edit%1").arg(i + 1))->setText(typed[i]);
+            c->findChild<QLineEdit*>("Edit1")->setText("Toni");
             save->click();
         });
         program.main()->LadeSpieler(input);
         QCOMPARE(seen, QStringList({"Anton", "???", "an", "offen", // saveable, whatever came before
                                     platform::AnsiFieldMessage("Name")}));
-        const SpielerTyp p = readPlayerFile(program.root.root() + "Import/Spieler.PLY");
-        QCOMPARE(QStringList({p.Name.get(), p.Alter.get(), p.Geschlecht.get(),
-                              p.Nationalitaet.get(), p.Motto.get()}),
-                 QStringList({"Toni", "42", "w", "Schweiz", "Neues Motto"}));
+        const QString output = program.root.root() + "Import/Spieler.PLY";
+        QCOMPARE(readPlayerFile(output).Name.get(), QString("Toni"));
 
         program.root.write("Import/Spieler.txt", text.left(text.lastIndexOf("Frage")));
         program.main()->LadeSpieler(input);
-        QVERIFY(MessageBoxes::shown().size() == 2 &&
-                readPlayerFile(program.root.root() + "Import/Spieler.PLY").Name == "Toni");
+        QVERIFY(MessageBoxes::shown().size() == 2 && readPlayerFile(output).Name == "Toni");
     }
 
     void cornerClicksLockAndFreeTheCardsTypesButtonAndOpenTheAutomatonEditor() {

@@ -9,7 +9,6 @@
 #include "platform/ui/MessageBoxes.h"
 #include "players/PlayerFile.h"
 #include "players/ui/ufrmChoosePlayer.h"
-#include "shell/ui/Startup.h"
 
 #include <deque>
 
@@ -103,10 +102,6 @@ private:
                  qPrintable(start + " / " + question->text()));
         target->click();
     }
-    static void slide(TfrmPLYAendern* w, const QString& start, int v) {
-        child<QSlider>(w, "trkWert")->setValue(v);
-        answer(w, start, "btnWeiter");
-    }
     static bool waitForEnd(TfrmPLYAendern* w, const QString& text) {
         return QTest::qWaitFor([&] {
             return child<QLabel>(w, "lblFrage")->text() == text &&
@@ -181,8 +176,7 @@ private slots:
 
             name(w, "Neu ");
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
-            answer(w, "Soll Neu sich bei Angriffen", "btnNein");
-            slide(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", 6);
+            answer(w, "Soll Neu sich bei Angriffen", "BitBtn1");
             answer(w, "Wollen Sie die die Einstellung", "BitBtn1");
             answer(w, "Soll Neu angreifen", "btnNein");
             answer(w, "Soll Neu sich konsensorientiert", "BitBtn1");
@@ -210,7 +204,9 @@ private slots:
             child<QPushButton>(w, "btnNochmal")->click();
             QVERIFY(!speichern->isEnabled());
             answer(w, "Wollen Sie das Verteidigungsverhalten", "BitBtn1");
-            answer(w, "Soll Neu sich bei Angriffen", "BitBtn1");
+            answer(w, "Soll Neu sich bei Angriffen", "btnNein");
+            child<QSlider>(w, "trkWert")->setValue(2);
+            answer(w, "In wievielen von 10 Fällen soll  Neu dem Angreifer", "btnWeiter");
             answer(w, "Wollen Sie die die Einstellung", "btnNein");
             QVERIFY(waitForEnd(w, "Spielerdaten vollständig."));
             speichern->click();
@@ -220,7 +216,7 @@ private slots:
         SpielerTyp expected = chosenPlayer();
         expected.Name.set("Neu"), expected.Dateiname.set("Neu.Ply");
         for (int s : {SitMDD, SitMDK, SitMKK, SitNDK})
-            expected.Situationen[s] = {10, 0, 10}; // the last pass
+            expected.Situationen[s] = {10, 2, 8}; // the last pass, with its slider
         for (int s : {SitErsterTag, SitNKK, SitMKD, SitNDD, SitNKD, SitPDD, SitPDK, SitPKD, SitPKK})
             expected.Situationen[s] = {10, 10, 0}; // the first pass
         QCOMPARE(program->root.read("Wendrak/SpielerStamm/Neu.Ply"), bytes(expected));
