@@ -72,31 +72,101 @@ protected:
     TempRoot root;
     TournamentState state;
     Recorder observer;
-    NoResultDisplay display;
+    RecordingDisplay display;
 };
 
-TEST_F(TournamentRun, PairsOfGiversAndHoldersGiveTheseResults) {
-    // What, K of 10 and type of A and B, their points, and "Gruppenergebnisse.Txt" id=value,
-    // the same in every game.
-    const std::tuple<const char*, int, int, int, int, int, int, const char*> cases[] = {
-        {"both give way", 10, 10, 5, 6, 1500, 1500,
-         "11=500 12=500 13=1 14=0 15=0 16=0 17=0 21=3000 22=3000 23=1000 24=2000 25=1 33=1 41=1"},
-        {"hold out against give way", 0, 10, 0, 0, 2500, 0,
-         "12=0 13=0 14=500 15=1 16=0 17=0 21=2500 24=1500 25=0,75 33=0,5 41=0"},
-        {"both hold out", 0, 0, 0, 0, 500, 500, "12=0 14=0 16=500 17=1 21=1000 24=0 25=0 33=0"},
-    };
-    for (const auto& [what, kA, kB, typA, typB, pointsA, pointsB, figures] : cases) {
-        addPlayers({typed(kA, typA), typed(kB, typB)});
-        ASSERT_EQ(run(), RunFinished) << what;
-        EXPECT_EQ(out("Export.Txt"),
-                  exportLine(1, "A", typA, pointsA) + exportLine(1, "B", typB, pointsB))
-            << what;
-        for (const QString& figure : QString(figures).split(' ')) {
-            const QStringList idValue = figure.split('=');
-            EXPECT_EQ(groupResultValues(root, idValue[0]), QStringList(9, idValue[1]))
-                << what << " " << figure.toStdString();
-        }
-    }
+// A gives way, B holds out, C holds out first and then answers in kind: every game is exact.
+// A-B: 0 and 2500; A-C: C exploits once, then both give way, but never under an even
+// standing: 1497 and 1502; B-C: 500 each. Each participant's total and favours come from two
+// pairings, once as player 1 and once as player 2.
+TEST_F(TournamentRun, ThreePlayersGiveTheseRankingFiguresFavoursAndFiles) {
+    SpielerTyp tit = profilePlayer({{SitErsterTag, 10},
+                                    {SitMDD, 10},
+                                    {SitMDK, 10},
+                                    {SitNDD, 10},
+                                    {SitNDK, 10},
+                                    {SitPDD, 10},
+                                    {SitPDK, 10}});
+    tit.Spielertyp = 5;
+    addPlayers({typed(10, 6), typed(0, 2), tit});
+    ASSERT_EQ(run(), RunFinished);
+    EXPECT_EQ(display.rows, QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|B|3000|Typ1|2|2",
+                                         "2.|C|2002|Typ1|2|2", "3.|A|1497|Typ5|2|2"}));
+    EXPECT_EQ(std::tuple(display.anzTeilnehmerHigh, display.playerList, display.participants),
+              std::tuple(2, QStringList({"A", "B", "C"}), QStringList({"B", "C", "A"})));
+    QStringList favours; // received, granted and the maximum per run
+    for (const auto& [name, received, granted, maximum] :
+         ServicesRows(display.participants, display.pairings, display.anzDurchlaeufe, 2))
+        favours << QStringLiteral("%1 %2 %3 %4").arg(name).arg(received).arg(granted).arg(maximum);
+    EXPECT_EQ(favours, QStringList({"Maximum an Diensten: 1000 1000 1000", "B 500 0 1000",
+                                    "C 500 499 1000", "A 499 1000 1000"}));
+    EXPECT_EQ(display.texts({"LabelAnzahlallerzuege", "LabelHereinlegenendet", "LabelBlockieren",
+                             "LabelKonsens", "Labelerwuenschtedienste", "LabelImFriedenEndeten",
+                             "LabelSozEffQuant", "Labelwirtschafterg", "LabelBestesErgebnis",
+                             "LabelSchlechtesteErgebnis", "LabelGruppehaterwirtschaftet",
+                             "LabelWirtschaftlichkeitsfaktor"}),
+              QStringList(
+                  {"Anzahl aller Züge in dieser Gruppe: 1500", "Mit einem Hereinlegen endeten: 501",
+                   "Mit einem Blockieren endeten: 500", "Mit einem Konsens endeten: 499",
+                   "Das heißt: 50% der erwünschten Dienste oder Gefälligkeiten wurden gewährt.",
+                   "Im Frieden endeten: 0 von insgesamt 1500 Zügen. Das sind 0% aller "
+                   "Züge. Die soziale Effektivität qualitativer Art beträgt somit 0,00",
+                   "Die soziale Effektivität quantitativer Art beträgt: 0,50",
+                   "Die Gruppe erwirtschaftet ein Ergebnis von: 6499",
+                   "Das bestmögliche Ergebnis wäre gewesen: 9000",
+                   "Das schlechtmöglichste Ergebnis wäre gewesen: 3000",
+                   "So erwirtschaftete die Gruppe (bereinigt): 58% des Möglichen.",
+                   "Der Wirtschaftlichskeitfaktor beträgt: 0,58"}));
+    // The figures stand out from the texts around them.
+    EXPECT_EQ(display.styles("Labelerwuenschtedienste") + display.styles("LabelImFriedenEndeten"),
+              "01001010101");
+
+    EXPECT_EQ(out("Export.Txt"), exportLine(1, "A", 6, 0) + exportLine(1, "B", 2, 2500) +
+                                     exportLine(2, "A", 6, 1497) + exportLine(2, "C", 5, 1502) +
+                                     exportLine(3, "B", 2, 500) + exportLine(3, "C", 5, 500));
+    const auto nine = [](const char* value) { return QString(";%1").arg(value).repeated(9); };
+    const QString u = "1. Allgemeine Übersicht;",
+                  q = "2. Soziale Effektivität (quantitativer Art);",
+                  z = "Prozentualer Anteil derartiger Züge", s = ";1;2;3;4;5;6;7;8;9";
+    EXPECT_EQ(
+        resultLines(root, "Gruppenergebnisse.Txt"),
+        QStringList(
+            {"10;0;" + u + s, "11;1;" + u + "Anzahl aller Züge" + nine("1500"),
+             "12;1;" + u + "Anzahl aller Züge, die zu einem Konsens führten" + nine("499"),
+             "13;1;" + u + z + nine("0,332666666666667"),
+             "14;1;" + u + "Anzahl aller Züge, die mit einem Hereinlegen endeten" + nine("501"),
+             "15;1;" + u + z + nine("0,334"),
+             "16;1;" + u + "Anzahl aller Züge, die zu einem Blockieren führten" + nine("500"),
+             "17;1;" + u + z + nine("0,333333333333333"), "20;0;" + q + s,
+             "21;1;" + q + "Erreichtes Ergebnis" + nine("6499"),
+             "22;1;" + q + "Bestmögliches Ergebnis" + nine("9000"),
+             "23;1;" + q + "Schlechtestes (garantiertes) Ergebnis" + nine("3000"),
+             "24;1;" + q + "Von der Gruppe wurden erwirtschaftet" + nine("3499"),
+             "25;1;" + q + "In Prozenten: " + nine("0,583166666666667"),
+             "30;0;3. Erfolge aus individueller Sicht;" + s,
+             "33;1;3. Erfolge aus individueller Sicht;Prozentualer Anteil aller "
+             "erfolgreich beendeten Interaktionen" +
+                 nine("0,499666666666667"),
+             "40;0;4. Soziale Effektivität (qualitativer Art);" + s,
+             "41;1;4. Soziale Effektivität (qualitativer Art);Prozentualer Anteil "
+             "aller im Frieden endeten Züge" +
+                 nine("0")}));
+    // After the traits A is peaceful and exploitable, B and C attack and defend, B exploits.
+    const QString t = "1. Zusammensetzung: der Gruppe nach Typen;",
+                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
+    EXPECT_EQ(
+        resultLines(root, "Zusammensetzung.Txt"),
+        QStringList({t + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
+                     t + ";neigen zum unprovozierten Angreifen;       66,7%;        0,0%",
+                     t + ";sind bedingt konsensorientiert;        0,0%;        0,0%",
+                     t + ";sind friedlich;       33,3%;        0,0%",
+                     e + "sind konsensorientiert:;33,3;", e + "sind friedlich:;33,3;",
+                     e + "neigen zum Angreifen:;66,7;", e + "neigen zum Ausbeuten:;33,3;",
+                     e + "neigen zu Überreaktionen:;0,0;", e + "verteidigen sich sicher:;66,7;",
+                     e + "sind geschäftsmäßig ausbeutbar:;33,3;",
+                     "3. Das kollektive Entgegenkommen gegenüber Angreifern;;Das gesamte, in "
+                     "der Gruppe vorhandene Entgegenkommen gegenüber Angreifern beträgt "
+                     "1,00 bei einer Gruppengröße von 3 Teilnehmern..;"}));
 }
 
 TEST_F(TournamentRun, FinishedRunPairsInListingOrderAndLeavesWholeFiles) {
@@ -110,9 +180,7 @@ TEST_F(TournamentRun, FinishedRunPairsInListingOrderAndLeavesWholeFiles) {
               (std::pair<std::size_t, int>(54, 83)));
     EXPECT_EQ(std::make_tuple(observer.shown, observer.resultsShown, observer.cleared),
               std::make_tuple(1, 1, 1));
-    EXPECT_TRUE(out("Gruppenergebnisse.Txt")
-                    .startsWith("10;0;1. Allgemeine \xDC"
-                                "bersicht;;1;2;3;4;5;6;7;8;9\r\n"));
+    EXPECT_EQ(groupResultValues(root, "41"), QStringList(9, "1")); // peace in all six pairings
     // The debug files as the last pairing (c-D in listing order) left them, after five
     // pairings of 9,000 K.
     EXPECT_EQ(root.read("Debug/Spiel_Gesamt.csv"),
