@@ -1,5 +1,6 @@
-// Group figures: hand-worked groups of two through every placeholder, big and degenerate
-// groups, type averages and shares, property counts and the chain of steps on player files.
+// Group figures: each figure's rounding rule, big and degenerate groups, type averages, the
+// composition in the window and in its file, property counts and the chain of steps on player
+// files. The placeholders of a real group are in the tournament run test.
 #include "FigureTestSupport.h"
 #include "engine/Composition.h"
 #include "engine/GroupFigures.h"
@@ -75,26 +76,47 @@ TEST_F(Figures, TypeAveragesAreTruncatedOrKA) {
     EXPECT_EQ(display.styles("LabelAusbeutbar_Friedlich"), "2");
 }
 
-TEST_F(Figures, CompositionTextsOfThreePlayersOfTypesOneOneSix) {
-    TournamentState s = pairState(1500, 1500, 9 * 2250, 0); // of 1500 rounds, D = 75
-    s.AnzTeilnehmerHigh = 2;
+// Sixteen players with a different count of each type and property: every share lies on a
+// half and rounds up. The type shares keep "," whatever the locale, the rest follow it.
+TEST_F(Figures, CompositionOfSixteenPlayersInTheWindowAndInItsFile) {
+    TournamentState s = pairState(1500, 1500, 9 * 90000, 0); // of 60000 rounds, D = 75
+    s.AnzTeilnehmerHigh = 15;
+    const TypeTallies t = tallies({{1, 1}, {2, 2}, {3, 3}, {5, 5}, {6, 4}});
     // clang-format off
-    const PropertyCounts c{.AnzKonsensorientiert = 1, .AnzFriedlich = 1, .AnzVerteidigtSicher = 2,
-        .AnzNeigtZumAngreifen = 2, .AnzNeigtZumAusbeuten = 2, .AnzGeschaeftsmaessigAusbeutbar = 1,
-        .SummeEntgegenkommenPromille = 1005}; // 1.005
+    const PropertyCounts c{.AnzKonsensorientiert = 9, .AnzFriedlich = 2, .AnzVerteidigtSicher = 3,
+        .AnzNeigtZumAngreifen = 5, .AnzNeigtZumAusbeuten = 7, .AnzNeigtZuUeberreaktionen = 1,
+        .AnzGeschaeftsmaessigAusbeutbar = 16, .SummeEntgegenkommenPromille = 1005}; // 1.005
     // clang-format on
     platform::setDecimalSeparator(u'.');
-    ShowCompositionTexts(s, tallies({{1, 2}, {6, 1}}), c, display);
-    EXPECT_EQ(display.texts({"lblZ11", "lblAMass", "Label14", "Label49", "LabelDienste"}),
-              QStringList({"66,7%",
-                           "Das gesamte, in der Gruppe vorhandene Entgegenkommen gegenüber "
-                           "Angreifern beträgt 1.01 bei einer Gruppengröße von 3 Teilnehmern.",
-                           "verteidigen sich 66.7% sicher",
-                           "erweisen sich 33.3% unter andauerndem Druck der Gegenseite durch "
+    ShowCompositionTexts(s, t, c, display);
+    const QString a = "Das gesamte, in der Gruppe vorhandene Entgegenkommen gegenüber Angreifern "
+                      "beträgt 1.01 bei einer Gruppengröße von 16 Teilnehmern.";
+    EXPECT_EQ(display.texts({"lblZ11", "lblZ21", "lblZ12", "lblZ22", "lblZ13", "lblZ23", "lblAMass",
+                             "Label12", "Label13", "Label14", "Label49", "Label15", "Label16",
+                             "Label17", "LabelDienste"}),
+              QStringList({"6,3%", "12,5%", "18,8%", "0,0%", "31,3%", "25,0%", a,
+                           "sind 56.3% konsensorientiert (greifen nicht als erste an)",
+                           "sind 12.5% friedlich", "verteidigen sich 18.8% sicher",
+                           "erweisen sich 100.0% unter andauerndem Druck der Gegenseite durch "
                            "Defektionen als geschäftsmäßig ausbeutbar.",
-                           "In dieser Gruppe wurden 75% der erbetenen Dienste oder "
-                           "Gefälligkeiten gewährt."}));
+                           "31.3% Neigungen zum Angreifen.", "43.8% Neigungen zum Ausbeuten.",
+                           "6.3% Neigungen zu Überreaktionen.",
+                           "In dieser Gruppe wurden 75% der erbetenen Dienste oder Gefälligkeiten "
+                           "gewährt."}));
     EXPECT_EQ(display.styles("lblAMass"), "01010");
+    const QString y = "1. Zusammensetzung: der Gruppe nach Typen;",
+                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
+    EXPECT_EQ(
+        CompositionLines(t, c, 16),
+        QStringList({y + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
+                     y + ";neigen zum unprovozierten Angreifen;        6,3%;       12,5%",
+                     y + ";sind bedingt konsensorientiert;       18,8%;        0,0%",
+                     y + ";sind friedlich;       31,3%;       25,0%",
+                     e + "sind konsensorientiert:;56.3;", e + "sind friedlich:;12.5;",
+                     e + "neigen zum Angreifen:;31.3;", e + "neigen zum Ausbeuten:;43.8;",
+                     e + "neigen zu Überreaktionen:;6.3;", e + "verteidigen sich sicher:;18.8;",
+                     e + "sind geschäftsmäßig ausbeutbar:;100.0;",
+                     "3. Das kollektive Entgegenkommen gegenüber Angreifern;;" + a + ".;"}));
 }
 
 TEST_F(Figures, PropertiesAreCountedByTheFirstLetterOfEachAnswer) {
