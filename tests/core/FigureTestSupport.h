@@ -84,14 +84,6 @@ inline SpielerTyp automatonPlayer(const char* name) {
     return p;
 }
 
-// Type tallies from (type, count) pairs.
-inline TypeTallies tallies(std::initializer_list<std::pair<int, int>> typeCounts) {
-    TypeTallies t;
-    for (const auto& [type, count] : typeCounts)
-        t.AnzTyp[std::size_t(type)] = count;
-    return t;
-}
-
 // The tournament on the current game of root, results in the program folder.
 inline int playTournament(TournamentState& state, const TempRoot& root, TournamentObserver& obs,
                           ResultDisplay* display, bool debug = false, std::uint64_t seed = 42) {

@@ -1,6 +1,6 @@
 // Group figures: each figure's rounding rule, big and degenerate groups, type averages, the
-// composition in the window and in its file, property counts and the chain of steps on player
-// files. The placeholders of a real group are in the tournament run test.
+// composition in the window and in its file, property counts. The placeholders of a real group
+// and the chain of steps on its player files are in the tournament run test.
 #include "FigureTestSupport.h"
 #include "engine/Composition.h"
 #include "engine/GroupFigures.h"
@@ -31,8 +31,8 @@ protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
 };
 
-// D, P, B and AvgN round half up, AvgK and Kn truncate: the first row has each of them just
-// above a half (or on it), the second just below. Their texts are the three-player run's.
+// D, P, B and AvgN round half up, AvgK and Kn truncate: the first row has each just above a
+// half (or on it), the second just below.
 TEST_F(Figures, EachOverallFigureRoundsByItsOwnRuleAndBigGroupsKeepEveryDigit) {
     // Participants, points of the pairing, K moves and KK rounds under N of the nine runs;
     // M, AvgK, H, Kn, Bl, AvgN, D, P, Best, Worst, B.
@@ -65,8 +65,8 @@ TEST_F(Figures, GroupsWithoutPairsShowZerosInsteadOfDividingByZero) {
 }
 
 TEST_F(Figures, TypeAveragesAreTruncatedOrKA) {
-    TypeTallies t = tallies({{1, 3}, {4, 3}, {6, 2}});
-    t.PunkteTyp = {0, 1001, 0, 0, 1003, 0, 2469}; // 333.67, 334.33 and 1234.5
+    const TypeTallies t{{0, 3, 0, 0, 3, 0, 2},
+                        {0, 1001, 0, 0, 1003, 0, 2469}}; // 333.67, 334.33, 1234.5
     ShowTypeAverages(t, display);
     EXPECT_EQ(
         display.texts({"LabelVertsicher_AngriffNeig", "LabelVertsicher_AngriffNeigNachAngriff",
@@ -81,7 +81,7 @@ TEST_F(Figures, TypeAveragesAreTruncatedOrKA) {
 TEST_F(Figures, CompositionOfSixteenPlayersInTheWindowAndInItsFile) {
     TournamentState s = pairState(1500, 1500, 9 * 90000, 0); // of 60000 rounds, D = 75
     s.AnzTeilnehmerHigh = 15;
-    const TypeTallies t = tallies({{1, 1}, {2, 2}, {3, 3}, {5, 5}, {6, 4}});
+    const TypeTallies t{{0, 1, 2, 3, 0, 5, 4}};
     // clang-format off
     const PropertyCounts c{.AnzKonsensorientiert = 9, .AnzFriedlich = 2, .AnzVerteidigtSicher = 3,
         .AnzNeigtZumAngreifen = 5, .AnzNeigtZumAusbeuten = 7, .AnzNeigtZuUeberreaktionen = 1,
@@ -140,36 +140,6 @@ TEST_F(Figures, PropertiesAreCountedByTheFirstLetterOfEachAnswer) {
                           c.AnzNeigtZumAngreifen, c.AnzGeschaeftsmaessigAusbeutbar}),
               (std::array{1, 1, 1, 1, 1}));
     EXPECT_EQ(c.SummeEntgegenkommenPromille, 1005); // summed exactly in thousandths
-}
-
-// The whole chain on player files: ranking from the files as they are, then traits and
-// test runs rewrite them, and the counts follow the rewritten records.
-TEST_F(Figures, StepsOnPlayerFilesRankFromOldRecordsAndCountFromNewOnes) {
-    TempRoot root;
-    TournamentState s = pairState(1500, 1500, 9000, 4500);
-    s.WendrakPath = root.programFolder();
-    InitTypeNames(s);
-    s.AnzTeilnehmerHigh = 2;
-    s.Teilnehmer = {
-        {"Sanft", "Sanft.ply", 9000}, {"Hart", "Hart.ply", 12000}, {"Graf", "Graf.ply", 10000}};
-    const QString folder = root.programFolder() + "Aktuelles Spiel/";
-    writePlayerFile(folder + "Sanft.ply", profilePlayer({})); // defends; traits will say no
-    writePlayerFile(folder + "Hart.ply", allD());
-    writePlayerFile(folder + "Graf.ply", automatonPlayer("Graf"));
-    s.Zusammensetzung.create(root.root() + "Zusammensetzung.Txt");
-
-    RunFigureSteps(s, display, true);
-    s.Zusammensetzung.close();
-
-    // Sanft is ranked from the record before the traits, which make it type 6.
-    EXPECT_EQ(display.rows.value(3), "3.|Sanft|1000|Typ5|2|2");
-    EXPECT_EQ(readPlayerFile(folder + "Sanft.ply").Spielertyp, 6);
-
-    // Sanft is now type 6, Graf type 3: two of three are consensus-minded.
-    EXPECT_EQ(display.text("Label12"), "sind 66,7% konsensorientiert (greifen nicht als erste an)");
-
-    EXPECT_TRUE(
-        root.read("Zusammensetzung.Txt").contains("sind friedlich;       33,3%;        0,0%\r\n"));
 }
 
 } // namespace

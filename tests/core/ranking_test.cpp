@@ -28,13 +28,6 @@ TEST(Ranking, SortsBestFirstAndKeepsLoadOrderOnEqualTotals) {
     EXPECT_EQ(names(t), QStringList({"F", "B", "C", "E", "A", "D"}));
 }
 
-// Equal shown points with different totals rank apart (Friedlich and Graf below).
-TEST(Ranking, RankTextIsEmptyOnlyForEqualTotals) {
-    const auto tie = participants({{"A", 5000}, {"B", 5000}, {"C", 4000}});
-    EXPECT_EQ(QStringList({RankText(tie, 0), RankText(tie, 1), RankText(tie, 2)}),
-              QStringList({"1.", "", "3."}));
-}
-
 TEST(Ranking, ProfileTypeFollowsUnprovokedAndProvokedAttacksAndDefence) {
     // clang-format off
     const struct { std::initializer_list<std::pair<Situation, int>> d; const char* secure; int type; }
@@ -76,9 +69,9 @@ TEST(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
     };
     add("Friedlich", 9 * 1200 + 8, profilePlayer({}, "Nein")); // type 6, shows 1200
     add("Angreifer", 9 * 2000, allD());                        // type 1
-    add("Graf", 9 * 1200 + 3, automatonPlayer("Graf"));        // type 3, equal shown points
-    add("Zug", 9 * 900, automatonPlayer("Zug"));               // unknown automaton
-    add("Zweiter", 9 * 500 + 7, allD());                       // type 1 again
+    add("Graf", 9 * 1200 + 3, automatonPlayer("Graf")); // type 3, equal shown points: ranked apart
+    add("Zug", 9 * 900, automatonPlayer("Zug"));        // unknown automaton
+    add("Zweiter", 9 * 900, allD()); // type 1 again, a total equal to Zug's: no rank of its own
     state.AnzTeilnehmerHigh = 4;
     RecordingDisplay display;
     TypeTallies tallies;
@@ -88,13 +81,13 @@ TEST(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
     EXPECT_EQ(display.rows,
               QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|Angreifer|2000|Typ1|4|4",
                            "2.|Friedlich|1200|Typ6|4|4", "3.|Graf|1200|Typ3|4|4",
-                           "4.|Zug|900|Nicht bekannt.|4|4", "5.|Zweiter|500|Typ1|4|4"}));
+                           "4.|Zug|900|Nicht bekannt.|4|4", "|Zweiter|900|Typ1|4|4"}));
     // The table stays in ranking order for the later steps.
     EXPECT_EQ(names(state.Teilnehmer),
               QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
 
     EXPECT_EQ(tallies.AnzTyp, (std::array<std::int64_t, 7>{0, 2, 0, 1, 0, 0, 1}));
-    EXPECT_EQ(tallies.PunkteTyp, (std::array<std::int64_t, 7>{0, 2500, 0, 1200, 0, 0, 1200}));
+    EXPECT_EQ(tallies.PunkteTyp, (std::array<std::int64_t, 7>{0, 2900, 0, 1200, 0, 0, 1200}));
 }
 
 } // namespace

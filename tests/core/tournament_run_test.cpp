@@ -1,6 +1,8 @@
 // The tournament run on small groups whose every figure and file line is known by hand:
 // the result files, the debug files, cancel, errors and the pair bookkeeping.
 #include "FigureTestSupport.h"
+#include "engine/ResultFiles.h"
+#include "engine_fixtures.h"
 #include "platform/NumberFormat.h"
 #include "platform/WendrakError.h"
 
@@ -9,9 +11,10 @@
 namespace {
 
 const SpielerTyp AllK = uniformPlayer(10);
+// Holds out first, then answers in kind: gives way only after the other gave way.
+const SpielerTyp Suspicious = profile(kHolds, {SitMKD, SitMKK, SitNKD, SitNKK, SitPKD, SitPKK});
 
-SpielerTyp typed(int kOf10, int typ) {
-    SpielerTyp p = uniformPlayer(kOf10);
+SpielerTyp typed(SpielerTyp p, int typ) {
     p.Spielertyp = typ;
     return p;
 }
@@ -43,9 +46,7 @@ struct Recorder : TournamentObserver {
 class TournamentRun : public ::testing::Test {
 protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
-    void addPlayer(const QString& file, const SpielerTyp& p) {
-        writePlayerFile(root.programFolder() + "Aktuelles Spiel/" + file, p);
-    }
+    void addPlayer(const QString& file, const SpielerTyp& p) { writePlayerFile(game + file, p); }
     // Players A.ply, B.ply, ... in this order.
     void addPlayers(std::initializer_list<SpielerTyp> players) {
         char name = 'A';
@@ -56,20 +57,21 @@ protected:
         return playTournament(state, root, observer, &display, debug, seed);
     }
     QByteArray out(const QString& name) const { return root.read("Wendrak/" + name); }
-    // "Spiel_Gesamt.csv" up to its rows, then its rows for games 1..games of two always
-    // giving players after earlier totals.
-    static QByteArray gesamt(bool totals, const char* files, int games, int nkk, int k) {
+    // "Spiel_Gesamt.csv" up to its rows, then the rows of games 1..games alike: the files and
+    // values of a game, the totals of KK under N and of K moves growing by their steps.
+    static QByteArray gesamt(bool totals, const char* game, int games, int nkk, int nkkStep, int k,
+                             int kStep) {
         QByteArray rows = QByteArray("Spieler1,Spieler2,AnzKCounter,anzKK,anzDD,anzDK,anzKD,"
                                      "AnzNKK,intSozEffQualTmp,") +
                           (totals ? "intAnzNKK,AnzK,\r\n" : "\r\n");
         for (int r = 1; r <= games; ++r)
-            rows += files + QByteArray(",1000,500,0,0,0,500,500,") +
-                    QByteArray::number(nkk + 500 * r) + ',' + QByteArray::number(k + 1000 * r) +
-                    ",\r\n";
+            rows += game + QByteArray::number(nkk + nkkStep * r) + ',' +
+                    QByteArray::number(k + kStep * r) + ",\r\n";
         return rows;
     }
 
     TempRoot root;
+    const QString game = root.programFolder() + "Aktuelles Spiel/";
     TournamentState state;
     Recorder observer;
     RecordingDisplay display;
@@ -80,15 +82,7 @@ protected:
 // standing: 1497 and 1502; B-C: 500 each. Each participant's total and favours come from two
 // pairings, once as player 1 and once as player 2.
 TEST_F(TournamentRun, ThreePlayersGiveTheseRankingFiguresFavoursAndFiles) {
-    SpielerTyp tit = profilePlayer({{SitErsterTag, 10},
-                                    {SitMDD, 10},
-                                    {SitMDK, 10},
-                                    {SitNDD, 10},
-                                    {SitNDK, 10},
-                                    {SitPDD, 10},
-                                    {SitPDK, 10}});
-    tit.Spielertyp = 5;
-    addPlayers({typed(10, 6), typed(0, 2), tit});
+    addPlayers({typed(AllK, 6), typed(allD(), 2), typed(Suspicious, 5)});
     ASSERT_EQ(run(), RunFinished);
     EXPECT_EQ(display.rows, QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|B|3000|Typ1|2|2",
                                          "2.|C|2002|Typ1|2|2", "3.|A|1497|Typ5|2|2"}));
@@ -121,6 +115,7 @@ TEST_F(TournamentRun, ThreePlayersGiveTheseRankingFiguresFavoursAndFiles) {
     EXPECT_EQ(display.styles("Labelerwuenschtedienste") + display.styles("LabelImFriedenEndeten"),
               "01001010101");
 
+    EXPECT_EQ(readPlayerFile(game + "A.ply").Spielertyp, 6); // ranked as before its traits
     EXPECT_EQ(out("Export.Txt"), exportLine(1, "A", 6, 0) + exportLine(1, "B", 2, 2500) +
                                      exportLine(2, "A", 6, 1497) + exportLine(2, "C", 5, 1502) +
                                      exportLine(3, "B", 2, 500) + exportLine(3, "C", 5, 500));
@@ -183,34 +178,36 @@ TEST_F(TournamentRun, FinishedRunPairsInListingOrderAndLeavesWholeFiles) {
     EXPECT_EQ(groupResultValues(root, "41"), QStringList(9, "1")); // peace in all six pairings
     // The debug files as the last pairing (c-D in listing order) left them, after five
     // pairings of 9,000 K.
-    EXPECT_EQ(root.read("Debug/Spiel_Gesamt.csv"),
-              gesamt(true, "c.ply,D.ply", 9, 5 * 4500, 5 * 9000));
+    EXPECT_EQ(
+        root.read("Debug/Spiel_Gesamt.csv"),
+        gesamt(true, "c.ply,D.ply,1000,500,0,0,0,500,500,", 9, 5 * 4500, 500, 5 * 9000, 1000));
 }
 
 TEST_F(TournamentRun, CancelInTheMiddleLeavesFinishedPairingsAndTheCancelNote) {
-    // A-B and A-C play D against K, B-C plays K against K. Only the low 16 bits of a
-    // stored type number count.
-    addPlayers({allD(), typed(10, 0x10003), AllK});
+    // A-B play D against K, A-C D against D; in B-C C exploits once, then both give way.
+    // Only the low 16 bits of a stored type number count, with their sign.
+    addPlayers({allD(), typed(AllK, 0x18003), Suspicious});
     root.write("Wendrak/Gruppenergebnisse.Txt", "old");
     observer.cancelAtGame = 2 * 9 + 4; // fourth game of the third pairing
     ASSERT_EQ(run(true), RunCancelled);
     EXPECT_EQ(observer.questions,
               QStringList{QString::fromUtf8("Soll die aktuelle Berechnung abgebrochen werden ?")});
     EXPECT_EQ(std::make_pair(observer.hidden, observer.resultsShown), std::make_pair(1, 0));
-    EXPECT_EQ(out("Export.Txt"), exportLine(1, "A", 0, 2500) + exportLine(1, "B", 3, 0) +
-                                     exportLine(2, "A", 0, 2500) + exportLine(2, "C", 0, 0));
+    EXPECT_EQ(out("Export.Txt"), exportLine(1, "A", 0, 2500) + exportLine(1, "B", -32765, 0) +
+                                     exportLine(2, "A", 0, 500) + exportLine(2, "C", 0, 500));
     EXPECT_EQ(out("Gruppenergebnisse.Txt"), "");
-    // Pairings 1 and 2 played 18 games of 500 K moves and no NKK.
+    // Pairing 1 played nine games of 500 K moves, pairing 2 nine without; no KK at all.
     EXPECT_EQ(root.read("Debug/Spiel_Gesamt.csv"),
-              gesamt(false, "B.ply,C.ply", 3, 0, 9000) + "Abbruch durch Benutzer\r\n");
+              gesamt(false, "B.ply,C.ply,999,499,0,0,1,0,499,", 3, 0, 0, 4500, 999) +
+                  "Abbruch durch Benutzer\r\n");
     // Games 1 to 4 of the third pairing, 5 to 9 of the second.
-    QByteArray kk = "zugnr,Erg.,M1,M2,\r\n", dk = kk + "1,NDK,5,0,\r\n";
+    QByteArray dd = "zugnr,Erg.,M1,M2,\r\n", kk = dd + "1,NKD,0,5,\r\n";
     for (int i = 1; i <= 500; ++i)
-        kk += QByteArray::number(i) + ",NKK,3,3,\r\n";
+        dd += QByteArray::number(i) + ",NDD,1,1,\r\n";
     for (int i = 2; i <= 500; ++i)
-        dk += QByteArray::number(i) + ",MDK,5,0,\r\n";
+        kk += QByteArray::number(i) + ",PKK,3,3,\r\n";
     for (int r = 1; r <= 9; ++r)
-        EXPECT_EQ(root.read(QStringLiteral("Debug/Runde_%1.csv").arg(r)), r <= 4 ? kk : dk) << r;
+        EXPECT_EQ(root.read(QStringLiteral("Debug/Runde_%1.csv").arg(r)), r <= 4 ? kk : dd) << r;
 }
 
 TEST_F(TournamentRun, GroupsThatCannotBePlayedStopBeforeAnyResultFileIsTouched) {
@@ -291,6 +288,20 @@ TEST_F(TournamentRun, AMissingDataOrGameFolderIsNamedInsteadOfCountingNoPlayers)
                     testing::ThrowsMessage<WendrakError>(testing::HasSubstr(text)));
     }
     EXPECT_TRUE(observer.messages.isEmpty());
+}
+
+// Each column of the group results comes from its own run; the games above repeat themselves.
+TEST_F(TournamentRun, EachColumnOfTheGroupResultsComesFromItsRun) {
+    state.AnzTeilnehmerHigh = 1;
+    state.Paarungen.resize(1);
+    state.AnzKLauf.resize(1);
+    for (int r = 1; r <= 9; ++r) // r rounds of mutual K, r - 1 of them under N, the rest D D
+        std::tie(state.Paarungen[0].PunkteLauf1[r], state.Paarungen[0].PunkteLauf2[r],
+                 state.AnzKLauf[0][r], state.AnzNKKLauf[r]) =
+            std::tuple(500 + 2 * r, 500 + 2 * r, 2 * r, r - 1);
+    const QStringList lines = GroupResultLines(state);
+    EXPECT_EQ(lines[2].section(';', 4), "1;2;3;4;5;6;7;8;9");
+    EXPECT_EQ(lines[17].section(';', 4), "0;0,002;0,004;0,006;0,008;0,01;0,012;0,014;0,016");
 }
 
 TEST(TournamentAverage, NineRunsRoundHalfUp) {

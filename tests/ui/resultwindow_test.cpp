@@ -85,6 +85,14 @@ private slots:
         QCOMPARE(pieces[0]->text() + "|" + pieces[1]->text(), "Mit einem Konsens endeten: |1234");
         // The trailing blank keeps its room before the next piece.
         QCOMPARE(pieces[1]->x(), pieces[0]->x() + pieces[0]->width());
+        // Style 0 is black, 1 orange, 2 orange and centred at the placeholder's width.
+        auto* z11 = child<QLabel>(&window, "lblZ11");
+        window.ShowStyledLine(z11, QString("2k.A."));
+        QString seen;
+        for (QLabel* piece : pieces << piecesAt(z11))
+            seen += piece->palette().color(QPalette::WindowText).name() +
+                    QString::number(piece->width() == z11->width());
+        QCOMPARE(seen, QString("#0000000#ff80400#ff80401"));
     }
 
     void rankingRowsStandInOrderWithBarsAgainstMaximumAndReference() {
@@ -99,7 +107,13 @@ private slots:
         showPage(window, 1);
         const QList<QWidget*> rows = rowsOf(&window, ranking);
         QCOMPARE(rows.size(), 126); // the bad points left no row
-        QCOMPARE(rows.last()->findChildren<QLabel*>().first()->text(), QString("125"));
+        QStringList cells; // of the header and the last row: rank, name, points, type and bar
+        for (QWidget* row : {rows.first(), rows.last()})
+            for (QLabel* cell : row->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+                cells << cell->text();
+        QCOMPARE(cells,
+                 QStringList({"Platz", " Name", "Punkte", " Spielertyp", "Grafische Darstellung",
+                              "125", " Spieler125", "185000", " Typ", ""}));
         QVERIFY(rows.last()->y() > rows[124]->y());
 
         // A bar 400 pixels wide: 309000 of 310000 points fill 398.7 pixels, cut to 398.
