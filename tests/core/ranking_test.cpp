@@ -1,5 +1,5 @@
-// The ranking: order and rank texts, the behaviour type of every kind of player, and the
-// rows and tallies of a whole group read from the current game's files.
+// The ranking: the behaviour type of every kind of player, and the order, rank texts, rows
+// and tallies of a whole group read from the current game's files.
 #include "FigureTestSupport.h"
 #include "engine/Ranking.h"
 
@@ -7,25 +7,11 @@
 
 namespace {
 
-std::vector<TeilnehmerTyp> participants(std::initializer_list<std::pair<const char*, int>> list) {
-    std::vector<TeilnehmerTyp> t;
-    for (const auto& [name, punkte] : list)
-        t.push_back({QString::fromUtf8(name), QString::fromUtf8(name) + ".ply", punkte});
-    return t;
-}
-
 QStringList names(const std::vector<TeilnehmerTyp>& t) {
     QStringList n;
     for (const auto& p : t)
         n << p.Name;
     return n;
-}
-
-TEST(Ranking, SortsBestFirstAndKeepsLoadOrderOnEqualTotals) {
-    auto t = participants(
-        {{"A", 4000}, {"B", 5000}, {"C", 5000}, {"D", 3000}, {"E", 5000}, {"F", 9000}});
-    SortRanking(99, t); // a high beyond the table sorts what is there
-    EXPECT_EQ(names(t), QStringList({"F", "B", "C", "E", "A", "D"}));
 }
 
 TEST(Ranking, ProfileTypeFollowsUnprovokedAndProvokedAttacksAndDefence) {
