@@ -78,10 +78,9 @@ protected:
     RecordingDisplay display;
 };
 
-// A gives way, B holds out, C holds out first and then answers in kind: every game is exact.
-// A-B: 0 and 2500; A-C: C exploits once, then both give way, but never under an even
-// standing: 1497 and 1502; B-C: 500 each. Each participant's total and favours come from two
-// pairings, once as player 1 and once as player 2.
+// A gives way, B holds out, C holds out first and then answers in kind: exact games. A-B: 0
+// and 2500; A-C: C exploits once, then both give way under an uneven standing: 1497 and 1502;
+// B-C: 500 each. Each total and favour count comes from a pairing as player 1 and one as 2.
 TEST_F(TournamentRun, ThreePlayersGiveTheseRankingFiguresFavoursAndFiles) {
     addPlayers({typed(AllK, 6), typed(allD(), 2), typed(Suspicious, 5)});
     ASSERT_EQ(run(), RunFinished);

@@ -120,8 +120,11 @@ private slots:
         auto* bar = child<QLabel>(rows[1], "pnlBalken");
         bar->setFixedWidth(400);
         QApplication::processEvents();
-        QCOMPARE(child(bar, "shpPunkte")->width(), 398);
-        QCOMPARE(child(bar, "shpReferenz")->x(), 240);
+        QWidget *points = child(bar, "shpPunkte"), *reference = child(bar, "shpReferenz");
+        QCOMPARE(std::pair(points->width(), reference->x()), std::pair(398, 240));
+        QCOMPARE(
+            bar->toolTip() + "|" + points->toolTip() + "|" + reference->toolTip(),
+            "Maximale Punktanzahl: 310000 Punkte|309000 Punkte|Referenzschwelle: 186000 Punkte");
     }
 
     void gamesListPutsTheChosenPlayerFirst() {
