@@ -107,3 +107,23 @@ inline QStringList groupResultValues(const TempRoot& root, const QString& id) {
             return line.split(';').mid(4);
     return {};
 }
+
+// The twelve lines of "Zusammensetzung.Txt" around these values: the two cells of each row of
+// the type table, the seven property shares in the file's order and the accommodation sentence.
+inline QStringList compositionFile(const QStringList& cells, const QStringList& shares,
+                                   const QString& accommodation) {
+    const QString t = "1. Zusammensetzung: der Gruppe nach Typen;",
+                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
+    QStringList lines = {t + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
+                         t + ";neigen zum unprovozierten Angreifen;" + cells[0],
+                         t + ";sind bedingt konsensorientiert;" + cells[1],
+                         t + ";sind friedlich;" + cells[2]};
+    const char* properties[] = {
+        "sind konsensorientiert:",        "sind friedlich:",           "neigen zum Angreifen:",
+        "neigen zum Ausbeuten:",          "neigen zu Überreaktionen:", "verteidigen sich sicher:",
+        "sind geschäftsmäßig ausbeutbar:"};
+    for (int i = 0; i < 7; ++i)
+        lines << e + QString::fromUtf8(properties[i]) + ";" + shares[i] + ";";
+    lines << "3. Das kollektive Entgegenkommen gegenüber Angreifern;;" + accommodation + ".;";
+    return lines;
+}

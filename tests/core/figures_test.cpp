@@ -104,19 +104,10 @@ TEST_F(Figures, CompositionOfSixteenPlayersInTheWindowAndInItsFile) {
                            "In dieser Gruppe wurden 75% der erbetenen Dienste oder Gefälligkeiten "
                            "gewährt."}));
     EXPECT_EQ(display.styles("lblAMass"), "01010");
-    const QString y = "1. Zusammensetzung: der Gruppe nach Typen;",
-                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
-    EXPECT_EQ(
-        CompositionLines(t, c, 16),
-        QStringList({y + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
-                     y + ";neigen zum unprovozierten Angreifen;        6,3%;       12,5%",
-                     y + ";sind bedingt konsensorientiert;       18,8%;        0,0%",
-                     y + ";sind friedlich;       31,3%;       25,0%",
-                     e + "sind konsensorientiert:;56.3;", e + "sind friedlich:;12.5;",
-                     e + "neigen zum Angreifen:;31.3;", e + "neigen zum Ausbeuten:;43.8;",
-                     e + "neigen zu Überreaktionen:;6.3;", e + "verteidigen sich sicher:;18.8;",
-                     e + "sind geschäftsmäßig ausbeutbar:;100.0;",
-                     "3. Das kollektive Entgegenkommen gegenüber Angreifern;;" + a + ".;"}));
+    EXPECT_EQ(CompositionLines(t, c, 16),
+              compositionFile({"        6,3%;       12,5%", "       18,8%;        0,0%",
+                               "       31,3%;       25,0%"},
+                              {"56.3", "12.5", "31.3", "43.8", "6.3", "18.8", "100.0"}, a));
 }
 
 TEST_F(Figures, PropertiesAreCountedByTheFirstLetterOfEachAnswer) {

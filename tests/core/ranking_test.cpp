@@ -7,13 +7,6 @@
 
 namespace {
 
-QStringList names(const std::vector<TeilnehmerTyp>& t) {
-    QStringList n;
-    for (const auto& p : t)
-        n << p.Name;
-    return n;
-}
-
 TEST(Ranking, ProfileTypeFollowsUnprovokedAndProvokedAttacksAndDefence) {
     // clang-format off
     const struct { std::initializer_list<std::pair<Situation, int>> d; const char* secure; int type; }
@@ -68,9 +61,10 @@ TEST(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
               QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|Angreifer|2000|Typ1|4|4",
                            "2.|Friedlich|1200|Typ6|4|4", "3.|Graf|1200|Typ3|4|4",
                            "4.|Zug|900|Nicht bekannt.|4|4", "|Zweiter|900|Typ1|4|4"}));
-    // The table stays in ranking order for the later steps.
-    EXPECT_EQ(names(state.Teilnehmer),
-              QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
+    QStringList order; // the table stays in ranking order for the later steps
+    for (const TeilnehmerTyp& t : state.Teilnehmer)
+        order << t.Name;
+    EXPECT_EQ(order, QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
 
     EXPECT_EQ(tallies.AnzTyp, (std::array<std::int64_t, 7>{0, 2, 0, 1, 0, 0, 1}));
     EXPECT_EQ(tallies.PunkteTyp, (std::array<std::int64_t, 7>{0, 2900, 0, 1200, 0, 0, 1200}));

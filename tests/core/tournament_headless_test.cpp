@@ -48,9 +48,8 @@ TEST_F(TournamentHeadless, RunPrintsResultCodeThenTheResultWindowAsTextUnlessCan
         EXPECT_TRUE(lines.contains(QString::fromUtf8(line))) << line;
     // Without --decimal the locale's separator, the German one under "C".
     ASSERT_EQ(headless({"run", "--seed", "3"}), 0) << errors.toStdString();
-    EXPECT_EQ(lines.filter(": 0,50"),
-              QStringList(QString::fromUtf8(
-                  "[LabelSozEffQuant] Die soziale Effektivität quantitativer Art beträgt: 0,50")));
+    EXPECT_TRUE(lines.contains(QString::fromUtf8(
+        "[LabelSozEffQuant] Die soziale Effektivität quantitativer Art beträgt: 0,50")));
 }
 
 TEST_F(TournamentHeadless, SeededRunRepeatsItsFilesIncludingTheTestRunMeasures) {

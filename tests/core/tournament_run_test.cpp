@@ -147,21 +147,12 @@ TEST_F(TournamentRun, ThreePlayersGiveTheseRankingFiguresFavoursAndFiles) {
              "aller im Frieden endeten Züge" +
                  nine("0")}));
     // After the traits A is peaceful and exploitable, B and C attack and defend, B exploits.
-    const QString t = "1. Zusammensetzung: der Gruppe nach Typen;",
-                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
-    EXPECT_EQ(
-        resultLines(root, "Zusammensetzung.Txt"),
-        QStringList({t + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
-                     t + ";neigen zum unprovozierten Angreifen;       66,7%;        0,0%",
-                     t + ";sind bedingt konsensorientiert;        0,0%;        0,0%",
-                     t + ";sind friedlich;       33,3%;        0,0%",
-                     e + "sind konsensorientiert:;33,3;", e + "sind friedlich:;33,3;",
-                     e + "neigen zum Angreifen:;66,7;", e + "neigen zum Ausbeuten:;33,3;",
-                     e + "neigen zu Überreaktionen:;0,0;", e + "verteidigen sich sicher:;66,7;",
-                     e + "sind geschäftsmäßig ausbeutbar:;33,3;",
-                     "3. Das kollektive Entgegenkommen gegenüber Angreifern;;Das gesamte, in "
-                     "der Gruppe vorhandene Entgegenkommen gegenüber Angreifern beträgt "
-                     "1,00 bei einer Gruppengröße von 3 Teilnehmern..;"}));
+    EXPECT_EQ(resultLines(root, "Zusammensetzung.Txt"),
+              compositionFile({"       66,7%;        0,0%", "        0,0%;        0,0%",
+                               "       33,3%;        0,0%"},
+                              {"33,3", "33,3", "66,7", "33,3", "0,0", "66,7", "33,3"},
+                              "Das gesamte, in der Gruppe vorhandene Entgegenkommen gegenüber "
+                              "Angreifern beträgt 1,00 bei einer Gruppengröße von 3 Teilnehmern."));
 }
 
 TEST_F(TournamentRun, FinishedRunPairsInListingOrderAndLeavesWholeFiles) {
