@@ -179,6 +179,10 @@ private slots:
         QCOMPARE(seen, (QStringList{"Erh. Dienste: 1000", "Erw. Dienste: 1000", "333", "333",
                                     "Erh. Dienste: 300", "Erw. Dienste: 100", "99", "33",
                                     "Erh. Dienste: 100", "Erw. Dienste: 300", "33", "99"}));
+        const auto colour = [&rows](const char* bar) {
+            return child(rows[1], bar)->palette().color(QPalette::Window).name();
+        };
+        QCOMPARE(colour("pnlErhalten") + colour("pnlErwiesen"), "#808000#008000"); // olive, green
     }
 
     void theButtonsAskForTheMenuOrCloseWithTheirResultsAndEscapeDoesNot() {
