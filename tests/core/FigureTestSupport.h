@@ -84,14 +84,6 @@ inline SpielerTyp automatonPlayer(const char* name) {
     return p;
 }
 
-// Type tallies from (type, count) pairs.
-inline TypeTallies tallies(std::initializer_list<std::pair<int, int>> typeCounts) {
-    TypeTallies t;
-    for (const auto& [type, count] : typeCounts)
-        t.AnzTyp[std::size_t(type)] = count;
-    return t;
-}
-
 // The tournament on the current game of root, results in the program folder.
 inline int playTournament(TournamentState& state, const TempRoot& root, TournamentObserver& obs,
                           ResultDisplay* display, bool debug = false, std::uint64_t seed = 42) {
@@ -114,4 +106,24 @@ inline QStringList groupResultValues(const TempRoot& root, const QString& id) {
         if (line.startsWith(id + ";"))
             return line.split(';').mid(4);
     return {};
+}
+
+// The twelve lines of "Zusammensetzung.Txt" around these values: the two cells of each row of
+// the type table, the seven property shares in the file's order and the accommodation sentence.
+inline QStringList compositionFile(const QStringList& cells, const QStringList& shares,
+                                   const QString& accommodation) {
+    const QString t = "1. Zusammensetzung: der Gruppe nach Typen;",
+                  e = "2. Zusammensetzung: der Gruppe nach Eigenschaften;;";
+    QStringList lines = {t + "F;;verteidigen sich sicher;Sind wiederholt ausbeutbar",
+                         t + ";neigen zum unprovozierten Angreifen;" + cells[0],
+                         t + ";sind bedingt konsensorientiert;" + cells[1],
+                         t + ";sind friedlich;" + cells[2]};
+    const char* properties[] = {
+        "sind konsensorientiert:",        "sind friedlich:",           "neigen zum Angreifen:",
+        "neigen zum Ausbeuten:",          "neigen zu Überreaktionen:", "verteidigen sich sicher:",
+        "sind geschäftsmäßig ausbeutbar:"};
+    for (int i = 0; i < 7; ++i)
+        lines << e + QString::fromUtf8(properties[i]) + ";" + shares[i] + ";";
+    lines << "3. Das kollektive Entgegenkommen gegenüber Angreifern;;" + accommodation + ".;";
+    return lines;
 }

@@ -1,39 +1,11 @@
-// The ranking: order and rank texts, the behaviour type of every kind of player, and the
-// rows and tallies of a whole group read from the current game's files.
+// The ranking: the behaviour type of every kind of player, and the order, rank texts, rows
+// and tallies of a whole group read from the current game's files.
 #include "FigureTestSupport.h"
 #include "engine/Ranking.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-std::vector<TeilnehmerTyp> participants(std::initializer_list<std::pair<const char*, int>> list) {
-    std::vector<TeilnehmerTyp> t;
-    for (const auto& [name, punkte] : list)
-        t.push_back({QString::fromUtf8(name), QString::fromUtf8(name) + ".ply", punkte});
-    return t;
-}
-
-QStringList names(const std::vector<TeilnehmerTyp>& t) {
-    QStringList n;
-    for (const auto& p : t)
-        n << p.Name;
-    return n;
-}
-
-TEST(Ranking, SortsBestFirstAndKeepsLoadOrderOnEqualTotals) {
-    auto t = participants(
-        {{"A", 4000}, {"B", 5000}, {"C", 5000}, {"D", 3000}, {"E", 5000}, {"F", 9000}});
-    SortRanking(99, t); // a high beyond the table sorts what is there
-    EXPECT_EQ(names(t), QStringList({"F", "B", "C", "E", "A", "D"}));
-}
-
-// Equal shown points with different totals rank apart (Friedlich and Graf below).
-TEST(Ranking, RankTextIsEmptyOnlyForEqualTotals) {
-    const auto tie = participants({{"A", 5000}, {"B", 5000}, {"C", 4000}});
-    EXPECT_EQ(QStringList({RankText(tie, 0), RankText(tie, 1), RankText(tie, 2)}),
-              QStringList({"1.", "", "3."}));
-}
 
 TEST(Ranking, ProfileTypeFollowsUnprovokedAndProvokedAttacksAndDefence) {
     // clang-format off
@@ -76,9 +48,9 @@ TEST(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
     };
     add("Friedlich", 9 * 1200 + 8, profilePlayer({}, "Nein")); // type 6, shows 1200
     add("Angreifer", 9 * 2000, allD());                        // type 1
-    add("Graf", 9 * 1200 + 3, automatonPlayer("Graf"));        // type 3, equal shown points
-    add("Zug", 9 * 900, automatonPlayer("Zug"));               // unknown automaton
-    add("Zweiter", 9 * 500 + 7, allD());                       // type 1 again
+    add("Graf", 9 * 1200 + 3, automatonPlayer("Graf")); // type 3, equal shown points: ranked apart
+    add("Zug", 9 * 900, automatonPlayer("Zug"));        // unknown automaton
+    add("Zweiter", 9 * 900, allD()); // type 1 again, a total equal to Zug's: no rank of its own
     state.AnzTeilnehmerHigh = 4;
     RecordingDisplay display;
     TypeTallies tallies;
@@ -88,13 +60,14 @@ TEST(RankingGroup, RowsShowRankNamePointsAndTypeAfterTheHeader) {
     EXPECT_EQ(display.rows,
               QStringList({"Platz|Name|Punkte|Spielertyp|-1|-1", "1.|Angreifer|2000|Typ1|4|4",
                            "2.|Friedlich|1200|Typ6|4|4", "3.|Graf|1200|Typ3|4|4",
-                           "4.|Zug|900|Nicht bekannt.|4|4", "5.|Zweiter|500|Typ1|4|4"}));
-    // The table stays in ranking order for the later steps.
-    EXPECT_EQ(names(state.Teilnehmer),
-              QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
+                           "4.|Zug|900|Nicht bekannt.|4|4", "|Zweiter|900|Typ1|4|4"}));
+    QStringList order; // the table stays in ranking order for the later steps
+    for (const TeilnehmerTyp& t : state.Teilnehmer)
+        order << t.Name;
+    EXPECT_EQ(order, QStringList({"Angreifer", "Friedlich", "Graf", "Zug", "Zweiter"}));
 
     EXPECT_EQ(tallies.AnzTyp, (std::array<std::int64_t, 7>{0, 2, 0, 1, 0, 0, 1}));
-    EXPECT_EQ(tallies.PunkteTyp, (std::array<std::int64_t, 7>{0, 2500, 0, 1200, 0, 0, 1200}));
+    EXPECT_EQ(tallies.PunkteTyp, (std::array<std::int64_t, 7>{0, 2900, 0, 1200, 0, 0, 1200}));
 }
 
 } // namespace

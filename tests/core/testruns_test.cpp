@@ -32,6 +32,7 @@ TEST(TestRuns, MeasuresAgainstBothOpponentsAndTheExploitabilityTraitValidOnesOnl
         {profile(kGives), "Ja", 0, "Ja", 0, 3000, 1000},
         {profile(kHolds), "Ja", 1000, "Nein", -1, 5000, 0},
         {profile(kHolds, {SitNDD}), "k.A.", 999, "k.A.", 1000, 5000, 0},
+        {profile(kGives, {SitMDK, SitNDK}), "Ja", 500, "Ja", 500, 3000, 1000}, // D every second
     };
     for (auto [p, defends, vsD, exploitable, afterK, vsK, peace] : rows) {
         p.VerteidigtSicher.set(defends);

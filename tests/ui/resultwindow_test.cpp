@@ -38,10 +38,12 @@ void showPage(TfrmDravolenzMain_New& window, int page) {
     QApplication::processEvents();
 }
 
-// A pairing of 9 runs: the players' points, and the favours each received and granted.
-ResultPairing pairing(const QString& a, const QString& b, int p1, int p2, int favour = 0) {
-    const QList<std::int32_t> runs(9, favour);
-    return ResultPairing{a, b, p1, p2, runs, runs, runs, runs};
+// A pairing of 9 runs: the players' points, and the favours a received and granted per run,
+// which b granted and received.
+ResultPairing pairing(const QString& a, const QString& b, int p1, int p2, int received = 0,
+                      int granted = 0) {
+    const QList<std::int32_t> got(9, received), gave(9, granted);
+    return ResultPairing{a, b, p1, p2, got, gave, gave, got};
 }
 
 } // namespace
@@ -83,6 +85,14 @@ private slots:
         QCOMPARE(pieces[0]->text() + "|" + pieces[1]->text(), "Mit einem Konsens endeten: |1234");
         // The trailing blank keeps its room before the next piece.
         QCOMPARE(pieces[1]->x(), pieces[0]->x() + pieces[0]->width());
+        // Style 0 is black, 1 orange, 2 orange and centred at the placeholder's width.
+        auto* z11 = child<QLabel>(&window, "lblZ11");
+        window.ShowStyledLine(z11, QString("2k.A."));
+        QString seen;
+        for (QLabel* piece : pieces << piecesAt(z11))
+            seen += piece->palette().color(QPalette::WindowText).name() +
+                    QString::number(piece->width() == z11->width());
+        QCOMPARE(seen, QString("#0000000#ff80400#ff80401"));
     }
 
     void rankingRowsStandInOrderWithBarsAgainstMaximumAndReference() {
@@ -97,15 +107,24 @@ private slots:
         showPage(window, 1);
         const QList<QWidget*> rows = rowsOf(&window, ranking);
         QCOMPARE(rows.size(), 126); // the bad points left no row
-        QCOMPARE(rows.last()->findChildren<QLabel*>().first()->text(), QString("125"));
+        QStringList cells; // of the header and the last row: rank, name, points, type and bar
+        for (QWidget* row : {rows.first(), rows.last()})
+            for (QLabel* cell : row->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+                cells << cell->text();
+        QCOMPARE(cells,
+                 QStringList({"Platz", " Name", "Punkte", " Spielertyp", "Grafische Darstellung",
+                              "125", " Spieler125", "185000", " Typ", ""}));
         QVERIFY(rows.last()->y() > rows[124]->y());
 
         // A bar 400 pixels wide: 309000 of 310000 points fill 398.7 pixels, cut to 398.
         auto* bar = child<QLabel>(rows[1], "pnlBalken");
         bar->setFixedWidth(400);
         QApplication::processEvents();
-        QCOMPARE(child(bar, "shpPunkte")->width(), 398);
-        QCOMPARE(child(bar, "shpReferenz")->x(), 240);
+        QWidget *points = child(bar, "shpPunkte"), *reference = child(bar, "shpReferenz");
+        QCOMPARE(std::pair(points->width(), reference->x()), std::pair(398, 240));
+        QCOMPARE(
+            bar->toolTip() + "|" + points->toolTip() + "|" + reference->toolTip(),
+            "Maximale Punktanzahl: 310000 Punkte|309000 Punkte|Referenzschwelle: 186000 Punkte");
     }
 
     void gamesListPutsTheChosenPlayerFirst() {
@@ -135,19 +154,21 @@ private slots:
         QCOMPARE(child(rowsOf(&window, ranking).value(0), QString("shpPunkte"))->width(), 0);
         showPage(window, 4);
         QCOMPARE(child(rowsOf(&window, favours).value(0), QString("pnlErhalten"))->width(), 0);
-        // A and B grant each other 300 favours per run; C gets and grants none.
+        // A receives 300 favours a run (300.9 in one, cut) and grants 100; C gets and grants none.
         window.SetCounts(9, 2);
-        window.SetRunTables({"A", "B", "C"}, {pairing("A", "B", 0, 0, 300), pairing("A", "C", 0, 0),
-                                              pairing("B", "C", 0, 0)});
+        ResultPairing ab = pairing("A", "B", 0, 0, 300, 100);
+        ab.ErhalteneDienste1[8] += 8;
+        window.SetRunTables({"A", "B", "C"},
+                            {ab, pairing("A", "C", 0, 0), pairing("B", "C", 0, 0)});
         window.FormActivate();
         QApplication::processEvents();
         const QList<QWidget*> rows = rowsOf(&window, favours);
         QCOMPARE(rows.size(), 4); // the maximum and A, B, C; the empty window's row is gone
         QCOMPARE(child<QLabel>(rows[0], "pnlName")->text(), QString(" Maximum an Diensten:"));
         // Bar areas 333 pixels wide: the maximum fills them, 300 of 1000 favours 99.9 pixels,
-        // cut to 99.
+        // cut to 99, and 100 fill 33.3.
         QStringList seen;
-        for (QWidget* row : rows.mid(0, 2)) {
+        for (QWidget* row : rows.mid(0, 3)) {
             child(row, "pnlErhalten")->parentWidget()->setFixedWidth(333);
             QApplication::processEvents();
             seen << child<QLabel>(row, "lblErhalten")->text()
@@ -156,7 +177,12 @@ private slots:
                  << QString::number(child(row, "pnlErwiesen")->width());
         }
         QCOMPARE(seen, (QStringList{"Erh. Dienste: 1000", "Erw. Dienste: 1000", "333", "333",
-                                    "Erh. Dienste: 300", "Erw. Dienste: 300", "99", "99"}));
+                                    "Erh. Dienste: 300", "Erw. Dienste: 100", "99", "33",
+                                    "Erh. Dienste: 100", "Erw. Dienste: 300", "33", "99"}));
+        const auto colour = [&rows](const char* bar) {
+            return child(rows[1], bar)->palette().color(QPalette::Window).name();
+        };
+        QCOMPARE(colour("pnlErhalten") + colour("pnlErwiesen"), "#808000#008000"); // olive, green
     }
 
     void theButtonsAskForTheMenuOrCloseWithTheirResultsAndEscapeDoesNot() {
