@@ -108,19 +108,11 @@ class DosFS(AbstractedFS):
             yield given
             return
         for name in listing:
-            try:
-                st = os.lstat(os.path.join(basedir, name))
-            except OSError:
-                if ignore_err:
-                    continue
-                raise
+            path = os.path.join(basedir, name)
+            st = os.lstat(path)
             stamp = time.strftime("%m-%d-%y  %I:%M%p", time.localtime(st.st_mtime))
-            if os.path.isdir(os.path.join(basedir, name)):
-                size = "%-14s" % "<DIR>"
-            else:
-                size = "%14d" % st.st_size
-            line = "%s       %s %s\r\n" % (stamp, size, name)
-            yield line.encode("cp1252", "replace")
+            size = "%-14s" % "<DIR>" if os.path.isdir(path) else "%14d" % st.st_size
+            yield ("%s       %s %s\r\n" % (stamp, size, name)).encode("cp1252", "replace")
 
 
 class DosHandler(FTPHandler):
