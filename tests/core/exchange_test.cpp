@@ -160,7 +160,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
         QString group{};
         QStringList descriptions{}, serverGroups{};
         Files before{};
-        // the server's listing in place of its own; "NAME N S"; the greeting's delay
+        // the server's listing in place of its own; stall "NAME N S"; greeting delay in seconds
         QByteArray listing{}, stall{}, silent{};
         QString result{}, leftOut{};
         QStringList failures{}; // the start of each failure shown
@@ -168,7 +168,6 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
         bool limitFileSize = false; // below one player record
     };
     const QByteArray dos = "12-06-26  02:30PM       <DIR>          ";
-    const QByteArray unix = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe\r\n";
     const QByteArray none, anna = playerBytes("Anna"), big(16 * 1024 * 1024 + 1, ' ');
     const QByteArray gut = "[Group]\r\nName=Gut\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n";
     const QString longName(300, 'x'), notImported = "Nicht importiert wurden:\r\n";
@@ -176,7 +175,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
     const QList<Row> rows = {
         {.what = "a Unix listing is not taken for an empty one, nor does publishing go on",
          .group = "Probe",
-         .listing = unix,
+         .listing = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe\r\n",
          .result = UnreadableListingText(),
          .after = {{"ftp:Probe", none}}},
         {.what = "a DOS listing's entries other than folders are skipped, its folders read",
