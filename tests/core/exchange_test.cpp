@@ -10,19 +10,11 @@
 #include "platform/WendrakError.h"
 #include "players/PlayerFile.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <optional>
 #include <sys/resource.h>
-
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
 
 // Readable failure output for texts.
 void PrintTo(const QString& text, std::ostream* out) {
@@ -50,18 +42,19 @@ class ExchangeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(server.port(), 0) << "the test FTP server did not start";
+        ApplyExchangeServer(
+            {"127.0.0.1", server.port(), FtpTestServer::kUser, FtpTestServer::kPassword}, ftp);
         SetExchangeClock([] { return QDateTime(QDate(2026, 12, 6), QTime(14, 30, 5)); });
     }
-    void TearDown() override { SetExchangeClock({}); }
+    void TearDown() override {
+        SetExchangeClock({});
+        setFtpTimeLimits({});
+    }
 
     QString data() const { return root.programFolder(); }
     // Runs one transfer as the worker does; returns its result text.
     QString run(int modus, const QStringList& files, const QString& group = QString(),
-                const QString& description = QString(), const QString& password = "geheim") {
-        ftp.Host = "127.0.0.1";
-        ftp.Port = server.port();
-        ftp.Username = FtpTestServer::kUser;
-        ftp.Password = password;
+                const QString& description = QString()) {
         ExchangeWork work(ftp, observer, data(), data());
         work.Modus = modus;
         work.Dateien = files;
@@ -87,25 +80,11 @@ protected:
     QString leftOut;
 };
 
-TEST_F(ExchangeTest, PublishingLeavesUpperCasedPlayersTheDescriptionAndThePageOnTheServer) {
-    const QStringList files = {storePlayer("Anna"), storePlayer("Bert")};
-    EXPECT_EQ(run(ExchangeWork::Publish, files, "Test", "a\r\nb"), "");
-
-    EXPECT_EQ(server.read("Test/ANNA.PLY"), playerBytes("Anna"));
-    EXPECT_EQ(server.read("Test/BERT.PLY"), playerBytes("Bert"));
-    EXPECT_EQ(server.read("Test/DESCRIPTION.INI"),
-              "[Group]\r\nName=Test\r\nCreated=06.12.2026 14:30:05\r\nCount=2\r\n"
-              "Description=a$$XDE$$b\r\nPlayer=Anna.ply$$XDE$$Bert.ply$$XDE$$\r\n");
-    const QByteArray page = server.read("Test.html");
-    for (const char* part : {"<h1>Test</h1>", "Erstellt am 06.12.2026 14:30:05", "<p>a<BR>b</p>",
-                             "<p>Anna<BR>Bert<BR></p>"})
-        EXPECT_TRUE(page.contains(part)) << page.constData();
-    EXPECT_EQ(observer.statuses.value(0), "|ANNA.PLY wird kopiert.");
-}
-
 // A step the server refuses ends the publish with the step and the server's reply.
 TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
-    EXPECT_EQ(run(ExchangeWork::ListGroups, {}, "", "", "falsch"), ConnectFailedText());
+    ftp.Password = "falsch";
+    EXPECT_EQ(run(ExchangeWork::ListGroups, {}), ConnectFailedText());
+    ftp.Password = FtpTestServer::kPassword;
     server.write("Neu", "a file where the folder should go");
     EXPECT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, "Neu"),
               TransferFailedText() + "Anlegen des Ordners „Neu“: 550 File exists.");
@@ -134,13 +113,24 @@ TEST_F(ExchangeTest, ARefusedLoginOrStepIsReportedAndNeverAsSuccess) {
     EXPECT_TRUE(ftp.Connected());
 }
 
-// Names go to the server percent-encoded and in Windows-1252, so blanks, umlauts and URL
+// A published group leaves its upper-cased players, its description and its page on the
+// server. Names go there percent-encoded and in Windows-1252, so blanks, umlauts and URL
 // characters survive a whole round of publishing, listing and importing.
-TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirNames) {
+TEST_F(ExchangeTest, PublishedGroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirNames) {
     const QStringList names = {"50% #1?", "Gr\u00fcne J\u00e4ger", "Mit Blank"}; // sorted
+    const QStringList players = {storePlayer("Anna"), storePlayer("Bert")};
     for (const QString& name : names)
-        ASSERT_EQ(run(ExchangeWork::Publish, {storePlayer("Anna")}, name), "")
-            << name.toStdString();
+        ASSERT_EQ(run(ExchangeWork::Publish, players, name, "a\r\nb"), "") << name.toStdString();
+    EXPECT_EQ(observer.statuses.value(0), "|ANNA.PLY wird kopiert.");
+    EXPECT_EQ(server.read("Mit Blank/ANNA.PLY"), playerBytes("Anna"));
+    EXPECT_EQ(server.read("Mit Blank/BERT.PLY"), playerBytes("Bert"));
+    EXPECT_EQ(server.read("Mit Blank/DESCRIPTION.INI"),
+              "[Group]\r\nName=Mit Blank\r\nCreated=06.12.2026 14:30:05\r\nCount=2\r\n"
+              "Description=a$$XDE$$b\r\nPlayer=Anna.ply$$XDE$$Bert.ply$$XDE$$\r\n");
+    const QByteArray page = server.read("Mit Blank.html");
+    for (const char* part : {"<h1>Mit Blank</h1>", "Erstellt am 06.12.2026 14:30:05",
+                             "<p>a<BR>b</p>", "<p>Anna<BR>Bert<BR></p>"})
+        EXPECT_TRUE(page.contains(part)) << page.constData();
     server.write("Ohne Beschreibung/ANNA.PLY", playerBytes("Anna"));
 
     ASSERT_EQ(run(ExchangeWork::ListGroups, {}), "");
@@ -152,10 +142,9 @@ TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirName
 
     ASSERT_EQ(run(ExchangeWork::Import, listed), "");
     for (const QString& name : names) {
-        const QString file = "Anna von " + name + ".ply";
-        EXPECT_EQ(imported(file).Name.get(), "Anna von " + name);
+        EXPECT_EQ(imported("Bert von " + name + ".ply").Name.get(), "Bert von " + name);
         EXPECT_EQ(root.read("Wendrak/ImportierteGruppen/" + name + "/group.sgp"),
-                  platform::toAnsi(file) + "\r\n");
+                  platform::toAnsi("Anna von " + name + ".ply\r\nBert von " + name + ".ply\r\n"));
     }
 }
 
@@ -163,8 +152,7 @@ TEST_F(ExchangeTest, GroupsRoundTripWithBlanksUmlautsAndUrlCharactersInTheirName
 // servers of another kind. Each row arranges the server and the disk, runs one step and checks
 // its texts and the files: an import when it has descriptions ("Name|Player value"), else a
 // publish of the one player Anna when it has a group name, else a listing. Each server group
-// holds Anna. "ftp:" names a file on the
-// server; a null content means "absent".
+// holds Anna. "ftp:" names a file on the server; a null content means "absent".
 TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
     using Files = QList<std::pair<QString, QByteArray>>;
     struct Row {
@@ -172,14 +160,14 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
         QString group{};
         QStringList descriptions{}, serverGroups{};
         Files before{};
-        QByteArray listing{}, stall{}; // the server's listing in place of its own; "NAME N S"
+        // the server's listing in place of its own; stall "NAME N S"; greeting delay in seconds
+        QByteArray listing{}, stall{}, silent{};
         QString result{}, leftOut{};
         QStringList failures{}; // the start of each failure shown
         Files after{};
         bool limitFileSize = false; // below one player record
     };
     const QByteArray dos = "12-06-26  02:30PM       <DIR>          ";
-    const QByteArray unix = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe\r\n";
     const QByteArray none, anna = playerBytes("Anna"), big(16 * 1024 * 1024 + 1, ' ');
     const QByteArray gut = "[Group]\r\nName=Gut\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n";
     const QString longName(300, 'x'), notImported = "Nicht importiert wurden:\r\n";
@@ -187,7 +175,7 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
     const QList<Row> rows = {
         {.what = "a Unix listing is not taken for an empty one, nor does publishing go on",
          .group = "Probe",
-         .listing = unix,
+         .listing = "drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Probe Gruppe\r\n",
          .result = UnreadableListingText(),
          .after = {{"ftp:Probe", none}}},
         {.what = "a DOS listing's entries other than folders are skipped, its folders read",
@@ -309,8 +297,12 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
         {.what = "a listing over the size cap says so",
          .listing = big,
          .result = TransferFailedText() + "Auflisten von „/“: Die Liste ist zu groß."},
-        // The server ends the stall after four seconds: a client that waits for that, not for
-        // its one-second limit, sees a broken transfer instead of the time limit.
+        // The server ends the stall and the silence after four seconds: a client that waits for
+        // that, not for its one-second limit, sees a broken transfer or the groups instead.
+        {.what = "a server that takes the connection but stays silent past the limit is given "
+                 "up at the limit",
+         .silent = "4",
+         .result = ConnectFailedText()},
         {.what = "a player that stalls past the limit is given up at the limit, a re-import "
                  "broken off keeps the earlier group",
          .descriptions = {"S|Anna.ply$$XDE$$Bert.ply"},
@@ -335,7 +327,6 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
          .result =
              "Die Datei \"" + data() + "Temp/DESCRIPTION0.ini\" kann nicht geschrieben werden."},
     };
-    const FtpTimeLimits limits = ftpTimeLimits();
     rlimit fsize{};
     ::getrlimit(RLIMIT_FSIZE, &fsize);
     std::signal(SIGXFSZ, SIG_IGN);
@@ -345,8 +336,12 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.what);
         QStringList files;
-        for (const QString& group : row.serverGroups)
-            server.writeGroup(group, group, {"Anna.ply"}, anna);
+        for (const QString& group : row.serverGroups) {
+            server.write(group + "/DESCRIPTION.INI",
+                         "[Group]\r\nName=" + group.toLatin1() +
+                             "\r\nCount=1\r\nPlayer=Anna.ply$$XDE$$\r\n");
+            server.write(group + "/ANNA.PLY", anna);
+        }
         for (const auto& [name, bytes] : row.before)
             TempRoot::writeFile(path(name), bytes);
         for (const QString& d : row.descriptions)
@@ -360,15 +355,15 @@ TEST_F(ExchangeTest, HostileServersAndEntriesAreReportedAndNeverEndAWholeStep) {
             files << storePlayer("Anna");
         server.setListing(row.listing);
         server.setStall(row.stall);
-        if (!row.stall.isEmpty())
-            setFtpTimeLimits({15000, 1});
+        server.setSilent(row.silent);
+        setFtpTimeLimits(row.stall.isEmpty() && row.silent.isEmpty() ? FtpTimeLimits{}
+                                                                     : FtpTimeLimits{15000, 1});
         rlimit lowered = fsize;
         lowered.rlim_cur = row.limitFileSize ? 2000 : fsize.rlim_cur;
         ::setrlimit(RLIMIT_FSIZE, &lowered);
         observer.failures.clear();
         EXPECT_EQ(run(modus, files, row.group), row.result);
         ::setrlimit(RLIMIT_FSIZE, &fsize);
-        setFtpTimeLimits(limits);
         EXPECT_EQ(leftOut, row.leftOut);
         QStringList shown;
         for (int i = 0; i < observer.failures.size(); ++i)
@@ -415,33 +410,6 @@ TEST_F(ExchangeTest, TheHeadlessExchangeCommandPublishesListsShowsAndImports) {
     server.setListing("drwxr-xr-x 2 1001 1001 4096 Dec 06 22:28 Mit Blank\r\n");
     EXPECT_EQ(headless({"list"}), "1 Fehler: " + UnreadableListingText() + "\n");
     EXPECT_TRUE(headless({"details"}).startsWith("64 "));
-}
-
-// A server that takes the connection but never answers gives up after the connect limit.
-TEST_F(ExchangeTest, ASilentServerGivesUpAfterTheConnectLimit) {
-    const int silent = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(silent, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(silent, 1), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(silent, reinterpret_cast<sockaddr*>(&address), &length);
-
-    const FtpTimeLimits before = ftpTimeLimits();
-    setFtpTimeLimits({300, 1});
-    FtpClient client;
-    client.Host = "127.0.0.1";
-    client.Port = ntohs(address.sin_port);
-    ExchangeWork work(client, observer, data(), data());
-    work.Modus = ExchangeWork::ListGroups;
-    QElapsedTimer clock;
-    clock.start();
-    work.Run();
-    setFtpTimeLimits(before);
-    ::close(silent);
-    EXPECT_EQ(work.Ergebnistext, ConnectFailedText());
-    EXPECT_LT(clock.elapsed(), 5000);
 }
 
 TEST(ExchangeSettingsTest, TheServerComesFromTheExchangeSectionWithBuiltInDefaults) {

@@ -1,11 +1,10 @@
 // A real FTP server for the exchange tests (exchange_ftp_server.py beside this file): started
 // on 127.0.0.1 and a free port with its own temporary folder, stopped when the object goes.
 // The server ends by itself when this process dies or after five minutes. Its hostile mode
-// (listing, stall, refused files) lets a test play a server of another kind.
+// (listing, stall, refused files, silence) lets a test play a server of another kind.
 #pragma once
 
 #include "TempRoot.h"
-#include "platform/Ansi.h"
 
 #include <QProcess>
 
@@ -31,19 +30,15 @@ public:
             }
         }
     }
-    ~FtpTestServer() { stop(); }
+    ~FtpTestServer() {
+        m_process.kill();
+        m_process.waitForFinished(5000);
+    }
 
     // 0 when the server did not start.
     int port() const { return m_port; }
     // The login folder on disk, ending with "/".
     QString root() const { return m_dir.path() + QStringLiteral("/ftp/"); }
-    // Ends the server at once, as a server that goes away does.
-    void stop() {
-        if (m_process.state() != QProcess::NotRunning) {
-            m_process.kill();
-            m_process.waitForFinished(5000);
-        }
-    }
 
     // Hostile mode: the login folder's listing sent as these bytes; empty restores the
     // server's own.
@@ -53,6 +48,8 @@ public:
     void setStall(const QByteArray& spec) const { setControl("stall", spec); }
     // Hostile mode: storing a file of this name is refused; empty stores every file again.
     void setRefused(const QByteArray& name) const { setControl("refuse", name); }
+    // Hostile mode: a new connection's greeting comes this many seconds late; empty: at once.
+    void setSilent(const QByteArray& seconds) const { setControl("silent", seconds); }
 
     // A file below the login folder (folders created); names are UTF-8 on disk.
     void write(const QString& relative, const QByteArray& bytes) const {
@@ -60,17 +57,6 @@ public:
     }
     QByteArray read(const QString& relative) const { return TempRoot::readFile(root() + relative); }
     bool exists(const QString& relative) const { return QFileInfo::exists(root() + relative); }
-    // A published group's folder on the server: its description and players.
-    void writeGroup(const QString& folder, const QString& name, const QStringList& players,
-                    const QByteArray& playerBytes) const {
-        QByteArray ini = "[Group]\r\nName=" + platform::toAnsi(name) +
-                         "\r\nCount=" + QByteArray::number(players.size()) + "\r\nPlayer=";
-        for (const QString& p : players)
-            ini += platform::toAnsi(p) + "$$XDE$$";
-        write(folder + QStringLiteral("/DESCRIPTION.INI"), ini + "\r\n");
-        for (const QString& p : players)
-            write(folder + QLatin1Char('/') + p.toUpper(), playerBytes);
-    }
 
 private:
     QString control() const { return m_dir.path() + QStringLiteral("/control/"); }

@@ -11,7 +11,8 @@
 #   listing  its bytes are the login folder's listing, sent as they stand (any form);
 #   stall    "NAME N S": fetching a file named NAME (letter case ignored) sends its first N
 #            bytes, then nothing for S seconds, then ends the transfer as if complete;
-#   refuse   NAME: storing a file named NAME (letter case ignored) is refused with 550.
+#   refuse   NAME: storing a file named NAME (letter case ignored) is refused with 550;
+#   silent   "S": a new connection is taken, but its greeting comes only after S seconds.
 # Each connection runs in a thread of its own, so a stalled one holds up no other.
 import argparse
 import asynchat
@@ -107,19 +108,11 @@ class DosFS(AbstractedFS):
             yield given
             return
         for name in listing:
-            try:
-                st = os.lstat(os.path.join(basedir, name))
-            except OSError:
-                if ignore_err:
-                    continue
-                raise
+            path = os.path.join(basedir, name)
+            st = os.lstat(path)
             stamp = time.strftime("%m-%d-%y  %I:%M%p", time.localtime(st.st_mtime))
-            if os.path.isdir(os.path.join(basedir, name)):
-                size = "%-14s" % "<DIR>"
-            else:
-                size = "%14d" % st.st_size
-            line = "%s       %s %s\r\n" % (stamp, size, name)
-            yield line.encode("cp1252", "replace")
+            size = "%-14s" % "<DIR>" if os.path.isdir(path) else "%14d" % st.st_size
+            yield ("%s       %s %s\r\n" % (stamp, size, name)).encode("cp1252", "replace")
 
 
 class DosHandler(FTPHandler):
@@ -131,6 +124,19 @@ class DosHandler(FTPHandler):
 
     def push(self, s):
         asynchat.async_chat.push(self, s.encode("cp1252", "replace"))
+
+    # handle() runs in the accepting thread, add_channel() again in the connection's own one:
+    # a silent greeting waits there and holds up no other connection.
+    def handle(self):
+        self.silent = control("silent")
+        if not self.silent:
+            super().handle()
+
+    def add_channel(self, *args, **kwargs):
+        super().add_channel(*args, **kwargs)
+        if getattr(self, "silent", None):
+            time.sleep(float(self.silent))
+            super().handle()
 
 
 def main():
