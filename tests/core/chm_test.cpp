@@ -13,12 +13,8 @@ namespace {
 
 class CompiledHelp : public ::testing::Test {
 protected:
-    void SetUp() override {
-        path = TempRoot::binaryDir() + "/help/Kemrafeld.chm"; // a missing one throws
-        file = std::make_unique<ChmFile>(path);
-    }
-    QString path;
-    std::unique_ptr<ChmFile> file;
+    const QString path = TempRoot::binaryDir() + "/help/Kemrafeld.chm";
+    ChmFile file{path}; // a missing one throws
 };
 
 } // namespace
@@ -37,27 +33,27 @@ TEST_F(CompiledHelp, EveryHelpContextOfTheWindowsOpensItsTopic) {
     // clang-format on
     for (const auto& [context, name] : rows) {
         const QString topic = QStringLiteral("/themen/%1.htm").arg(QLatin1String(name));
-        EXPECT_EQ(file->topicForContext(context), topic) << context;
-        EXPECT_TRUE(file->read(topic).value_or("").contains("<h1>")) << context;
+        EXPECT_EQ(file.topicForContext(context), topic) << context;
+        EXPECT_TRUE(file.read(topic).value_or("").contains("<h1>")) << context;
     }
-    EXPECT_EQ(file->contextMap().size(), std::size(rows));
+    EXPECT_EQ(file.contextMap().size(), std::size(rows));
 }
 
 TEST_F(CompiledHelp, LinksAndPathsFindStoredFilesWithoutRegardToCaseOrBuildFolder) {
     const QRegularExpression link(R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")");
-    for (const QString& topic : file->topics()) {
-        for (const auto& m : link.globalMatch(QString::fromUtf8(file->read(topic).value_or("")))) {
+    for (const QString& topic : file.topics()) {
+        for (const auto& m : link.globalMatch(QString::fromUtf8(file.read(topic).value_or("")))) {
             const QString resolved = QUrl("chm:" + topic).resolved(QUrl(m.captured(1))).path();
-            EXPECT_TRUE(file->contains(resolved))
+            EXPECT_TRUE(file.contains(resolved))
                 << topic.toStdString() << " -> " << m.captured(1).toStdString();
         }
     }
-    EXPECT_TRUE(file->read("/Themen/Glossar.HTM").has_value());
-    EXPECT_FALSE(file->read("/themen/gibtsnicht.htm").has_value());
+    EXPECT_TRUE(file.read("/Themen/Glossar.HTM").has_value());
+    EXPECT_FALSE(file.read("/themen/gibtsnicht.htm").has_value());
     // The compiler keeps the paths of its own build folder in its tables.
-    EXPECT_EQ(file->matchStoredPath("/home/bau/help/themen/glossar.htm"), "/themen/glossar.htm");
-    EXPECT_EQ(file->matchStoredPath("C:\\Bau\\help\\themen\\glossar.htm"), "/themen/glossar.htm");
-    EXPECT_TRUE(file->matchStoredPath("/home/bau/help/themen/fehlt.htm").isEmpty());
+    EXPECT_EQ(file.matchStoredPath("/home/bau/help/themen/glossar.htm"), "/themen/glossar.htm");
+    EXPECT_EQ(file.matchStoredPath("C:\\Bau\\help\\themen\\glossar.htm"), "/themen/glossar.htm");
+    EXPECT_TRUE(file.matchStoredPath("/home/bau/help/themen/fehlt.htm").isEmpty());
 }
 
 TEST_F(CompiledHelp, MissingDamagedOrTruncatedFilesNeitherCrashNorInventTopics) {
