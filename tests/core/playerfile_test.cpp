@@ -27,7 +27,6 @@ QByteArray ints(std::initializer_list<std::int32_t> values) {
 // on it land at their offsets and every other byte is written back, also an old name's tail.
 TEST(PlayerFile, EveryFieldLandsAtItsOffsetAndEveryOtherByteIsKept) {
     TempRoot root;
-    EXPECT_EQ(bytesOf(zeroedPlayer()), QByteArray(2400, '\0'));
     QByteArray expected(2400, '\0');
     for (int i = 0; i < expected.size(); ++i)
         expected[i] = static_cast<char>(0x11 + i * 13);
@@ -73,12 +72,6 @@ TEST(PlayerFile, StringsKeepTheirFullCapacityAndNoMoreAndADamagedLengthStaysInTh
     p.Geschlecht.set("m");
     p.Name.set(fifty + "yz"); // cut to the width of the field; the neighbour is untouched
     EXPECT_TRUE(p.Name.len == 50 && p.Name.get() == fifty && p.Geschlecht.get() == "m");
-    p.Motto.set(QString(256, QLatin1Char('m')));
-    EXPECT_EQ(p.Motto.get(), QString(255, QLatin1Char('m')));
-
-    p.Motto.set(QString::fromUtf8("Größe € zählt")); // one byte per character
-    EXPECT_EQ(QByteArray(p.Motto.data, p.Motto.len), "Gr\xf6\xdf\x65 \x80 z\xe4hlt");
-
     p.VerteidigtSicher.set("Ja");
     p.VerteidigtSicher.len = 200;
     EXPECT_TRUE(p.VerteidigtSicher.get().size() == 4 && !(p.VerteidigtSicher == "Ja"));
