@@ -115,8 +115,6 @@ TEST(PathsTest, ListingIsSortedByUpperCasedNamesAndSkipsHiddenEntries) {
                                   QString::fromUtf8("Ärger.ply")}));
     EXPECT_EQ(listFolder(t.programFolder() + "SpielerStamm", "*", ListKind::Folders),
               QStringList({"Unterordner.ply"}));
-    EXPECT_TRUE(listFolder(t.programFolder() + "SpielerStamm", "*.ply", ListKind::Files, true)
-                    .contains(".hidden.ply"));
     EXPECT_TRUE(isHiddenName("/a/.keep"));
 }
 
@@ -148,7 +146,6 @@ TEST(TextFileTest, ReplacingFollowsLinksKeepsPermissionsAndRefusesReadOnlyTarget
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 
     QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup);
-    EXPECT_TRUE(isReadOnly(path));
     EXPECT_THROW(writeFileBytes(path, "lost"), WendrakError);
     EXPECT_EQ(t.read("Wendrak/a.txt"), "kette");
     EXPECT_FALSE(deleteFile(path));

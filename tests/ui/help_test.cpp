@@ -6,8 +6,6 @@
 
 namespace {
 
-const QString compiledHelpFile = TempRoot::binaryDir() + "/help/Kemrafeld.chm";
-
 // Presses F1 on a focused edit in an active window whose help context turned to context while
 // open; returns the topic the help window shows ("" without one), "|", the edit's text.
 QString topicOfF1(int context) {
@@ -34,7 +32,7 @@ private slots:
         installHelpHandler();
         installHelpHandler(); // a second call must not answer F1 twice
     }
-    void init() { setHelpFile(compiledHelpFile); }
+    void init() { setHelpFile(TempRoot::binaryDir() + "/help/Kemrafeld.chm"); }
     void cleanup() { delete currentHelpViewer(); }
 
     void showHelpContext_opensTheTopicInOneWindowWithContentsAndBackButtons() {
