@@ -15,8 +15,8 @@ namespace {
 
 // A profile of ten cases per situation, all K, changed by a list such as "MDD0 Tag3/1":
 // situation code ("Tag" for the first move, "All" for every situation) and counts, "k"
-// (K in k of ten cases) or "k/d" (no number of cases). Every byte before the situations but
-// IstAutomat and every byte behind them is unlike its neighbours, as in a foreign file.
+// (K in k of ten cases) or "k/d" (no number of cases). Every other byte but IstAutomat is
+// unlike its neighbours, as in a foreign file.
 SpielerTyp profile(const QString& changes = {}) {
     SpielerTyp p = zeroedPlayer();
     auto* bytes = reinterpret_cast<unsigned char*>(&p);
