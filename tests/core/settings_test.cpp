@@ -111,7 +111,6 @@ TEST(Settings, WriteSettingsChangesOnlyItsOwnKeysOrNothing) {
         {"\xef\xbb\xbf=1\r\n", line(1, "ï»¿=1")},
         {"<Ordner>", unreadable},
         {"<FIFO>", unreadable},
-        {"", platform::AnsiFieldMessage("Ihr Name"), {}, &Env::SetUsername, "Łukasz"},
         {"", platform::AnsiFieldMessage("PelkamExeName"), {}, &Env::SetPelkamExeName, "Łódź.exe"},
         {"", folderChars.arg("Installationspfad"), {}, &Env::SetRootPath, "/home/łukasz/Данные/"},
         {"", folderChars.arg("Spieler Pelkam"), {}, &Env::SetPelkamExportPath, "/łódź/"},

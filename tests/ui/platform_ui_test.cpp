@@ -1,22 +1,9 @@
-// The window side of the platform layer: the error report and the German standard
-// buttons.
-#include "platform/WendrakError.h"
-
+// The window side of the platform layer: the German standard buttons.
 #include "ShellTestSupport.h"
-#include "platform/ui/ErrorReport.h"
 
 class PlatformUiTest : public QObject {
     Q_OBJECT
 private slots:
-    void guardedShowsTheGermanMessageAndReportsFailure() {
-        const auto shown = shelltest::acceptNextMessage();
-        QVERIFY(!platform::guarded(nullptr, [] {
-            throw WendrakError(QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
-        }));
-        QCOMPARE(*shown, QStringLiteral("Die Datei \"x.ply\" ist zu kurz."));
-        QVERIFY(platform::guarded(nullptr, [] {}));
-    }
-
     void standardButtonsSpeakGerman() {
         QDialogButtonBox box(QDialogButtonBox::Yes | QDialogButtonBox::No |
                              QDialogButtonBox::Cancel);
