@@ -87,13 +87,22 @@ inline bool showExposed(QWidget* window) {
     return QTest::qWaitForWindowExposed(window);
 }
 
-// Clicks item (a double-click is preceded by its first click, as with a real mouse).
+inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {
+    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+// Clicks item, or the node with text (a double-click is preceded by its first click, as
+// with a real mouse).
 inline void clickItem(QTreeWidget* tree, QTreeWidgetItem* item, bool twice = false) {
     tree->scrollToItem(item);
     const QPoint at = tree->visualItemRect(item).center();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     if (twice)
         QTest::mouseDClick(tree->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+}
+inline void clickItem(QTreeWidget* tree, const QString& text, bool twice = false) {
+    clickItem(tree, findNode(tree, text), twice);
 }
 
 // The named child widget of form; a missing one ends the test program with its name.
@@ -103,11 +112,6 @@ T* child(const QObject* form, const QString& name) {
     if (found == nullptr)
         qFatal("no widget %s", qPrintable(name));
     return found;
-}
-
-inline QTreeWidgetItem* findNode(QTreeWidget* tree, const QString& text) {
-    const auto found = tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive);
-    return found.isEmpty() ? nullptr : found.first();
 }
 
 inline QStringList childTexts(const QTreeWidgetItem* node) {

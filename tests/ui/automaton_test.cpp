@@ -45,8 +45,7 @@ private slots:
         QDir::setCurrent(root->programFolder()); // not where the editor writes
         form = std::make_unique<TfrmAutomaten>();
         form->ZielOrdner = root->root();
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showExposed(form.get()));
         MessageBoxes::startRecording();
     }
     void cleanup() {

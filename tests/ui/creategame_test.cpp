@@ -16,7 +16,6 @@ class CreateGameTest : public QObject {
 
 private:
     std::unique_ptr<TempRoot> root;
-    std::unique_ptr<QTemporaryDir> elsewhere;
     std::unique_ptr<TfrmCreateGame> form;
 
     QPushButton* button(const char* name) const { return child<QPushButton>(form.get(), name); }
@@ -24,31 +23,20 @@ private:
     QStringList sourceTexts() const { return childTexts(source()->invisibleRootItem()); }
     QString count() const { return child<QLabel>(form.get(), "lblPlayerCount")->text(); }
     QString game() const { return root->programFolder() + "Aktuelles Spiel/"; }
-    QStringList gameFiles() const {
-        return QDir(game()).entryList(QDir::Files, QDir::Name | QDir::IgnoreCase);
-    }
-    // P0.ply ... and a note that is no player.
-    void fillGame(int players) {
-        QDir(game()).removeRecursively();
-        root->write("Wendrak/Aktuelles Spiel/notiz.txt", "kein Spieler");
-        for (int i = 0; i < players; ++i)
-            root->write("Wendrak/Aktuelles Spiel/P" + QString::number(i) + ".ply", "x");
-    }
+    QStringList gameFiles() const { return filesIn(game()); }
     void show() { QVERIFY(showExposed(form.get())); }
     void filter(const QString& node) {
-        auto* tree = child<QTreeWidget>(form.get(), "trvFilter");
-        clickItem(tree, findNode(tree, node));
+        clickItem(child<QTreeWidget>(form.get(), "trvFilter"), node);
     }
 
 private slots:
     void init() {
         form.reset();
         root = std::make_unique<TempRoot>();
-        elsewhere = std::make_unique<QTemporaryDir>();
-        for (const char* folder : {"/Eigene Gruppen/Fremdgruppe", "/Aktuelles Spiel"})
-            QDir().mkpath(elsewhere->path() + folder);
-        TempRoot::writeFile(elsewhere->path() + "/SpielerStamm/Anna.ply", QByteArray(2400, 'F'));
-        root->write("Kemra.ini", ("[Path]\r\nWendrakPath=" + elsewhere->path() + "/\r\n").toUtf8());
+        for (const char* folder : {"Daten/Eigene Gruppen/Fremdgruppe", "Daten/Aktuelles Spiel"})
+            QDir().mkpath(root->root() + folder);
+        root->write("Daten/SpielerStamm/Anna.ply", QByteArray(2400, 'F'));
+        root->write("Kemra.ini", ("[Path]\r\nWendrakPath=" + root->root() + "Daten/\r\n").toUtf8());
         // Player files (all zero) below the program folder, unlike the foreign folder's decoy.
         for (const char* file : {"SpielerStamm/Anna", "SpielerStamm/Bob", "SpielerStamm/Typ3Otto",
                                  "SpielerStamm/Typ0Ida", "SpielerStamm/Graf", "SpielerStamm/Carl",
@@ -63,15 +51,17 @@ private slots:
     }
 
     // "Persönliche Spieler" lists Anna, Bob, Fehlt and Importiert, from both stores. The count
-    // and Ok follow every change (the bounds are the domain rule's test).
-    void addingCopiesWithFreeNamesWarnsOfMissingPlayersOkNeedsTwoAndShowingEmptiesTheSource() {
+    // and Ok follow every change (the bounds are the domain rule's test); a player missing from
+    // the store is warned of.
+    void addingCopiesWithFreeNamesRemovingDeletesPlayerFilesOnlyAndShowingEmptiesTheSource() {
+        root->write("Wendrak/Aktuelles Spiel/notiz.txt", "kein Spieler");
         show();
         filter(QString::fromUtf8("Persönliche Spieler"));
-        clickItem(source(), findNode(source(), "Anna.ply"));
+        clickItem(source(), "Anna.ply");
         button("btnAddOne")->click();
         QVERIFY(count() == "1" && !button("btnOk")->isEnabled());
-        clickItem(source(), findNode(source(), "Anna.ply"), true);
-        QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Anna_1.ply"}));
+        clickItem(source(), "Anna.ply", true);
+        QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Anna_1.ply", "notiz.txt"}));
         QVERIFY(count() == "2" && button("btnOk")->isEnabled());
 
         const auto warning = acceptNextMessage();
@@ -79,27 +69,23 @@ private slots:
         QCOMPARE(*warning,
                  "Warnung !!!\nDer Spieler: Fehlt.ply\nwurde nicht im Spielerstamm gefunden.");
         QCOMPARE(gameFiles(), QStringList({"Anna.ply", "Anna_1.ply", "Anna_2.ply", "Bob.ply",
-                                           "Importiert.ply"}));
+                                           "Importiert.ply", "notiz.txt"}));
         QCOMPARE(root->read("Wendrak/Aktuelles Spiel/Anna_1.ply"), QByteArray(2400, 0));
-        QVERIFY(QDir(elsewhere->path() + "/Aktuelles Spiel").isEmpty());
+        QVERIFY(QDir(root->root() + "Daten/Aktuelles Spiel").isEmpty());
         QCOMPARE(form->Quellordner, root->programFolder() + "SpielerStamm/");
-        form->hide();
-        show();
-        QCOMPARE(source()->topLevelItemCount(), 0);
-    }
 
-    void removingDeletesPlayerFilesOnlyAlsoReadOnlyOnes() {
-        fillGame(3);
-        QFile::setPermissions(game() + "P1.ply", QFile::ReadOwner | QFile::ReadUser);
-        show();
-        auto* list = child<QTreeWidget>(form.get(), "lstPlayer");
-        clickItem(list, findNode(list, "P1.ply"), true);
-        QCOMPARE(gameFiles(), QStringList({"notiz.txt", "P0.ply", "P2.ply"}));
-
-        QFile::setPermissions(game() + "P2.ply", QFile::ReadOwner | QFile::ReadUser);
+        // Removing deletes player files only, read-only ones too.
+        QFile::setPermissions(game() + "Anna_1.ply", QFile::ReadOwner | QFile::ReadUser);
+        clickItem(child<QTreeWidget>(form.get(), "lstPlayer"), "Anna_1.ply", true);
+        QCOMPARE(gameFiles(),
+                 QStringList({"Anna.ply", "Anna_2.ply", "Bob.ply", "Importiert.ply", "notiz.txt"}));
+        QFile::setPermissions(game() + "Bob.ply", QFile::ReadOwner | QFile::ReadUser);
         button("btnDeleteAll")->click();
         QCOMPARE(gameFiles(), QStringList({"notiz.txt"}));
         QCOMPARE(count(), QString("0"));
+        form->hide();
+        show();
+        QCOMPARE(source()->topLevelItemCount(), 0);
     }
 
     void chosenGroupBecomesTheSourceAndCancelKeepsTheList() {
@@ -118,8 +104,7 @@ private slots:
         QCOMPARE(sourceTexts(), QStringList({"Graf.ply"}));
 
         whenModalOf<TfrmChooseGroup>([](TfrmChooseGroup* c) {
-            auto* groups = c->findChild<QTreeWidget*>("trvMain");
-            clickItem(groups, findNode(groups, "Klasse 7"));
+            clickItem(c->findChild<QTreeWidget*>("trvMain"), "Klasse 7");
             c->findChild<QPushButton*>("btnOk")->click();
         });
         experiments->click();
@@ -147,7 +132,6 @@ private slots:
         TfrmChooseGroup dialog;
         auto* tree = dialog.findChild<QTreeWidget*>("trvMain");
         QPushButton* ok = dialog.findChild<QPushButton*>("btnOk");
-        const auto click = [&](const QString& text) { clickItem(tree, findNode(tree, text)); };
         QVERIFY(showExposed(&dialog));
         QCOMPARE(childTexts(tree->invisibleRootItem()),
                  QStringList({"Standardexperimente", "Eigene Gruppen", "ImportierteGruppen"}));
@@ -156,24 +140,23 @@ private slots:
         QVERIFY(findNode(tree, "Fremdgruppe") == nullptr);
         // Ok follows whether the chosen folder holds a group file, also when moved by keys.
         QVERIFY(!ok->isEnabled());
-        click("Gruppe 1");
+        clickItem(tree, "Gruppe 1");
         QVERIFY(ok->isEnabled());
         QCOMPARE(dialog.GruppenDatei, gruppe1);
         QTest::keyClick(tree, Qt::Key_Up);
-        QCOMPARE(tree->currentItem()->text(0), QString("Versuch A"));
         QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
 
         // Each showing resets the choice; new groups appear only on "Aktualisieren".
-        click("Klasse 7");
+        clickItem(tree, "Klasse 7");
         dialog.hide();
         const QString tiefer = group("Eigene Gruppen/Neu/Tief/Tiefer");
         QVERIFY(showExposed(&dialog));
         QVERIFY(!ok->isEnabled() && dialog.GruppenDatei.isEmpty());
         QVERIFY(!findNode(tree, "Neu"));
-        click("Klasse 7");
+        clickItem(tree, "Klasse 7");
         dialog.findChild<QPushButton*>("btnRefresh")->click();
         QCOMPARE(dialog.GruppenDatei, klasse7);
-        click("Tiefer");
+        clickItem(tree, "Tiefer");
         QCOMPARE(dialog.GruppenDatei, tiefer);
     }
 };

@@ -4,7 +4,6 @@
 #include "shell/ui/uMain.h"
 
 #include "ShellTestSupport.h"
-#include "engine/WendrakCalc.h"
 #include "engine/ui/uWarten.h"
 #include "engine/ui/ufrmDravolenzMain_New.h"
 #include "platform/TextFile.h"
@@ -38,8 +37,8 @@ struct Started : Program {
 
 // The game setup: every personal player of the store into the game, then Ok.
 void fillGameWithPersonalPlayers(TfrmCreateGame* setup) {
-    auto* filter = setup->findChild<QTreeWidget*>("trvFilter");
-    clickItem(filter, findNode(filter, QString::fromUtf8("Persönliche Spieler")));
+    clickItem(setup->findChild<QTreeWidget*>("trvFilter"),
+              QString::fromUtf8("Persönliche Spieler"));
     setup->findChild<QPushButton*>("btnAddAll")->click();
     setup->findChild<QPushButton*>("btnOk")->click();
 }
@@ -63,8 +62,6 @@ class EndToEndTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { SetDebugMode(false); }
-
     void challengePlaysTheGameShowsTheResultsAndOffersANewGroup() {
         Started program;
         TfrmMain* w = program.main();

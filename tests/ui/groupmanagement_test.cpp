@@ -23,9 +23,6 @@ private:
         return childTexts(list(name)->invisibleRootItem());
     }
     QByteArray groupFile() const { return root->read("Wendrak/Eigene Gruppen/K7/group.sgp"); }
-    void click(const char* listName, const QString& text, bool twice = false) {
-        clickItem(list(listName), findNode(list(listName), text), twice);
-    }
     void createGroup(const QString& name) {
         button("btnNewGroup")->click();
         window->findChild<QLineEdit*>("txtNewGroupName")->setText(name);
@@ -40,8 +37,7 @@ private slots:
         window = form.get();
         form->WendrakPath = root->programFolder();
         form->SpielerListe = {"3Bob.ply", "3Anna.ply", "0Angreifer.ply"};
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QVERIFY(showExposed(form.get()));
         MessageBoxes::startRecording();
     }
     void cleanup() { MessageBoxes::reset(); }
@@ -54,23 +50,22 @@ private slots:
         QCOMPARE(MessageBoxes::shown(),
                  QStringList{"Dieser Name kann nicht als Dateiname verwendet werden."});
 
-        form->findChild<QLineEdit*>("txtNewGroupName")->setText("K7");
-        button("btnCreateNewGroup")->click();
+        createGroup("K7");
         QCOMPARE(groupFile(), QByteArray());
         QCOMPARE(texts("lstGroup"), QStringList{"K7"});
 
-        click("trvFilter", QString::fromUtf8("Persönliche Spieler"));
+        clickItem(list("trvFilter"), QString::fromUtf8("Persönliche Spieler"));
         QVERIFY(texts("lstStamm").isEmpty());
-        click("trvFilter", "Kemrafeld");
-        click("lstStamm", "Bob.ply");
+        clickItem(list("trvFilter"), "Kemrafeld");
+        clickItem(list("lstStamm"), "Bob.ply");
         button("btnAddOne")->click();
         QCOMPARE(groupFile(), QByteArray("Bob.ply\r\n"));
-        click("lstStamm", "Anna.ply", true);
+        clickItem(list("lstStamm"), "Anna.ply", true);
         button("btnAddOne")->click();
         QCOMPARE(groupFile(), QByteArray("Anna.ply\r\nAnna.ply\r\nBob.ply\r\n"));
         QPushButton* minus = button("btnDeleteSelected");
         QVERIFY(!minus->isEnabled());
-        click("lstSpieler", "Bob.ply");
+        clickItem(list("lstSpieler"), "Bob.ply");
         minus->click();
         QCOMPARE(groupFile(), QByteArray("Anna.ply\r\nAnna.ply\r\n"));
         QVERIFY(!minus->isEnabled());
@@ -91,9 +86,9 @@ private slots:
         root->write("Wendrak/SpielerStamm/Max_M.ply", "x");
         root->write("Wendrak/Eigene Gruppen/K7/group.sgp", "Max_M.ply\r\nAnna_1.ply\r\n");
         list("lstGroup")->clearSelection();
-        click("lstGroup", "K7");
+        clickItem(list("lstGroup"), "K7");
         QCOMPARE(texts("lstSpieler"), QStringList({"Anna1.ply", "Max_M.ply"}));
-        click("lstStamm", "Bob.ply", true);
+        clickItem(list("lstStamm"), "Bob.ply", true);
         QCOMPARE(groupFile(), QByteArray("Anna1.ply\r\nBob.ply\r\nMax_M.ply\r\n"));
     }
 
@@ -106,8 +101,8 @@ private slots:
         whenModalOf<TfrmGRPCreate>([&](TfrmGRPCreate* w) {
             window = w;
             createGroup("K7");
-            click("trvFilter", "Kemrafeld");
-            click("lstStamm", "Anna.ply", true);
+            clickItem(list("trvFilter"), "Kemrafeld");
+            clickItem(list("lstStamm"), "Anna.ply", true);
             button("btnOk")->click();
         });
         program.main()->button("btnGruppenverwaltung")->click();

@@ -30,10 +30,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() {
-        SetDebugMode(false);
-        setHelpFile(QString());
-    }
+    void init() { SetDebugMode(false); }
     void cleanup() {
         platform::Desktop::setInstance(nullptr);
         platform::MessageBoxes::reset();
@@ -71,24 +68,9 @@ private slots:
         QVERIFY(!DebugMode() && !w->LblDebug()->isVisible());
     }
 
-    // Every start-up form is a window of its own, registered once, and freed at the end.
-    void startUpRegistersEachFormOnceAndFreesThemAll() {
-        const qsizetype before = QApplication::topLevelWidgets().size();
-        {
-            Program program;
-            const QList<QWidget*>& forms = startupForms();
-            QCOMPARE(forms.first(), program.main());
-            QCOMPARE(QSet<QWidget*>(forms.begin(), forms.end()).size(), forms.size());
-            for (QWidget* form : forms)
-                QVERIFY2(form->isWindow(), form->metaObject()->className());
-            QCOMPARE(startupForm<TfrmCreateGame>()->ChooseGroup, startupForm<TfrmChooseGroup>());
-        }
-        QVERIFY(startupForms().isEmpty());
-        QCOMPARE(QApplication::topLevelWidgets().size(), before);
-    }
-
-    // The intro greets once, before the start page, and comes back as the farewell.
-    void introOpensTheFirstActivationOnlyAndReturnsAsTheFarewell() {
+    // The intro greets once, before the start page, and comes back as the farewell; later
+    // activation steps follow the program's own dialogs, not the desktop's focus changes.
+    void introOpensTheFirstActivationOnlyLaterOnesFollowDialogsAndItReturnsAsTheFarewell() {
         Program program;
         TfrmMain* w = program.main();
         QSignalSpy closed(w, &TfrmMain::closed);
@@ -108,9 +90,17 @@ private slots:
         QVERIFY(menuHiddenDuringIntro && !w->ErsteAktivierung);
         QCOMPARE(startPage, (QStringList{"Texte/StartText.html", "&Ok", "420", "-", "0"}));
 
-        // Later activations only restyle.
-        w->FormActivate();
+        // Later activations only restyle, and only when a dialog closes over the menu.
         QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
+        w->Modus = 3; // the steps disable three commands in this mode
+        QEvent fromDesktop(QEvent::WindowActivate);
+        QApplication::sendEvent(w, &fromDesktop);
+        QApplication::processEvents();
+        QVERIFY(w->button("btnEigenes")->isEnabled());
+        QDialog dialog(w);
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
+        dialog.exec();
+        QTRY_VERIFY(!w->button("btnEigenes")->isEnabled());
         whenModalOf<TfrmIntroMain>([&](TfrmIntroMain* i) {
             farewell << i->lblHead()->text() << i->btnStart()->text()
                      << (i->lblSubHead()->isHidden() ? "" : "sub-heading shown");
@@ -123,26 +113,10 @@ private slots:
         QVERIFY(!w->isVisible() && closed.count() == 1);
     }
 
-    // Activation steps follow the program's own dialogs, not the desktop's focus changes.
-    void activationStepsRunWhenADialogClosesOverTheMenuNotWhenTheDesktopReturnsTheFocus() {
-        Program program;
-        program.showMenu();
-        TfrmMain* w = program.main();
-        w->Modus = 3; // the steps disable three commands in this mode
-        QEvent fromDesktop(QEvent::WindowActivate);
-        QApplication::sendEvent(w, &fromDesktop);
-        QApplication::processEvents();
-        QVERIFY(w->button("btnEigenes")->isEnabled());
-
-        QDialog dialog(w);
-        QTimer::singleShot(0, &dialog, &QDialog::accept);
-        dialog.exec();
-        QTRY_VERIFY(!w->button("btnEigenes")->isEnabled());
-    }
-
-    // The store is read behind the wait window; broken player files are named in one box
-    // and leave the others listed.
-    void startUpTakesHelpFileAndSettingsAndReportsUnreadablePlayerFiles() {
+    // Every start-up form is a window of its own, registered once, and freed at the end. The
+    // store is read behind the wait window; broken player files are named in one box and
+    // leave the others listed.
+    void startUpRegistersFormsOnceTakesHelpFileAndSettingsReportsUnreadablePlayersAndFreesAll() {
         RecordingDesktop* desktop = RecordingDesktop::install();
         platform::MessageBoxes::startRecording();
         const auto waitWindows = [] {
@@ -153,28 +127,40 @@ private slots:
         QTimer probe;
         connect(&probe, &QTimer::timeout, [&] { waitShown |= waitWindows() > 0; });
         probe.start(0);
-        Program program([](TempRoot& root) {
-            root.write("Wendrak/Kemrafeld.chm", "ITSF");
-            root.write("Wendrak/SpielerStamm/Anna.ply", QByteArray(2400, 0));
-            root.write("Wendrak/SpielerStamm/KAPUTT.PLY", "");
-            QFile::link("fehlt", root.programFolder() + "SpielerStamm/Weg.ply");
-            root.write("Kemra.ini", "[Path]\r\nPelkamPath=C:\\Spiele\\Pelkam\\\r\n"
-                                    "PelkamExeName=Start.exe\r\n");
-        });
-        QCOMPARE(helpFile(), program.data() + "Kemrafeld.chm");
-        QCOMPARE(platform::MessageBoxes::shown().join('|').remove(program.data()),
-                 QString("Diese Spielerdateien können nicht gelesen werden und fehlen in der "
-                         "Spielerliste:\nDie Datei \"SpielerStamm/KAPUTT.PLY\" ist zu kurz oder "
-                         "beschädigt: sie enthält 0 statt 2400 Bytes.\nDie Datei "
-                         "\"SpielerStamm/Weg.ply\" wurde nicht gefunden."));
-        QCOMPARE(program.main()->SpielerListe, QStringList{"3Anna.ply"});
-        QVERIFY(waitShown && waitWindows() == 0);
+        const qsizetype before = QApplication::topLevelWidgets().size();
+        {
+            Program program([](TempRoot& root) {
+                root.write("Wendrak/Kemrafeld.chm", "ITSF");
+                root.write("Wendrak/SpielerStamm/Anna.ply", QByteArray(2400, 0));
+                root.write("Wendrak/SpielerStamm/KAPUTT.PLY", "");
+                QFile::link("fehlt", root.programFolder() + "SpielerStamm/Weg.ply");
+                root.write("Kemra.ini", "[Path]\r\nPelkamPath=C:\\Spiele\\Pelkam\\\r\n"
+                                        "PelkamExeName=Start.exe\r\n");
+            });
+            const QList<QWidget*>& forms = startupForms();
+            QCOMPARE(forms.first(), program.main());
+            QCOMPARE(QSet<QWidget*>(forms.begin(), forms.end()).size(), forms.size());
+            for (QWidget* form : forms)
+                QVERIFY2(form->isWindow(), form->metaObject()->className());
+            QCOMPARE(startupForm<TfrmCreateGame>()->ChooseGroup, startupForm<TfrmChooseGroup>());
+            QCOMPARE(helpFile(), program.data() + "Kemrafeld.chm");
+            QCOMPARE(
+                platform::MessageBoxes::shown().join('|').remove(program.data()),
+                QString("Diese Spielerdateien können nicht gelesen werden und fehlen in der "
+                        "Spielerliste:\nDie Datei \"SpielerStamm/KAPUTT.PLY\" ist zu kurz oder "
+                        "beschädigt: sie enthält 0 statt 2400 Bytes.\nDie Datei "
+                        "\"SpielerStamm/Weg.ply\" wurde nicht gefunden."));
+            QCOMPARE(program.main()->SpielerListe, QStringList{"3Anna.ply"});
+            QVERIFY(waitShown && waitWindows() == 0);
 
-        // The sibling program starts from the settings; that it fails is not reported.
-        program.showMenu();
-        program.main()->button("btnPelkam")->click();
-        QCOMPARE(desktop->started, QStringList{"C:/Spiele/Pelkam/Start.exe"});
-        QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
+            // The sibling program starts from the settings; that it fails is not reported.
+            program.showMenu();
+            program.main()->button("btnPelkam")->click();
+            QCOMPARE(desktop->started, QStringList{"C:/Spiele/Pelkam/Start.exe"});
+            QCOMPARE(modalsOpenedByPendingEvents(), QStringList());
+        }
+        QVERIFY(startupForms().isEmpty());
+        QCOMPARE(QApplication::topLevelWidgets().size(), before);
     }
 
     // The page each text command shows; the challenge goes on only when its page is closed
