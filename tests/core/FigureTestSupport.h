@@ -9,6 +9,7 @@
 #include "players/PlayerFile.h"
 
 #include "TempRoot.h"
+#include "engine_fixtures.h"
 
 #include <QMap>
 #include <initializer_list>
@@ -55,15 +56,6 @@ public:
     }
 };
 
-// A profile player that gives way in kOf10 of 10 cases in every situation.
-inline SpielerTyp uniformPlayer(int kOf10, const char* verteidigtSicher = "Ja") {
-    SpielerTyp p = zeroedPlayer();
-    for (auto& s : p.Situationen)
-        s = {10, kOf10, 10 - kOf10};
-    p.VerteidigtSicher.set(QString::fromUtf8(verteidigtSicher));
-    return p;
-}
-
 // A player that always gives way except for the given D counts (of 10 cases).
 inline SpielerTyp profilePlayer(std::initializer_list<std::pair<Situation, int>> dCounts,
                                 const char* verteidigtSicher = "Ja") {
@@ -77,11 +69,17 @@ inline SpielerTyp allD(const char* secure = "Ja") {
     return uniformPlayer(0, secure);
 }
 
-inline SpielerTyp automatonPlayer(const char* name) {
-    SpielerTyp p = zeroedPlayer();
-    p.IstAutomat = 1;
-    p.Name.set(QString::fromUtf8(name));
-    return p;
+// Two players, one pairing with these average points; K moves and KK rounds under an even
+// standing summed over the nine games.
+inline TournamentState pairState(int punkte1, int punkte2, std::int64_t anzK, std::int64_t anzNKK) {
+    TournamentState s;
+    s.AnzTeilnehmerHigh = 1;
+    s.AnzPaarungenHigh = 0;
+    s.Paarungen.resize(1);
+    std::tie(s.Paarungen[0].Punkte1, s.Paarungen[0].Punkte2) = std::pair(punkte1, punkte2);
+    s.AnzK = anzK;
+    s.intAnzNKK = anzNKK;
+    return s;
 }
 
 // The tournament on the current game of root, results in the program folder.

@@ -1,5 +1,5 @@
-// Small builders of player records for the engine tests (profiles that give way or hold out
-// per situation, automata with fixed move lists) and the message of an expected error.
+// Small builders of player records for the engine and tournament tests (profiles that give way
+// or hold out per situation, automata with fixed move lists) and the message of an expected error.
 #pragma once
 
 #include "engine/WendrakCalc.h"
@@ -7,21 +7,26 @@
 #include "players/PlayerFile.h"
 
 #include <QString>
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 
 constexpr bool kGives = true, kHolds = false;
 
-// A profile that always gives way (or always holds out) in ten of ten cases, except in the
-// listed situations, where it does the opposite.
-inline SpielerTyp profile(bool givesWay, std::initializer_list<int> otherwise = {}) {
+// A profile that gives way in kOf10 of ten cases in every situation.
+inline SpielerTyp uniformPlayer(int kOf10, const char* verteidigtSicher = "Ja") {
     SpielerTyp p = zeroedPlayer();
-    for (int i = 0; i < SituationCount; ++i) {
-        const bool k =
-            givesWay != (std::find(otherwise.begin(), otherwise.end(), i) != otherwise.end());
-        p.Situationen[i] = {10, k ? 10 : 0, k ? 0 : 10};
-    }
+    for (auto& s : p.Situationen)
+        s = {10, kOf10, 10 - kOf10};
+    p.VerteidigtSicher.set(QString::fromUtf8(verteidigtSicher));
+    return p;
+}
+
+// A profile that always gives way (or always holds out), except in the listed situations,
+// where it does the opposite.
+inline SpielerTyp profile(bool givesWay, std::initializer_list<int> otherwise = {}) {
+    SpielerTyp p = uniformPlayer(givesWay ? 10 : 0);
+    for (int i : otherwise)
+        p.Situationen[i] = {10, givesWay ? 0 : 10, givesWay ? 10 : 0};
     return p;
 }
 

@@ -10,21 +10,6 @@
 
 namespace {
 
-// Two players, one pairing with these average points; K moves and KK rounds under an even
-// standing summed over the nine games.
-TournamentState pairState(int punkte1, int punkte2, std::int64_t anzK, std::int64_t anzNKK) {
-    TournamentState s;
-    s.AnzTeilnehmerHigh = 1;
-    s.AnzPaarungenHigh = 0;
-    s.SpielerNamen = {"A", "B"};
-    s.Paarungen.resize(1);
-    std::tie(s.Paarungen[0].Name1, s.Paarungen[0].Name2) = std::pair("A", "B");
-    std::tie(s.Paarungen[0].Punkte1, s.Paarungen[0].Punkte2) = std::pair(punkte1, punkte2);
-    s.AnzK = anzK;
-    s.intAnzNKK = anzNKK;
-    return s;
-}
-
 class Figures : public ::testing::Test {
 protected:
     RecordingDisplay display;

@@ -78,11 +78,10 @@ TEST(Peacefulness, ProfileScoreFromFirstMovesAndMutualGivingWayAutomatonScoreFro
         EXPECT_EQ(PeacefulnessScore(p), score) << a << "/" << d << " NKK " << k8;
     }
     // An automaton's score comes from its name.
-    const std::pair<const char*, int> names[] = {{"graf", 1000},
-                                                 {"Typ5 Yoka 2", 1000},
-                                                 {"unterwerfer x", 0},
-                                                 {"Gra", 321},
-                                                 {"Der Graf", 321}};
+    const std::pair<const char*, int> names[] = {
+        {"graf", 1000}, {"Typ5 Yoka 2", 1000}, {"unterwerfer x", 0},
+        {"Gra", 321},   {"Der Graf", 321},
+    };
     for (const auto& [name, score] : names) {
         SpielerTyp p = automaton({MoveK, MoveEmpty, MoveEmpty});
         p.Name.set(name);

@@ -21,7 +21,6 @@ class TournamentGroup : public ::testing::Test {
 protected:
     void SetUp() override { platform::setDecimalSeparator(u','); }
     QString game() const { return root.programFolder() + "Aktuelles Spiel/"; }
-    QStringList lines(const QString& name) const { return resultLines(root, name); }
 
     TempRoot root;
     TournamentState state;
@@ -38,7 +37,7 @@ TEST_F(TournamentGroup,
     writePlayerFile(game() + "Y.ply", opener());
     ASSERT_EQ(playTournament(state, root, quiet, nullptr, false, 7), RunFinished);
 
-    const QStringList exported = lines("Export.Txt");
+    const QStringList exported = resultLines(root, "Export.Txt");
     ASSERT_EQ(exported.size(), 15500);
     EXPECT_TRUE(exported[15498].startsWith("7750;X;0;502;"));
     EXPECT_TRUE(exported[15499].startsWith("7750;Y;0;502;"));
@@ -51,7 +50,7 @@ TEST_F(TournamentGroup,
     // clang-format on
     for (const auto& [id, value] : expected)
         EXPECT_EQ(groupResultValues(root, id), QStringList(9, value)) << id;
-    EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 12);
+    EXPECT_EQ(resultLines(root, "Zusammensetzung.Txt").size(), 12);
 }
 
 TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGameResults) {
@@ -62,14 +61,13 @@ TEST_F(TournamentGroup, PlayerFileThatCannotBeRewrittenAfterPlayLeavesCompleteGa
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, SIG_IGN);
-    rlimit full = old;
-    full.rlim_cur = 2000;
+    const rlimit full{2000, old.rlim_max};
     setrlimit(RLIMIT_FSIZE, &full);
     EXPECT_THROW(playTournament(state, root, quiet, nullptr, false, 7), WendrakError);
     setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(lines("Export.Txt").size(), 2);
-    EXPECT_EQ(lines("Gruppenergebnisse.Txt").size(), 18);
-    EXPECT_EQ(lines("Zusammensetzung.Txt").size(), 0);
+    EXPECT_EQ(resultLines(root, "Export.Txt").size(), 2);
+    EXPECT_EQ(resultLines(root, "Gruppenergebnisse.Txt").size(), 18);
+    EXPECT_EQ(resultLines(root, "Zusammensetzung.Txt").size(), 0);
     EXPECT_FALSE(state.Export.isOpen() || state.Gruppenergebnisse.isOpen() ||
                  state.Zusammensetzung.isOpen());
 }
