@@ -115,6 +115,16 @@ void openForReading(QFile& file, const QString& path, const QString& notAFile) {
 // until the rename: the clean-up of another process removes only what it can lock.
 constexpr char TemporaryName[] = ".wendrak-XXXXXX";
 
+// True when name still names the regular file open as fd (neither removed nor replaced by
+// another file of that name).
+bool namesOpenFile(const QByteArray& name, int fd) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
+           ::lstat(name.constData(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
 // Creates the temporary file in folder and locks it; -1 with errno set on failure. It is
 // created before it is locked, so a clean-up may remove it in between: then it is made once
 // more.
@@ -127,10 +137,7 @@ int createLockedTemporary(const QByteArray& folder, QByteArray& name) {
         // A file system without locks still gets its replace, only unguarded.
         while (::flock(fd, LOCK_EX) != 0 && errno == EINTR) {
         }
-        struct stat held {};
-        struct stat named {};
-        if (::fstat(fd, &held) == 0 && ::lstat(name.constData(), &named) == 0 &&
-            held.st_dev == named.st_dev && held.st_ino == named.st_ino)
+        if (namesOpenFile(name, fd))
             return fd;
         ::close(fd);
     }
@@ -212,13 +219,9 @@ void removeInterruptedReplaces(const QString& folder) {
             continue;
         // Locked: a writer is at work. Once locked, the name must still be that file: the
         // writer may have renamed it and another made a new one under the same name.
-        struct stat held {};
-        struct stat named {};
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
             busy = true;
-        else if (::fstat(fd, &held) == 0 && S_ISREG(held.st_mode) &&
-                 ::lstat(path.constData(), &named) == 0 && held.st_dev == named.st_dev &&
-                 held.st_ino == named.st_ino && ::unlink(path.constData()) == 0)
+        else if (namesOpenFile(path, fd) && ::unlink(path.constData()) == 0)
             noteEntryRemoved(dir + name);
         ::close(fd);
     }

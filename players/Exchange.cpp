@@ -26,10 +26,12 @@ const QString kDirMark = QStringLiteral("<DIR>");
 std::function<ExchangeEnvironment()> g_environmentReader;
 std::function<QDateTime()> g_clock;
 
-void deleteMatching(const QString& folder, const QString& mask) {
+// Deletes the files of folder that match mask, all but the one named keep.
+void deleteMatching(const QString& folder, const QString& mask, const QString& keep = {}) {
     const QString dir = platform::withTrailingSlash(platform::resolvePath(folder));
     for (const QString& name : platform::listFolder(dir, mask, platform::ListKind::Files))
-        platform::deleteFile(dir + name);
+        if (name != keep)
+            platform::deleteFile(dir + name);
 }
 
 // A failure that is no broken transfer (a file on this machine, a listing of another form):
@@ -503,9 +505,7 @@ void ExchangeWork::ImportGroups() {
         try {
             const QString groupFile = platform::pathForCreate(folder + QStringLiteral("group.sgp"));
             groups.SaveGroupFile(groupFile, members);
-            for (const QString& name : platform::listFolder(folder, QStringLiteral("*.*")))
-                if (folder + name != groupFile)
-                    platform::deleteFile(folder + name);
+            deleteMatching(folder, QStringLiteral("*.*"), platform::extractFileName(groupFile));
         } catch (const WendrakError& e) {
             refuseGroup(group, e.message());
         }

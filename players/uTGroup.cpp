@@ -201,19 +201,14 @@ QString TGroup::GetPlayerCategory(const SpielerTyp& player) const {
     return code;
 }
 
-PlayerIndex TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress& progress) const {
+PlayerIndex TGroup::BuildPlayerIndex(const QString& folder) const {
     const platform::FolderListingCache cache;
     const QString dir = platform::withTrailingSlash(folder);
     QStringList entries;
     ListFilesRecursive(dir + QLatin1String(ext::PlyMask), entries);
 
     PlayerIndex index;
-    const int total = static_cast<int>(entries.size());
-    if (progress)
-        progress(0, total);
-    int done = 0;
     for (const QString& entry : entries) {
-        ++done;
         // Whatever the walk listed is read, so that a pipe or a device named like a
         // player is reported rather than passed over in silence.
         if (entry.startsWith(kFolderMarker) || !platform::entryExists(entry))
@@ -225,8 +220,6 @@ PlayerIndex TGroup::BuildPlayerIndex(const QString& folder, const IndexProgress&
         } catch (const WendrakError& e) {
             index.unreadable.append(e.message());
         }
-        if (progress)
-            progress(done, total);
     }
     platform::writeAnsiLines(platform::pathForCreate(dir + QStringLiteral("x.txt")), index.players);
     return index;

@@ -9,7 +9,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <functional>
 
 struct SpielerTyp;
 
@@ -34,10 +33,6 @@ struct PlayerIndex {
 
 class TGroup {
 public:
-    // Called by BuildPlayerIndex once before the scan with (0, total) and after each file
-    // with (done, total), so a window can show that the store is being read.
-    using IndexProgress = std::function<void(int done, int total)>;
-
     // The member lines of folder + "group.sgp"; an empty list when the file does not
     // exist. Empty lines are kept. A line that names a file of one of stores as written
     // is taken as it stands; every other line has old member names mapped to today's.
@@ -62,7 +57,7 @@ public:
     QString GetPlayerCategory(const SpielerTyp& player) const;
     // The player list of the store, saved to folder + "x.txt". A player file that cannot be
     // read is left out and the build goes on; only a store that cannot be listed throws.
-    PlayerIndex BuildPlayerIndex(const QString& folder, const IndexProgress& progress = {}) const;
+    PlayerIndex BuildPlayerIndex(const QString& folder) const;
     // Empties target of its player files and copies the group's members (read with store
     // as their store) from store into it, each whole or not at all. Returns the members that were
     // not found or could not be copied (in order), for the caller to report.

@@ -88,9 +88,10 @@ TEST_F(StandardExperimentsTest, NodeSelectsHtmlThenRtfWhichOpensOnlyWhereTheDesk
         const QString selection = ExperimentSelection(v + node);
         EXPECT_EQ(selection, *file ? v + file : QString()) << node;
         EXPECT_EQ(IsExperimentGroup(selection), selection.endsWith("group.sgp")) << node;
-        if (*withProgram)
+        if (*withProgram) {
             EXPECT_EQ((opened(selection, true) + " | " + opened(selection, false)).toStdString(),
                       std::string(withProgram) + " | " + without);
+        }
     }
     EXPECT_EQ(ExperimentCannotOpenText(v + "Beta.rtf"),
               QString::fromUtf8("Der Text \"Beta.rtf\" kann nicht angezeigt werden: Auf diesem "
